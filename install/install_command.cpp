@@ -1,0 +1,68 @@
+#include "install/install_command.h"
+
+#include "install/registry_value.h"
+
+namespace typelens {
+namespace {
+
+enum class Destination { Free, SameFont, Other };
+
+Destination Examine(FileSystem& files, const std::string& source, const std::string& target) {
+    if (!files.attributes(target)) return Destination::Free;
+    const auto existing = files.readFile(target);
+    const auto wanted = files.readFile(source);
+    // A copy that cannot be compared is treated as a different font: it is never overwritten.
+    if (!existing || !wanted || *existing != *wanted) return Destination::Other;
+    return Destination::SameFont;
+}
+
+InstallResult Refuse(Environment& environment, InstallResult result) {
+    environment.beep();
+    return result;
+}
+
+}  // namespace
+
+std::string BareFileName(const std::string& path) {
+    const auto slash = path.find_last_of('\\');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+InstallResult InstallFont(FileSystem& files, Registry& registry, Environment& environment,
+                          const InstallInputs& inputs) {
+    if (inputs.currentFontFile.empty()) return Refuse(environment, InstallResult::NothingPreviewed);
+    if (inputs.faceBoxText.empty()) return InstallResult::NoFaceName;
+    // The face box may still show a face that an earlier file brought; registering that name
+    // for this file would name a face the copy does not hold.
+    if (inputs.previewedFace.empty()) return Refuse(environment, InstallResult::NoFaceOfThisFile);
+
+    // The copy is named after the previewed file itself, never after whatever the list has
+    // selected now, so one font's content can never get another font's name.
+    const std::string fileName = BareFileName(inputs.currentFontFile);
+    const std::string target = inputs.fontsFolder + fileName;
+
+    bool copied = false;
+    switch (Examine(files, inputs.currentFontFile, target)) {
+        case Destination::Other:
+            return Refuse(environment, InstallResult::OtherFontInTheWay);
+        case Destination::SameFont:
+            break;  // installed before: only the registry value is written again
+        case Destination::Free:
+            if (!files.copyNewFile(inputs.currentFontFile, target)) {
+                return Refuse(environment, InstallResult::CopyFailed);
+            }
+            copied = true;
+            break;
+    }
+
+    if (!SetRegistryValue(registry, RegistryRoot::LocalMachine, kFontsKey,
+                          inputs.previewedFace + kTrueTypeSuffix, fileName,
+                          environment.numberFormat())) {
+        // No half-installed font stays behind; a file that was there before is not touched.
+        if (copied) (void)files.deleteFile(target);
+        return Refuse(environment, InstallResult::RegistrationFailed);
+    }
+    return InstallResult::Installed;
+}
+
+}  // namespace typelens

@@ -1,0 +1,38 @@
+// Installs the previewed font: a copy in the fonts folder and one registry value naming it.
+#pragma once
+
+#include <string>
+
+#include "platform/filesystem.h"
+#include "platform/registry.h"
+
+namespace typelens {
+
+inline constexpr char kFontsKey[] = "Software\\Microsoft\\Windows NT\\CurrentVersion\\Fonts\\";
+inline constexpr char kTrueTypeSuffix[] = " (TrueType)";
+
+struct InstallInputs {
+    std::string fontsFolder;      // ends in "\"
+    std::string currentFontFile;  // full path of the previewed file; empty before any preview
+    std::string faceBoxText;      // what the face-name box shows now
+    std::string previewedFace;    // the face the last preview found in that file; may be empty
+};
+
+enum class InstallResult {
+    Installed,
+    NothingPreviewed,     // beep
+    NoFaceName,           // silent
+    NoFaceOfThisFile,     // beep: the face shown belongs to a file previewed earlier
+    OtherFontInTheWay,    // beep: the fonts folder holds a different file of that name
+    CopyFailed,           // beep
+    RegistrationFailed,   // beep; a copy made by this command is taken back
+};
+
+// The user hears a beep for every refusal and failure except an empty face-name box.
+InstallResult InstallFont(FileSystem& files, Registry& registry, Environment& environment,
+                          const InstallInputs& inputs);
+
+// The part of a full path after its last "\".
+std::string BareFileName(const std::string& path);
+
+}  // namespace typelens

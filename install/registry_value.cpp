@@ -1,0 +1,53 @@
+#include "install/registry_value.h"
+
+#include <cmath>
+#include <cstdint>
+#include <optional>
+
+#include "preview/number_text.h"
+
+namespace typelens {
+namespace {
+
+std::optional<double> NumberIn(const RegistryValue& value, const NumberFormat& format) {
+    if (const double* number = std::get_if<double>(&value)) return *number;
+    return ParseLocaleNumber(std::get<std::string>(value), format);
+}
+
+std::string TrimSpaces(const std::string& text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// The four bytes of a signed 32-bit integer, least significant first.
+std::optional<std::string> DwordBytes(double number) {
+    const double rounded = std::nearbyint(number);  // the default rounding is half to even
+    if (!(rounded >= INT32_MIN && rounded <= INT32_MAX)) return std::nullopt;
+    const auto bits = static_cast<std::uint32_t>(static_cast<std::int32_t>(rounded));
+    std::string bytes(4, '\0');
+    for (int i = 0; i < 4; ++i) bytes[i] = static_cast<char>((bits >> (8 * i)) & 0xFF);
+    return bytes;
+}
+
+}  // namespace
+
+bool SetRegistryValue(Registry& registry, RegistryRoot root, const std::string& keyPath,
+                      const std::string& valueName, const RegistryValue& value,
+                      const NumberFormat& format) {
+    const std::optional<double> number = NumberIn(value, format);
+
+    const auto key = registry.createKey(root, keyPath);
+    if (!key) return false;
+
+    if (!number) {
+        std::string data = TrimSpaces(std::get<std::string>(value));
+        data += '\0';
+        return key->setValue(valueName, RegistryType::String, data);
+    }
+    const auto bytes = DwordBytes(*number);
+    if (!bytes) return false;
+    return key->setValue(valueName, RegistryType::Dword, *bytes);
+}
+
+}  // namespace typelens

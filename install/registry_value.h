@@ -1,0 +1,23 @@
+// Writes one registry value, choosing its type from the value itself.
+#pragma once
+
+#include <string>
+#include <variant>
+
+#include "platform/filesystem.h"
+#include "platform/registry.h"
+
+namespace typelens {
+
+// A number, or a text.
+using RegistryValue = std::variant<double, std::string>;
+
+// Writes `value` as `valueName` under `root`\`keyPath`, creating the key when it is missing.
+// A number, or a text that reads completely as one under `format`, becomes a REG_DWORD (rounded
+// half to even; outside the signed 32-bit range nothing is written); any other text becomes a
+// REG_SZ without its outer spaces, ending in one NUL. Returns whether the value was written.
+bool SetRegistryValue(Registry& registry, RegistryRoot root, const std::string& keyPath,
+                      const std::string& valueName, const RegistryValue& value,
+                      const NumberFormat& format);
+
+}  // namespace typelens

@@ -1,0 +1,78 @@
+// The main window's controls and the window system, as the program logic sees them.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace typelens {
+
+// A text box, or the edit part of a combo box.
+class TextBox {
+public:
+    virtual ~TextBox() = default;
+    virtual std::string text() const = 0;
+    virtual bool setText(const std::string& text) = 0;
+};
+
+// A node of the folder tree; the value means nothing outside the tree that made it.
+struct NodeId {
+    std::uintptr_t value = 0;
+    friend bool operator==(NodeId, NodeId) = default;
+};
+
+// `Dir1`: folders, each node keyed by its full path.
+class FolderTree {
+public:
+    virtual ~FolderTree() = default;
+    virtual void clear() = 0;
+    // Appends a node at the top level (no parent) or as the last child of `parent`;
+    // nullopt when the key is already in the tree.
+    virtual std::optional<NodeId> add(std::optional<NodeId> parent, const std::string& key,
+                                      const std::string& text, int image) = 0;
+    virtual int children(NodeId node) const = 0;
+    virtual bool expand(NodeId node) = 0;
+    virtual std::optional<NodeId> selected() const = 0;
+    virtual std::string key(NodeId node) const = 0;
+    // Brackets a fill: drawing stops at the start; at the end the new nodes under `parent`
+    // (the top level when none) are put in order by name and drawing resumes.
+    virtual void beginFill() = 0;
+    virtual void endFill(std::optional<NodeId> parent) = 0;
+};
+
+struct FileItem {
+    std::string key;   // full path
+    std::string text;  // bare file name
+};
+
+// `File1`: the font files of one folder.
+class FileList {
+public:
+    virtual ~FileList() = default;
+    virtual void clear() = 0;
+    virtual bool add(const std::string& key, const std::string& text, int image) = 0;
+    virtual std::optional<FileItem> selected() const = 0;
+    // Brackets a fill, as for the folder tree.
+    virtual void beginFill() = 0;
+    virtual void endFill() = 0;
+};
+
+// The font of `txPreview`. Each setter keeps the other attributes; false when refused.
+class PreviewFont {
+public:
+    virtual ~PreviewFont() = default;
+    virtual bool setFace(const std::string& face) = 0;
+    virtual bool setSize(float points) = 0;
+    virtual bool setBold(bool bold) = 0;
+    virtual bool setItalic(bool italic) = 0;
+};
+
+// Windows that the main window opens.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // Shows the About window modally over the main window; returns once it has closed.
+    virtual void showAbout() = 0;
+};
+
+}  // namespace typelens

@@ -1,0 +1,35 @@
+// The registry, as far as the installer writes to it.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace typelens {
+
+enum class RegistryRoot : std::uint32_t {
+    CurrentUser = 0x80000001,
+    LocalMachine = 0x80000002,
+};
+
+enum class RegistryType : std::uint32_t {
+    String = 1,  // REG_SZ
+    Dword = 4,   // REG_DWORD
+};
+
+// An open key; it closes when it goes out of scope.
+class RegistryKey {
+public:
+    virtual ~RegistryKey() = default;
+    // Creates or replaces the value; `data` is written byte for byte.
+    virtual bool setValue(const std::string& name, RegistryType type, const std::string& data) = 0;
+};
+
+class Registry {
+public:
+    virtual ~Registry() = default;
+    // Opens `path` below `root`, creating missing keys; nullptr when that is refused.
+    virtual std::unique_ptr<RegistryKey> createKey(RegistryRoot root, const std::string& path) = 0;
+};
+
+}  // namespace typelens

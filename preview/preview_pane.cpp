@@ -1,0 +1,59 @@
+#include "preview/preview_pane.h"
+
+#include "preview/installed_faces.h"
+#include "preview/number_text.h"
+
+namespace typelens {
+
+PreviewPane::PreviewPane(Fonts& fonts, Environment& environment, PreviewControls controls)
+    : fonts_(fonts), environment_(environment), controls_(controls) {}
+
+void PreviewPane::takeSnapshot() { TakeFaceSnapshot(fonts_, InstalledFaces); }
+
+void PreviewPane::clearSnapshot() { InstalledFaces.clear(); }
+
+// Every step runs whatever became of the one before; a failing step only leaves its own part
+// undone, and nothing is reported.
+void PreviewPane::onFile1Click() {
+    // Before the first preview there is nothing to take out.
+    if (!CurrentFontFile.empty()) (void)fonts_.removeFontResource(CurrentFontFile);
+
+    // With no selected item the file previewed before is added again.
+    if (const auto item = controls_.File1.selected()) CurrentFontFile = item->key;
+
+    // A file that is no usable font adds no face, which the walk below notices.
+    if (!CurrentFontFile.empty()) (void)fonts_.addFontResource(CurrentFontFile);
+
+    // The face list must know of the new faces before it is walked.
+    fonts_.announceFontChange();
+
+    PreviewedFace = getNewFontName(fonts_, InstalledFaces, controls_.txFontName);
+    // No new face: the preview and the face box keep the face of the file shown before.
+    if (!PreviewedFace.empty()) (void)controls_.txPreview.setFace(PreviewedFace);
+}
+
+void PreviewPane::onCmbSizeClick() { applySize(); }
+
+void PreviewPane::onCmbSizeValidate() { applySize(); }
+
+void PreviewPane::applySize() {
+    const double points = LeadingNumber(controls_.cmbSize.text());
+    if (!(points > 0.0 && points <= kMaxPreviewPoints)) return;
+    (void)controls_.txPreview.setSize(static_cast<float>(points));
+}
+
+void PreviewPane::onCmbSizeGotFocus() { SavedSizeText = controls_.cmbSize.text(); }
+
+// The size typed was applied by Validate already; a text that is not a number is only taken
+// back out of the box.
+void PreviewPane::onCmbSizeLostFocus() {
+    if (!IsNumeric(controls_.cmbSize.text(), environment_.numberFormat())) {
+        (void)controls_.cmbSize.setText(SavedSizeText);
+    }
+}
+
+void PreviewPane::setBold(bool bold) { (void)controls_.txPreview.setBold(bold); }
+
+void PreviewPane::setItalic(bool italic) { (void)controls_.txPreview.setItalic(italic); }
+
+}  // namespace typelens

@@ -1,0 +1,60 @@
+// The preview pane: a click in the file list shows the clicked file's face without installing
+// it; the size box and the bold and italic buttons style the sample text.
+#pragma once
+
+#include <string>
+
+#include "platform/controls.h"
+#include "platform/filesystem.h"
+#include "platform/fonts.h"
+#include "preview/keyed_texts.h"
+
+namespace typelens {
+
+// Sizes outside (0, kMaxPreviewPoints] leave the preview as it was. The box could draw larger,
+// but past this size a single letter no longer fits on any screen and only the drawing cost
+// grows.
+inline constexpr float kMaxPreviewPoints = 1000.0f;
+
+struct PreviewControls {
+    FileList& File1;
+    TextBox& txFontName;
+    TextBox& cmbSize;
+    PreviewFont& txPreview;
+};
+
+class PreviewPane {
+public:
+    PreviewPane(Fonts& fonts, Environment& environment, PreviewControls controls);
+
+    // Loading and unloading the main window.
+    void takeSnapshot();
+    void clearSnapshot();
+
+    void onFile1Click();
+    void onCmbSizeClick();
+    void onCmbSizeValidate();
+    void onCmbSizeGotFocus();
+    void onCmbSizeLostFocus();
+    void setBold(bool bold);
+    void setItalic(bool italic);
+
+    const std::string& currentFontFile() const { return CurrentFontFile; }
+    // The face that the last preview found for `currentFontFile()`; empty when it found none.
+    const std::string& previewedFace() const { return PreviewedFace; }
+    const KeyedTexts& installedFaces() const { return InstalledFaces; }
+
+private:
+    void applySize();
+
+    Fonts& fonts_;
+    Environment& environment_;
+    PreviewControls controls_;
+
+    KeyedTexts InstalledFaces;
+    std::string CurrentFontFile;
+    std::string SavedSizeText;
+    std::string PreviewedFace;
+};
+
+}  // namespace typelens
