@@ -1,0 +1,236 @@
+#include "about/about_window_win32.h"
+
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+#include "about/about_box.h"
+#include "app/design.h"
+#include "app/resources/resource.h"
+#include "platform/message_win32.h"
+#include "platform/scoped_win32.h"
+
+namespace typelens::win32 {
+namespace {
+
+constexpr DWORD kStyle = DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU;
+constexpr COLORREF kGreen = RGB(0, 192, 0);
+
+// A dialog template with no controls: the window places its own, in twips.
+std::vector<WORD> EmptyTemplate(const wchar_t* caption) {
+    std::vector<WORD> words(sizeof(DLGTEMPLATE) / sizeof(WORD), 0);
+    auto* header = reinterpret_cast<DLGTEMPLATE*>(words.data());
+    header->style = kStyle;
+    words.push_back(0);  // no menu
+    words.push_back(0);  // the standard dialog class
+    for (const wchar_t* c = caption; *c; ++c) words.push_back(static_cast<WORD>(*c));
+    words.push_back(0);
+    return words;
+}
+
+class AboutWindow {
+public:
+    AboutWindow(HWND owner, Shell& shell) : owner_(owner), about_(shell) {}
+
+    void run() {
+        std::vector<WORD> dialog = EmptyTemplate(L"About...");
+        DialogBoxIndirectParamA(GetModuleHandleA(nullptr),
+                                reinterpret_cast<const DLGTEMPLATE*>(dialog.data()), owner_,
+                                DialogProc, AsParam(this));
+    }
+
+private:
+    static INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM w, LPARAM l) {
+        if (message == WM_INITDIALOG) SetWindowLongPtrA(dialog, DWLP_USER, l);
+        auto* self = reinterpret_cast<AboutWindow*>(GetWindowLongPtrA(dialog, DWLP_USER));
+        if (!self) return FALSE;
+        if (message == WM_INITDIALOG) self->dialog_ = dialog;
+        return self->handle(message, w, l);
+    }
+
+    INT_PTR handle(UINT message, WPARAM w, LPARAM l) {
+        switch (message) {
+            case WM_INITDIALOG:
+                onLoad();
+                return FALSE;  // the focus is set already
+            case WM_PAINT:
+                onPaint();
+                return TRUE;
+            case WM_CTLCOLORSTATIC:
+                return onColorStatic(reinterpret_cast<HDC>(w), AsWindow(l));
+            case WM_SETCURSOR:
+                if (AsWindow(w) == Label2_ || AsWindow(w) == Image2_) {
+                    SetCursor(hand_.get());
+                    SetWindowLongPtrA(dialog_, DWLP_MSGRESULT, TRUE);
+                    return TRUE;
+                }
+                return FALSE;
+            case WM_COMMAND:
+                onCommand(LOWORD(w), HIWORD(w));
+                return TRUE;
+            default:
+                return FALSE;
+        }
+    }
+
+    int px(int twips) const { return TwipsToPixels(twips, dpi_); }
+
+    HFONT makeFont(const char* face, double points, bool bold, bool italic, UniqueFont& owner) {
+        LOGFONTA font{};
+        font.lfHeight = FontHeight(points, dpi_);
+        font.lfWeight = bold ? FW_BOLD : FW_NORMAL;
+        font.lfItalic = italic ? TRUE : FALSE;
+        font.lfCharSet = DEFAULT_CHARSET;
+        lstrcpynA(font.lfFaceName, face, LF_FACESIZE);
+        owner.reset(CreateFontIndirectA(&font));
+        return owner.get();
+    }
+
+    HWND add(const char* kind, const char* text, DWORD style, int id, int left, int top,
+             int width, int height, HFONT font) {
+        HWND control = CreateWindowExA(0, kind, text, WS_CHILD | WS_VISIBLE | style, px(left),
+                                       px(top), px(width), px(height), dialog_, AsMenuId(id),
+                                       GetModuleHandleA(nullptr), nullptr);
+        SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        return control;
+    }
+
+    void onLoad() {
+        dpi_ = ScreenDpi();
+        const HINSTANCE instance = GetModuleHandleA(nullptr);
+
+        RECT frame{0, 0, px(design::AboutClientWidth), px(design::AboutClientHeight)};
+        AdjustWindowRectEx(&frame, kStyle, FALSE, GetWindowLongA(dialog_, GWL_EXSTYLE));
+        const int width = frame.right - frame.left;
+        const int height = frame.bottom - frame.top;
+        RECT over{};
+        if (!owner_ || !GetWindowRect(owner_, &over)) {
+            SystemParametersInfoA(SPI_GETWORKAREA, 0, &over, 0);
+        }
+        SetWindowPos(dialog_, nullptr, over.left + (over.right - over.left - width) / 2,
+                     over.top + (over.bottom - over.top - height) / 2, width, height,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+
+        smallIcon_.reset(static_cast<HICON>(LoadImageA(
+            instance, MAKEINTRESOURCEA(IDI_TYPELENS), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+            GetSystemMetrics(SM_CYSMICON), 0)));
+        bigIcon_.reset(static_cast<HICON>(
+            LoadImageA(instance, MAKEINTRESOURCEA(IDI_TYPELENS), IMAGE_ICON, 48, 48, 0)));
+        SendMessageA(dialog_, WM_SETICON, ICON_SMALL, AsParam(smallIcon_.get()));
+        SendMessageA(dialog_, WM_SETICON, ICON_BIG, AsParam(bigIcon_.get()));
+        hand_.reset(static_cast<HCURSOR>(LoadImageA(
+            instance, MAKEINTRESOURCEA(IDC_HAND_POINTER), IMAGE_CURSOR, 32, 32, 0)));
+        donate_.reset(static_cast<HBITMAP>(
+            LoadImageA(instance, MAKEINTRESOURCEA(IDB_DONATE), IMAGE_BITMAP, 0, 0, 0)));
+
+        const HFONT plain = makeFont("MS Sans Serif", 8.25, false, false, plainFont_);
+        const HFONT notice = makeFont("Tahoma", 8.25, false, false, noticeFont_);
+        const HFONT link = makeFont("Arial", 9.75, true, true, linkFont_);
+        const HFONT title = makeFont("Verdana", 20.25, true, false, titleFont_);
+
+        // Created from the top of the drawing order down; the white panel and the etched line
+        // are painted beneath them all.
+        HWND ok = add("BUTTON", "&Ok", WS_TABSTOP | BS_DEFPUSHBUTTON, IDOK, 1568, 2820, 1695,
+                      375, plain);
+        HWND Label5 = add("STATIC", "Label3", SS_LEFT | SS_NOPREFIX, control_id::Label5, 60, 1320,
+                          4695, 615, notice);
+        HWND Image3 = add("STATIC", "", SS_ICON | SS_REALSIZEIMAGE, control_id::Image3, 2055, 540,
+                          720, 720, plain);
+        Label2_ = add("STATIC", kHomePage, SS_LEFT | SS_NOTIFY | SS_NOPREFIX, control_id::Label2,
+                      120, 2460, 2430, 240, link);
+        add("STATIC", kAboutTitle, SS_CENTER | SS_NOPREFIX, control_id::Label1, 0, 0, 4815, 615,
+            title);
+        Image2_ = add("STATIC", "", SS_BITMAP | SS_NOTIFY, control_id::Image2, 120, 1980, 930, 465,
+                      plain);
+
+        SendMessageA(Image3, STM_SETICON, AsParam(bigIcon_.get()), 0);
+        SendMessageA(Image2_, STM_SETIMAGE, IMAGE_BITMAP, AsParam(donate_.get()));
+        fitToText(Label2_, link);
+        addTip(Image2_, kDonateTip);
+
+        SetWindowTextA(Label5, about_.onLoad().c_str());
+        SetFocus(ok);
+    }
+
+    // The link is as large as its one line of text, so only the text is clickable.
+    void fitToText(HWND label, HFONT font) {
+        char text[256] = {};
+        GetWindowTextA(label, text, sizeof text);
+        const WindowDC dc(label);
+        const SelectedObject selected(dc.get(), font);
+        SIZE size{};
+        GetTextExtentPoint32A(dc.get(), text, lstrlenA(text), &size);
+        SetWindowPos(label, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
+    }
+
+    void addTip(HWND control, const char* text) {
+        tip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                               dialog_, nullptr, GetModuleHandleA(nullptr), nullptr);
+        TTTOOLINFOA tool{};
+        tool.cbSize = sizeof tool;
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = dialog_;
+        tool.uId = reinterpret_cast<UINT_PTR>(control);
+        tool.lpszText = const_cast<char*>(text);
+        SendMessageA(tip_, TTM_ADDTOOLA, 0, AsParam(&tool));
+    }
+
+    void onPaint() {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(dialog_, &paint);
+        RECT panel{0, 0, px(4875), px(2775)};
+        FillRect(dc, &panel, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        const auto line = [&](int colour, int y, int toX) {
+            const UniquePen pen(CreatePen(PS_SOLID, 1, GetSysColor(colour)));
+            const SelectedObject selected(dc, pen.get());
+            MoveToEx(dc, 0, px(y), nullptr);
+            LineTo(dc, px(toX), px(y));
+        };
+        line(COLOR_BTNSHADOW, 2760, 4860);
+        line(COLOR_BTNHIGHLIGHT, 2772, 4972);
+        EndPaint(dialog_, &paint);
+    }
+
+    // Labels and pictures lie on the white panel, so their background is white.
+    INT_PTR onColorStatic(HDC dc, HWND control) {
+        const int id = GetDlgCtrlID(control);
+        SetTextColor(dc, (id == control_id::Label1 || id == control_id::Label2)
+                             ? kGreen
+                             : GetSysColor(COLOR_WINDOWTEXT));
+        SetBkMode(dc, TRANSPARENT);
+        return reinterpret_cast<INT_PTR>(GetStockObject(WHITE_BRUSH));
+    }
+
+    void onCommand(int id, int code) {
+        if (id == IDOK || id == IDCANCEL) {
+            EndDialog(dialog_, id);
+        } else if (id == control_id::Image2 && code == STN_CLICKED) {
+            about_.onImage2Click();
+        } else if (id == control_id::Label2 && code == STN_CLICKED) {
+            about_.onLabel2Click();
+        }
+    }
+
+    HWND owner_;
+    AboutBox about_;
+    HWND dialog_ = nullptr;
+    HWND Label2_ = nullptr;
+    HWND Image2_ = nullptr;
+    HWND tip_ = nullptr;  // a child of the dialog: it goes with it
+    int dpi_ = 96;
+    UniqueIcon smallIcon_, bigIcon_;
+    UniqueCursor hand_;
+    UniqueBitmap donate_;
+    UniqueFont plainFont_, noticeFont_, linkFont_, titleFont_;
+};
+
+}  // namespace
+
+void ShowAboutWindow(HWND owner, Shell& shell) {
+    AboutWindow window(owner, shell);
+    window.run();
+}
+
+}  // namespace typelens::win32

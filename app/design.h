@@ -1,0 +1,59 @@
+// The main window as designed, in twips (1/1440 inch; 15 to a pixel at 96 dots per inch), and
+// the numbers that identify its controls to Windows and to the tools that look at it.
+#pragma once
+
+#include <cmath>
+
+#include "app/layout.h"
+
+namespace typelens {
+
+namespace design {
+inline constexpr int ClientWidth = 8925;
+inline constexpr int ClientHeight = 6990;
+inline constexpr TwipRect Toolbar1{0, 0, 8925, 540};
+inline constexpr TwipRect cmbSize{1740, 60, 675, 360};  // on the toolbar
+inline constexpr TwipRect Drive1{60, 600, 4275, 315};
+inline constexpr TwipRect Dir1{60, 960, 4275, 2415};
+inline constexpr TwipRect File1{4380, 600, 4515, 2415};
+inline constexpr TwipRect txFontName{4380, 3060, 4515, 285};
+inline constexpr TwipRect txPreview{60, 3420, 8895, 1335};
+
+inline constexpr int AboutClientWidth = 4830;
+inline constexpr int AboutClientHeight = 3240;
+}  // namespace design
+
+namespace control_id {
+inline constexpr int Toolbar1 = 2001;
+inline constexpr int cmbSize = 2002;
+inline constexpr int Drive1 = 2003;
+inline constexpr int Dir1 = 2004;
+inline constexpr int File1 = 2005;
+inline constexpr int txFontName = 2006;
+inline constexpr int txPreview = 2007;
+// The toolbar's buttons, left to right.
+inline constexpr int InstallButton = 2101;
+inline constexpr int BoldButton = 2102;
+inline constexpr int ItalicButton = 2103;
+inline constexpr int SizePlaceholder = 2104;
+inline constexpr int AboutButton = 2105;
+// The About window; its OK button is the dialog's IDOK (1).
+inline constexpr int Label5 = 2201;
+inline constexpr int Image3 = 2202;
+inline constexpr int Label2 = 2203;
+inline constexpr int Label1 = 2204;
+inline constexpr int Image2 = 2205;
+}  // namespace control_id
+
+inline constexpr char kMainWindowClass[] = "Typelens.Glyphora";
+inline constexpr char kMainCaption[] = "Typelens 1.2";
+
+inline int TwipsToPixels(int twips, int dpi) {
+    return static_cast<int>(std::lround(twips * static_cast<double>(dpi) / 1440.0));
+}
+
+inline int PixelsToTwips(int pixels, int dpi) {
+    return static_cast<int>(std::lround(pixels * 1440.0 / dpi));
+}
+
+}  // namespace typelens

@@ -1,0 +1,87 @@
+// The main window on Windows: it makes the controls, turns their messages into the events of
+// `Glyphora`, and keeps the layout on every size change.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "about/about_window_win32.h"
+#include "app/glyphora.h"
+#include "app/layout.h"
+#include "platform/controls_win32.h"
+#include "platform/filesystem_win32.h"
+#include "platform/fonts_win32.h"
+#include "platform/registry_win32.h"
+#include "platform/scoped_win32.h"
+#include "platform/shell_win32.h"
+
+namespace typelens::win32 {
+
+class GlyphoraWindow {
+public:
+    GlyphoraWindow();
+    GlyphoraWindow(const GlyphoraWindow&) = delete;
+    GlyphoraWindow& operator=(const GlyphoraWindow&) = delete;
+    ~GlyphoraWindow();
+
+    // Shows the window, creating and loading it first when it is not loaded.
+    void show();
+    HWND hwnd() const { return window_; }
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM w, LPARAM l);
+    static LRESULT CALLBACK ToolbarProc(HWND toolbar, UINT message, WPARAM w, LPARAM l,
+                                        UINT_PTR id, DWORD_PTR self);
+    static LRESULT CALLBACK PreviewProc(HWND edit, UINT message, WPARAM w, LPARAM l, UINT_PTR id,
+                                        DWORD_PTR unused);
+    LRESULT handle(UINT message, WPARAM w, LPARAM l);
+
+    bool load();
+    void createControls();
+    void createToolbar();
+    void fillDrives();
+    HWND add(DWORD exStyle, const char* kind, const char* text, DWORD style, int id,
+             const TwipRect& at, HFONT font, HWND parent = nullptr);
+    HFONT makeFont(const char* face, double points, bool bold, UniqueFont& owner) const;
+    void setComboHeight(HWND combo, const TwipRect& designed);
+
+    void onSize(WPARAM kind);
+    LRESULT onNotify(const NMHDR& header);
+    void onCommand(int id, int code, HWND from);
+    void onToolbarButton(int command);
+    void onActivate(bool active);
+
+    MainLayout readLayout() const;
+    void applyLayout(const MainLayout& before, const MainLayout& after);
+    TwipRect twipsOf(HWND control) const;
+
+    HWND window_ = nullptr;
+    int dpi_ = 96;
+    HWND Toolbar1_ = nullptr;
+    HWND cmbSize_ = nullptr;
+    HWND Drive1_ = nullptr;
+    HWND Dir1_ = nullptr;
+    HWND File1_ = nullptr;
+    HWND txFontName_ = nullptr;
+    HWND txPreview_ = nullptr;
+    HWND lastFocus_ = nullptr;
+
+    UniqueImageList ImageList1_;
+    UniqueImageList ImageList2_;
+    UniqueFont windowFont_, driveFont_, sizeFont_;
+
+    Win32FileSystem files_;
+    Win32Environment environment_;
+    Win32Fonts fonts_;
+    Win32Registry registry_;
+    Win32Shell shell_;
+    AboutWindowOpener dialogs_{shell_};
+    TreeViewFolderTree tree_;
+    ListViewFileList list_;
+    WindowText fontName_;
+    WindowText sizeText_;
+    EditPreviewFont previewFont_;
+    Glyphora glyphora_;
+};
+
+}  // namespace typelens::win32

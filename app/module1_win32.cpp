@@ -1,0 +1,41 @@
+#include "app/module1_win32.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <memory>
+
+#include "app/glyphora_window_win32.h"
+
+namespace typelens::win32 {
+
+bool InitComctl() {
+    // Looked up rather than linked, so that a library without the function is a false result
+    // instead of a program that cannot start.
+    HMODULE comctl = GetModuleHandleA("comctl32.dll");
+    if (!comctl) comctl = LoadLibraryA("comctl32.dll");
+    if (!comctl) return false;
+    using InitProc = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+    const auto init =
+        reinterpret_cast<InitProc>(reinterpret_cast<void*>(GetProcAddress(comctl, "InitCommonControlsEx")));
+    if (!init) return false;
+    INITCOMMONCONTROLSEX controls{};
+    controls.dwSize = sizeof controls;  // 8: two 32-bit fields
+    controls.dwICC = ICC_USEREX_CLASSES;
+    (void)init(&controls);
+    return true;
+}
+
+GlyphoraWindow& DefaultGlyphora() {
+    static std::unique_ptr<GlyphoraWindow> instance = std::make_unique<GlyphoraWindow>();
+    return *instance;
+}
+
+void Main() {
+    // A drive without a medium answers "not ready" instead of asking for a disk.
+    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+    (void)InitComctl();  // the window opens whether or not this worked
+    DefaultGlyphora().show();
+}
+
+}  // namespace typelens::win32

@@ -1,0 +1,35 @@
+# Windows side: the program itself, and its Win32 tests (run under Wine when cross-compiling).
+enable_language(RC)
+
+if(MINGW)
+  # One self-contained exe: the C and C++ runtimes linked in, nothing beyond Windows' own DLLs.
+  add_link_options(-static -static-libgcc -static-libstdc++)
+endif()
+
+add_library(typelens_win32 STATIC
+  about/about_window_win32.cpp
+  app/glyphora_window_win32.cpp
+  app/module1_win32.cpp
+  platform/ansi_win32.cpp
+  platform/controls_win32.cpp
+  platform/filesystem_win32.cpp
+  platform/fonts_win32.cpp
+  platform/registry_win32.cpp
+  platform/shell_win32.cpp
+)
+target_compile_definitions(typelens_win32 PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+target_link_libraries(typelens_win32 PUBLIC typelens_logic comctl32 gdi32 user32 advapi32 shell32)
+
+add_executable(Typelens WIN32 app/winmain_win32.cpp app/resources/typelens.rc)
+target_link_libraries(Typelens PRIVATE typelens_win32)
+if(MSVC)
+  # The resource script brings the manifest.
+  target_link_options(Typelens PRIVATE /MANIFEST:NO)
+endif()
+set_target_properties(Typelens PROPERTIES LINKER_LANGUAGE CXX)
+
+if(BUILD_TESTING)
+  add_googletest()
+  add_subdirectory(tools/probe)
+  add_subdirectory(tests/win32)
+endif()

@@ -1,0 +1,33 @@
+#include "platform/ansi_win32.h"
+
+#include <windows.h>
+
+namespace typelens::win32 {
+
+std::wstring Widen(const std::string& ansi) {
+    if (ansi.empty()) return {};
+    const int length = MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()),
+                                           nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), wide.data(),
+                        length);
+    return wide;
+}
+
+std::optional<std::string> ExactAnsi(const wchar_t* wide) {
+    // A UTF-8 code page spells everything, and refuses the "used default" question.
+    const bool utf8 = GetACP() == CP_UTF8;
+    const DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
+    BOOL usedDefault = FALSE;
+    BOOL* askUsedDefault = utf8 ? nullptr : &usedDefault;
+    const int length =
+        WideCharToMultiByte(CP_ACP, flags, wide, -1, nullptr, 0, nullptr, askUsedDefault);
+    if (length <= 0 || usedDefault) return std::nullopt;
+    std::string ansi(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(CP_ACP, flags, wide, -1, ansi.data(), length, nullptr, askUsedDefault);
+    ansi.pop_back();  // the terminating NUL
+    if (usedDefault) return std::nullopt;
+    return ansi;
+}
+
+}  // namespace typelens::win32

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "platform/filesystem.h"
+
+namespace typelens::win32 {
+
+class Win32FileSystem : public FileSystem {
+public:
+    std::unique_ptr<FolderEnumeration> enumerate(const std::string& pattern,
+                                                 std::uint32_t mask) override;
+    std::optional<std::uint32_t> attributes(const std::string& path) override;
+    bool copyNewFile(const std::string& from, const std::string& to) override;
+    bool deleteFile(const std::string& path) override;
+    std::optional<std::string> readFile(const std::string& path) override;
+    std::vector<Drive> drives() override;
+};
+
+class Win32Environment : public Environment {
+public:
+    std::optional<std::string> variable(const std::string& name) override;
+    void beep() override;
+    NumberFormat numberFormat() override;
+};
+
+}  // namespace typelens::win32

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <windows.h>
+
+#include "platform/fonts.h"
+
+namespace typelens::win32 {
+
+class Win32Fonts : public Fonts {
+public:
+    // `mainWindow` is told of every change the program makes to the font table.
+    explicit Win32Fonts(HWND mainWindow = nullptr) : mainWindow_(mainWindow) {}
+    void setMainWindow(HWND mainWindow) { mainWindow_ = mainWindow; }
+
+    std::vector<std::string> faceList() override;
+    int addFontResource(const std::string& path) override;
+    bool removeFontResource(const std::string& path) override;
+    void announceFontChange() override;
+
+private:
+    HWND mainWindow_;
+};
+
+}  // namespace typelens::win32
