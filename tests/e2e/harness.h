@@ -1,0 +1,112 @@
+// Drives the real Typelens.exe from outside: a fresh Wine prefix on its own virtual display,
+// real mouse and keys through xdotool, and the probe to read the live windows.
+#pragma once
+
+#include <sys/types.h>
+
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace typelens::e2e {
+
+using Row = std::vector<std::string>;
+
+struct ScreenRect {
+    int x = 0, y = 0, width = 0, height = 0;
+    int centerX() const { return x + width / 2; }
+    int centerY() const { return y + height / 2; }
+};
+
+// A process started by the tests; killed if still running when it goes out of scope.
+class Child {
+public:
+    Child(const std::vector<std::string>& argv, const std::string& cwd, bool pipes);
+    Child(Child&&) = delete;
+    ~Child();
+    bool running();
+    // The exit status, or -1 when the process is still running after `seconds`.
+    int wait(double seconds);
+    void kill();
+    FILE* in() const { return in_; }
+    FILE* out() const { return out_; }
+
+private:
+    pid_t pid_ = -1;
+    int status_ = -1;
+    FILE* in_ = nullptr;
+    FILE* out_ = nullptr;
+};
+
+// A Wine prefix cloned from the test run's freshly booted one, with a display of its own.
+class Desktop {
+public:
+    explicit Desktop(const std::string& name);
+    ~Desktop();
+
+    std::string hostPath(const std::string& windowsPath) const;
+    void writeFile(const std::string& windowsPath, const std::string& bytes) const;
+    void makeFolder(const std::string& windowsPath) const;
+    std::string readFile(const std::string& windowsPath) const;
+    bool exists(const std::string& windowsPath) const;
+    // Runs a Windows program to its end; returns its exit status, its output in `output`.
+    int wine(const std::vector<std::string>& args, std::string* output = nullptr) const;
+    const std::string& prefix() const { return prefix_; }
+    const std::string& display() const { return display_; }
+
+    void click(int x, int y) const;
+    void doubleClick(int x, int y) const;
+    void key(const std::string& keys) const;
+    void type(const std::string& text) const;
+    // Saves `area` of the screen as a PNG.
+    void screenshot(const std::string& file, const ScreenRect& area) const;
+
+private:
+    std::string prefix_;
+    std::string display_;
+    pid_t xvfb_ = -1;
+};
+
+class Probe {
+public:
+    explicit Probe(const Desktop& desktop);
+    ~Probe();
+    std::vector<Row> ask(const std::string& command);
+    // The first field of the first row, or "" when the answer was empty.
+    std::string one(const std::string& command);
+
+private:
+    Child child_;
+};
+
+// The program under test, started as a user would start it, from C:\.
+class Typelens {
+public:
+    Typelens(const Desktop& desktop, Probe& probe);
+    std::string window() const { return window_; }
+    std::string control(int id);
+    ScreenRect clientOnScreen();
+    // Closes the main window and waits for the process to end by itself.
+    bool closeAndWait(double seconds);
+    bool running() { return child_.running(); }
+
+private:
+    Probe& probe_;
+    Child child_;
+    std::string window_;
+};
+
+// Polls `condition` until it holds or `seconds` pass.
+bool WaitFor(const std::function<bool()>& condition, double seconds = 10);
+
+ScreenRect RectAt(const Row& row, std::size_t first);
+
+// Where the tests keep their screenshots for people to look at.
+std::string ScreenshotPath(const std::string& name);
+
+// How many pixels two PNG files of the same size differ in.
+long DifferingPixels(const std::string& a, const std::string& b);
+
+}  // namespace typelens::e2e

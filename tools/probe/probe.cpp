@@ -1,0 +1,352 @@
+// probe: reads another process's windows for the end-to-end tests.
+//
+// Interactive: one command per line on stdin; each answer is zero or more lines, then ".".
+// Fields are separated by tabs; windows are named by their handle in decimal.
+//   wait-window <class> <seconds>     the handle of a visible top-level window of that class
+//   window <hwnd>                     caption, client rect on screen, window rect, state, enabled
+//   children <hwnd>                   id, class, rect relative to <hwnd>'s client area, visible
+//   child <hwnd> <id>                 the handle of the descendant with that control id
+//   text <hwnd>                       the window's text
+//   list-items <hwnd>                 text, key, label rect on screen, selected (list views)
+//   tree-items <hwnd>                 depth, text, key, expanded, children, rect on screen
+//   toolbar <hwnd>                    id, image, checked, style, rect on screen
+//   combo-items <hwnd>                the entries of a combo box, and which is selected
+//   focus <hwnd>                      control id of the focused window in <hwnd>'s thread, and
+//                                     that of its parent
+//   set-client <hwnd> <w> <h>         gives a normal window that client size
+//   show <hwnd> min|max|restore       changes the window state
+//   close <hwnd>                      asks the window to close
+//   attributes <path> <add-bits>      adds attribute bits to a file (2 hidden, 4 system)
+//   quit
+// One-shot: "probe warm-up" starts the prefix's desktop and exits; "probe record-open <file>
+// <address>" appends the address to a file, standing in for a web browser.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdio>
+#include <cstring>
+#include <iomanip>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Memory in the target process, for messages whose buffers must live there.
+class Remote {
+public:
+    Remote(HWND window, std::size_t size) : size_(size) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(window, &pid);
+        process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+        if (process_) memory_ = VirtualAllocEx(process_, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
+    }
+    ~Remote() {
+        if (memory_) VirtualFreeEx(process_, memory_, 0, MEM_RELEASE);
+        if (process_) CloseHandle(process_);
+    }
+    bool ok() const { return memory_ != nullptr; }
+    char* at(std::size_t offset = 0) const { return static_cast<char*>(memory_) + offset; }
+    LPARAM param(std::size_t offset = 0) const { return reinterpret_cast<LPARAM>(at(offset)); }
+    void write(const void* data, std::size_t size, std::size_t offset = 0) {
+        WriteProcessMemory(process_, at(offset), data, size, nullptr);
+    }
+    void read(void* data, std::size_t size, std::size_t offset = 0) const {
+        ReadProcessMemory(process_, at(offset), data, size, nullptr);
+    }
+    // A NUL-ended string anywhere in the target process.
+    std::string string(const void* where) const {
+        std::string text;
+        char chunk[64];
+        for (const char* at = static_cast<const char*>(where); at; at += sizeof chunk) {
+            SIZE_T got = 0;
+            if (!ReadProcessMemory(process_, at, chunk, sizeof chunk, &got) || got == 0) break;
+            for (SIZE_T i = 0; i < got; ++i) {
+                if (!chunk[i]) return text;
+                text += chunk[i];
+            }
+        }
+        return text;
+    }
+
+private:
+    HANDLE process_ = nullptr;
+    void* memory_ = nullptr;
+    std::size_t size_;
+};
+
+HWND Handle(const std::string& text) {
+    return reinterpret_cast<HWND>(static_cast<INT_PTR>(std::stoll(text)));
+}
+
+long long Number(HWND window) { return static_cast<long long>(reinterpret_cast<INT_PTR>(window)); }
+
+std::string Rect(const RECT& r) {
+    std::ostringstream s;
+    s << r.left << '\t' << r.top << '\t' << (r.right - r.left) << '\t' << (r.bottom - r.top);
+    return s.str();
+}
+
+RECT ToScreen(HWND window, RECT r) {
+    MapWindowPoints(window, HWND_DESKTOP, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+std::string TextOf(HWND window) {
+    char text[4096] = {};
+    SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
+                        SMTO_ABORTIFHUNG, 5000, nullptr);
+    return text;
+}
+
+void WaitWindow(std::istream& args) {
+    std::string kind;
+    double seconds = 10;
+    args >> kind >> seconds;
+    for (DWORD start = GetTickCount(); GetTickCount() - start < seconds * 1000; Sleep(50)) {
+        HWND window = FindWindowA(kind.c_str(), nullptr);
+        if (window && IsWindowVisible(window)) {
+            std::cout << Number(window) << '\n';
+            return;
+        }
+    }
+}
+
+void Window(HWND window) {
+    RECT client{}, frame{};
+    GetClientRect(window, &client);
+    GetWindowRect(window, &frame);
+    const char* state = IsIconic(window) ? "minimized" : IsZoomed(window) ? "maximized" : "normal";
+    std::cout << TextOf(window) << '\t' << Rect(ToScreen(window, client)) << '\t' << Rect(frame)
+              << '\t' << state << '\t' << (IsWindowEnabled(window) ? "enabled" : "disabled")
+              << '\n';
+}
+
+void Children(HWND window) {
+    struct Walk {
+        HWND top;
+        static BOOL CALLBACK Each(HWND child, LPARAM self) {
+            HWND top = reinterpret_cast<Walk*>(self)->top;
+            char kind[64] = {};
+            GetClassNameA(child, kind, sizeof kind);
+            RECT r{};
+            GetWindowRect(child, &r);
+            MapWindowPoints(HWND_DESKTOP, top, reinterpret_cast<POINT*>(&r), 2);
+            std::cout << GetDlgCtrlID(child) << '\t' << kind << '\t' << Rect(r) << '\t'
+                      << (IsWindowVisible(child) ? 1 : 0) << '\t' << Number(child) << '\n';
+            return TRUE;
+        }
+    } walk{window};
+    EnumChildWindows(window, Walk::Each, reinterpret_cast<LPARAM>(&walk));
+}
+
+HWND Child(HWND window, int id) {
+    struct Find {
+        int id;
+        HWND found = nullptr;
+        static BOOL CALLBACK Each(HWND child, LPARAM self) {
+            auto* find = reinterpret_cast<Find*>(self);
+            if (GetDlgCtrlID(child) != find->id) return TRUE;
+            find->found = child;
+            return FALSE;
+        }
+    } find{id};
+    EnumChildWindows(window, Find::Each, reinterpret_cast<LPARAM>(&find));
+    return find.found;
+}
+
+void ListItems(HWND list) {
+    constexpr std::size_t kText = 1024;
+    Remote remote(list, sizeof(LVITEMA) + kText + sizeof(RECT));
+    if (!remote.ok()) return;
+    const int count = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        LVITEMA item{};
+        item.mask = LVIF_TEXT | LVIF_PARAM | LVIF_STATE;
+        item.iItem = i;
+        item.stateMask = LVIS_SELECTED;
+        item.pszText = remote.at(sizeof(LVITEMA));
+        item.cchTextMax = kText;
+        remote.write(&item, sizeof item);
+        SendMessageA(list, LVM_GETITEMA, 0, remote.param());
+        remote.read(&item, sizeof item);
+        char text[kText] = {};
+        remote.read(text, kText - 1, sizeof(LVITEMA));
+        RECT r{};
+        r.left = LVIR_LABEL;
+        remote.write(&r, sizeof r, sizeof(LVITEMA) + kText);
+        SendMessageA(list, LVM_GETITEMRECT, i, remote.param(sizeof(LVITEMA) + kText));
+        remote.read(&r, sizeof r, sizeof(LVITEMA) + kText);
+        std::cout << text << '\t' << remote.string(reinterpret_cast<void*>(item.lParam)) << '\t'
+                  << Rect(ToScreen(list, r)) << '\t' << ((item.state & LVIS_SELECTED) ? 1 : 0)
+                  << '\n';
+    }
+}
+
+void TreeItems(HWND tree) {
+    constexpr std::size_t kText = 1024;
+    Remote remote(tree, sizeof(TVITEMA) + kText + sizeof(RECT));
+    if (!remote.ok()) return;
+    struct Visit {
+        HWND tree;
+        Remote& remote;
+        void operator()(HTREEITEM item, int depth) {
+            for (; item; item = reinterpret_cast<HTREEITEM>(SendMessageA(
+                             tree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(item)))) {
+                TVITEMA data{};
+                data.mask = TVIF_TEXT | TVIF_PARAM | TVIF_STATE | TVIF_CHILDREN | TVIF_HANDLE;
+                data.hItem = item;
+                data.stateMask = TVIS_EXPANDED;
+                data.pszText = remote.at(sizeof(TVITEMA));
+                data.cchTextMax = kText;
+                remote.write(&data, sizeof data);
+                SendMessageA(tree, TVM_GETITEMA, 0, remote.param());
+                remote.read(&data, sizeof data);
+                char text[kText] = {};
+                remote.read(text, kText - 1, sizeof(TVITEMA));
+                RECT r{};
+                std::memcpy(&r, &item, sizeof item);  // the item goes in, its rectangle comes out
+                remote.write(&r, sizeof r, sizeof(TVITEMA) + kText);
+                const bool shown = SendMessageA(tree, TVM_GETITEMRECT, TRUE,
+                                                remote.param(sizeof(TVITEMA) + kText)) != 0;
+                remote.read(&r, sizeof r, sizeof(TVITEMA) + kText);
+                if (!shown) r = RECT{};
+                int children = 0;
+                for (auto child = reinterpret_cast<HTREEITEM>(SendMessageA(
+                         tree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(item)));
+                     child; child = reinterpret_cast<HTREEITEM>(SendMessageA(
+                                tree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(child)))) {
+                    ++children;
+                }
+                std::cout << depth << '\t' << text << '\t'
+                          << remote.string(reinterpret_cast<void*>(data.lParam)) << '\t'
+                          << ((data.state & TVIS_EXPANDED) ? 1 : 0) << '\t' << children << '\t'
+                          << (shown ? Rect(ToScreen(tree, r)) : "0\t0\t0\t0") << '\n';
+                (*this)(reinterpret_cast<HTREEITEM>(SendMessageA(
+                            tree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(item))),
+                        depth + 1);
+            }
+        }
+    } visit{tree, remote};
+    visit(reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0)), 0);
+}
+
+void Toolbar(HWND toolbar) {
+    Remote remote(toolbar, sizeof(TBBUTTON) + sizeof(RECT));
+    if (!remote.ok()) return;
+    const int count = static_cast<int>(SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        TBBUTTON button{};
+        SendMessageA(toolbar, TB_GETBUTTON, i, remote.param());
+        remote.read(&button, sizeof button);
+        RECT r{};
+        SendMessageA(toolbar, TB_GETITEMRECT, i, remote.param(sizeof(TBBUTTON)));
+        remote.read(&r, sizeof r, sizeof(TBBUTTON));
+        const bool separator = button.fsStyle & BTNS_SEP;
+        std::cout << button.idCommand << '\t' << (separator ? 0 : button.iBitmap + 1) << '\t'
+                  << ((button.fsState & TBSTATE_CHECKED) ? 1 : 0) << '\t'
+                  << (separator ? "separator" : (button.fsStyle & BTNS_CHECK) ? "check" : "button")
+                  << '\t' << Rect(ToScreen(toolbar, r)) << '\n';
+    }
+}
+
+void ComboItems(HWND combo) {
+    constexpr std::size_t kText = 512;
+    Remote remote(combo, kText);
+    if (!remote.ok()) return;
+    const int count = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
+    const int selected = static_cast<int>(SendMessageA(combo, CB_GETCURSEL, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        SendMessageA(combo, CB_GETLBTEXT, i, remote.param());
+        char text[kText] = {};
+        remote.read(text, kText - 1);
+        std::cout << text << '\t' << (i == selected ? 1 : 0) << '\n';
+    }
+}
+
+void Focus(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) || !info.hwndFocus) return;
+    std::cout << GetDlgCtrlID(info.hwndFocus) << '\t' << GetDlgCtrlID(GetParent(info.hwndFocus))
+              << '\n';
+}
+
+void SetClient(HWND window, int width, int height) {
+    RECT frame{0, 0, width, height};
+    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongA(window, GWL_EXSTYLE)));
+    SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool Command(const std::string& line) {
+    std::istringstream args(line);
+    std::string verb, target;
+    args >> verb;
+    if (verb == "quit") return false;
+    if (verb == "wait-window") {
+        WaitWindow(args);
+    } else if (verb == "attributes") {
+        std::string path;
+        DWORD add = 0;
+        args >> std::quoted(path) >> add;
+        const DWORD now = GetFileAttributesA(path.c_str());
+        if (now != INVALID_FILE_ATTRIBUTES && SetFileAttributesA(path.c_str(), now | add)) {
+            std::cout << "ok\n";
+        }
+    } else {
+        args >> target;
+        const HWND window = target.empty() ? nullptr : Handle(target);
+        if (verb == "window") Window(window);
+        else if (verb == "children") Children(window);
+        else if (verb == "child") {
+            int id = 0;
+            args >> id;
+            if (HWND found = Child(window, id)) std::cout << Number(found) << '\n';
+        } else if (verb == "text") std::cout << TextOf(window) << '\n';
+        else if (verb == "list-items") ListItems(window);
+        else if (verb == "tree-items") TreeItems(window);
+        else if (verb == "toolbar") Toolbar(window);
+        else if (verb == "combo-items") ComboItems(window);
+        else if (verb == "focus") Focus(window);
+        else if (verb == "set-client") {
+            int width = 0, height = 0;
+            args >> width >> height;
+            SetClient(window, width, height);
+        } else if (verb == "show") {
+            std::string how;
+            args >> how;
+            ShowWindowAsync(window, how == "min" ? SW_MINIMIZE : how == "max" ? SW_MAXIMIZE : SW_RESTORE);
+        } else if (verb == "close") PostMessageA(window, WM_CLOSE, 0, 0);
+        else std::cout << "error: unknown command " << verb << '\n';
+    }
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc >= 2 && std::string(argv[1]) == "warm-up") {
+        HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                                      nullptr, nullptr);
+        DestroyWindow(window);
+        return 0;
+    }
+    if (argc >= 4 && std::string(argv[1]) == "record-open") {
+        if (FILE* log = std::fopen(argv[2], "ab")) {
+            std::fprintf(log, "%s\n", argv[3]);
+            std::fclose(log);
+        }
+        return 0;
+    }
+    std::string line;
+    while (std::getline(std::cin, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        const bool more = Command(line);
+        std::cout << ".\n" << std::flush;
+        if (!more) break;
+    }
+    return 0;
+}
