@@ -13,7 +13,7 @@ inline constexpr char kAboutTitle[] = "Typelens 1.2";
 inline constexpr char kDonateTip[] = "Donate with PayPal - It's fast, free and secure!";
 
 class AboutBox {
-public:
+  public:
     explicit AboutBox(Shell& shell) : shell_(shell) {}
 
     // The notice that the window shows under the icon, set afresh at every opening.
@@ -22,7 +22,7 @@ public:
     void onImage2Click() { (void)shell_.open(kDonationPage); }
     void onLabel2Click() { (void)shell_.open(kHomePage); }
 
-private:
+  private:
     Shell& shell_;
 };
 

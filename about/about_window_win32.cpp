@@ -30,7 +30,7 @@ std::vector<WORD> EmptyTemplate(const wchar_t* caption) {
 }
 
 class AboutWindow {
-public:
+  public:
     AboutWindow(HWND owner, Shell& shell) : owner_(owner), about_(shell) {}
 
     void run() {
@@ -40,7 +40,7 @@ public:
                                 DialogProc, AsParam(this));
     }
 
-private:
+  private:
     static INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM w, LPARAM l) {
         if (message == WM_INITDIALOG) SetWindowLongPtrA(dialog, DWLP_USER, l);
         auto* self = reinterpret_cast<AboutWindow*>(GetWindowLongPtrA(dialog, DWLP_USER));
@@ -87,8 +87,8 @@ private:
         return owner.get();
     }
 
-    HWND add(const char* kind, const char* text, DWORD style, int id, int left, int top,
-             int width, int height, HFONT font) {
+    HWND add(const char* kind, const char* text, DWORD style, int id, int left, int top, int width,
+             int height, HFONT font) {
         HWND control = CreateWindowExA(0, kind, text, WS_CHILD | WS_VISIBLE | style, px(left),
                                        px(top), px(width), px(height), dialog_, AsMenuId(id),
                                        GetModuleHandleA(nullptr), nullptr);
@@ -112,15 +112,15 @@ private:
                      over.top + (over.bottom - over.top - height) / 2, width, height,
                      SWP_NOZORDER | SWP_NOACTIVATE);
 
-        smallIcon_.reset(static_cast<HICON>(LoadImageA(
-            instance, MAKEINTRESOURCEA(IDI_TYPELENS), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-            GetSystemMetrics(SM_CYSMICON), 0)));
+        smallIcon_.reset(static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_TYPELENS),
+                                                       IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                       GetSystemMetrics(SM_CYSMICON), 0)));
         bigIcon_.reset(static_cast<HICON>(
             LoadImageA(instance, MAKEINTRESOURCEA(IDI_TYPELENS), IMAGE_ICON, 48, 48, 0)));
         SendMessageA(dialog_, WM_SETICON, ICON_SMALL, AsParam(smallIcon_.get()));
         SendMessageA(dialog_, WM_SETICON, ICON_BIG, AsParam(bigIcon_.get()));
-        hand_.reset(static_cast<HCURSOR>(LoadImageA(
-            instance, MAKEINTRESOURCEA(IDC_HAND_POINTER), IMAGE_CURSOR, 32, 32, 0)));
+        hand_.reset(static_cast<HCURSOR>(
+            LoadImageA(instance, MAKEINTRESOURCEA(IDC_HAND_POINTER), IMAGE_CURSOR, 32, 32, 0)));
         donate_.reset(static_cast<HBITMAP>(
             LoadImageA(instance, MAKEINTRESOURCEA(IDB_DONATE), IMAGE_BITMAP, 0, 0, 0)));
 
@@ -131,8 +131,8 @@ private:
 
         // Created from the top of the drawing order down; the white panel and the etched line
         // are painted beneath them all.
-        HWND ok = add("BUTTON", "&Ok", WS_TABSTOP | BS_DEFPUSHBUTTON, IDOK, 1568, 2820, 1695,
-                      375, plain);
+        HWND ok =
+            add("BUTTON", "&Ok", WS_TABSTOP | BS_DEFPUSHBUTTON, IDOK, 1568, 2820, 1695, 375, plain);
         HWND Label5 = add("STATIC", "Label3", SS_LEFT | SS_NOPREFIX, control_id::Label5, 60, 1320,
                           4695, 615, notice);
         HWND Image3 = add("STATIC", "", SS_ICON | SS_REALSIZEIMAGE, control_id::Image3, 2055, 540,
@@ -166,8 +166,8 @@ private:
 
     void addTip(HWND control, const char* text) {
         tip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                               dialog_, nullptr, GetModuleHandleA(nullptr), nullptr);
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, dialog_,
+                               nullptr, GetModuleHandleA(nullptr), nullptr);
         TTTOOLINFOA tool{};
         tool.cbSize = sizeof tool;
         tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;

@@ -12,12 +12,12 @@ namespace typelens::win32 {
 void ShowAboutWindow(HWND owner, Shell& shell);
 
 class AboutWindowOpener : public Dialogs {
-public:
+  public:
     explicit AboutWindowOpener(Shell& shell) : shell_(shell) {}
     void setOwner(HWND owner) { owner_ = owner; }
     void showAbout() override { ShowAboutWindow(owner_, shell_); }
 
-private:
+  private:
     Shell& shell_;
     HWND owner_ = nullptr;
 };

@@ -23,7 +23,9 @@ void Glyphora::onLoad() {
 }
 
 // Closing is never refused; the font of the last preview stays in the font table.
-void Glyphora::onUnload() { preview_.clearSnapshot(); }
+void Glyphora::onUnload() {
+    preview_.clearSnapshot();
+}
 
 // The file list keeps showing the folder listed last, on whatever drive that was.
 void Glyphora::onDrive1Change(char driveLetter) {

@@ -31,7 +31,7 @@ struct GlyphoraControls {
 inline constexpr char kStartFolder[] = "C:\\";
 
 class Glyphora {
-public:
+  public:
     Glyphora(GlyphoraPlatform platform, GlyphoraControls controls);
 
     void onLoad();
@@ -53,7 +53,7 @@ public:
     const std::string& fontsFolder() const { return FontsFolder; }
     const PreviewPane& preview() const { return preview_; }
 
-private:
+  private:
     GlyphoraPlatform platform_;
     GlyphoraControls controls_;
     std::string FontsFolder;

@@ -14,10 +14,10 @@ namespace {
 
 constexpr char kSampleText[] = "The Quick \r\nBrown Fox \r\nJumps over the \r\nlazy dog\r\n";
 constexpr BYTE kPreviewCharset = 204;
-constexpr const char* kSizes[] = {" 8", " 9", "10", "12", "14", "16", "18", "20",
-                                  "22", "24", "28", "36", "72"};
-constexpr int kToolbarImage = 24;    // pixels, square
-constexpr int kButtonWidth = 30;     // pixels
+constexpr const char* kSizes[] = {" 8", " 9", "10", "12", "14", "16", "18",
+                                  "20", "22", "24", "28", "36", "72"};
+constexpr int kToolbarImage = 24;  // pixels, square
+constexpr int kButtonWidth = 30;   // pixels
 constexpr int kButtonHeight = 31;
 constexpr int kSeparatorWidth = 8;
 constexpr int kPlaceholderLeft = 1710;  // twips from the toolbar's left end
@@ -84,9 +84,9 @@ bool GlyphoraWindow::load() {
         windowClass.lpfnWndProc = WindowProc;
         windowClass.hInstance = instance;
         windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_TYPELENS));
-        windowClass.hIconSm = static_cast<HICON>(LoadImageA(
-            instance, MAKEINTRESOURCEA(IDI_TYPELENS), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-            GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+        windowClass.hIconSm = static_cast<HICON>(
+            LoadImageA(instance, MAKEINTRESOURCEA(IDI_TYPELENS), IMAGE_ICON,
+                       GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
         windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
         windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
         windowClass.lpszClassName = kMainWindowClass;
@@ -176,9 +176,8 @@ HWND GlyphoraWindow::add(DWORD exStyle, const char* kind, const char* text, DWOR
                          const TwipRect& at, HFONT font, HWND parent) {
     HWND control = CreateWindowExA(
         exStyle, kind, text, WS_CHILD | WS_VISIBLE | style, TwipsToPixels(at.left, dpi_),
-        TwipsToPixels(at.top, dpi_), TwipsToPixels(at.width, dpi_),
-        TwipsToPixels(at.height, dpi_), parent ? parent : window_, AsMenuId(id),
-        GetModuleHandleA(nullptr), nullptr);
+        TwipsToPixels(at.top, dpi_), TwipsToPixels(at.width, dpi_), TwipsToPixels(at.height, dpi_),
+        parent ? parent : window_, AsMenuId(id), GetModuleHandleA(nullptr), nullptr);
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     return control;
 }
@@ -209,8 +208,8 @@ void GlyphoraWindow::createControls() {
 
     ImageList1_.reset(ImageList_Create(kToolbarImage, kToolbarImage, ILC_COLOR24 | ILC_MASK, 5, 0));
     ImageList2_.reset(ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 2, 0));
-    for (const auto& [list, bitmap] : {std::pair{ImageList1_.get(), IDB_TOOLBAR},
-                                       std::pair{ImageList2_.get(), IDB_LIST}}) {
+    for (const auto& [list, bitmap] :
+         {std::pair{ImageList1_.get(), IDB_TOOLBAR}, std::pair{ImageList2_.get(), IDB_LIST}}) {
         const UniqueBitmap strip(static_cast<HBITMAP>(
             LoadImageA(instance, MAKEINTRESOURCEA(bitmap), IMAGE_BITMAP, 0, 0, 0)));
         ImageList_AddMasked(list, strip.get(), RGB(255, 0, 255));  // magenta is transparent
@@ -218,15 +217,15 @@ void GlyphoraWindow::createControls() {
 
     TwipRect drive = design::Drive1;
     drive.height += PixelsToTwips(kComboDropHeight, dpi_);
-    Drive1_ = add(0, "COMBOBOX", "", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST,
-                  control_id::Drive1, drive, driveFont);
+    Drive1_ = add(0, "COMBOBOX", "", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, control_id::Drive1,
+                  drive, driveFont);
     setComboHeight(Drive1_, design::Drive1);
     fillDrives();
 
-    txPreview_ = add(WS_EX_CLIENTEDGE, "EDIT", kSampleText,
-                     WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN |
-                         ES_NOHIDESEL,
-                     control_id::txPreview, design::txPreview, windowFont);
+    txPreview_ =
+        add(WS_EX_CLIENTEDGE, "EDIT", kSampleText,
+            WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | ES_NOHIDESEL,
+            control_id::txPreview, design::txPreview, windowFont);
     previewFont_.attach(txPreview_, "Arial", 36, kPreviewCharset, dpi_);
     SetWindowSubclass(txPreview_, PreviewProc, 1, 0);
 
@@ -251,10 +250,10 @@ void GlyphoraWindow::createControls() {
 }
 
 void GlyphoraWindow::createToolbar() {
-    Toolbar1_ = add(WS_EX_CONTROLPARENT, TOOLBARCLASSNAMEA, "",
-                    TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NORESIZE | CCS_NOPARENTALIGN |
-                        CCS_NODIVIDER,
-                    control_id::Toolbar1, design::Toolbar1, windowFont_.get());
+    Toolbar1_ =
+        add(WS_EX_CONTROLPARENT, TOOLBARCLASSNAMEA, "",
+            TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER,
+            control_id::Toolbar1, design::Toolbar1, windowFont_.get());
     SendMessageA(Toolbar1_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     SendMessageA(Toolbar1_, TB_SETBITMAPSIZE, 0, MAKELPARAM(kToolbarImage, kToolbarImage));
     SendMessageA(Toolbar1_, TB_SETIMAGELIST, 0, AsParam(ImageList1_.get()));
@@ -299,8 +298,8 @@ void GlyphoraWindow::createToolbar() {
     TwipRect size = design::cmbSize;
     size.left = PixelsToTwips(slot.left + margin, dpi_);
     size.height += PixelsToTwips(kComboDropHeight, dpi_);
-    cmbSize_ = add(0, "COMBOBOX", "", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN, control_id::cmbSize,
-                   size, sizeFont_.get(), Toolbar1_);
+    cmbSize_ = add(0, "COMBOBOX", "", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL,
+                   control_id::cmbSize, size, sizeFont_.get(), Toolbar1_);
     for (const char* entry : kSizes) SendMessageA(cmbSize_, CB_ADDSTRING, 0, AsParam(entry));
     SetWindowTextA(cmbSize_, "36");
     setComboHeight(cmbSize_, design::cmbSize);
@@ -320,8 +319,8 @@ LRESULT CALLBACK GlyphoraWindow::ToolbarProc(HWND toolbar, UINT message, WPARAM 
 
 // A multi-line box keeps Tab for itself; here Tab moves on to the next control, as everywhere
 // else in the window, and Ctrl+Tab types a tab.
-LRESULT CALLBACK GlyphoraWindow::PreviewProc(HWND edit, UINT message, WPARAM w, LPARAM l,
-                                             UINT_PTR, DWORD_PTR) {
+LRESULT CALLBACK GlyphoraWindow::PreviewProc(HWND edit, UINT message, WPARAM w, LPARAM l, UINT_PTR,
+                                             DWORD_PTR) {
     if (message == WM_GETDLGCODE && l) {
         const MSG* key = AsPointer<MSG>(l);
         if (key->message == WM_KEYDOWN && key->wParam == VK_TAB && GetKeyState(VK_CONTROL) >= 0) {

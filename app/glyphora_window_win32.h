@@ -18,7 +18,7 @@
 namespace typelens::win32 {
 
 class GlyphoraWindow {
-public:
+  public:
     GlyphoraWindow();
     GlyphoraWindow(const GlyphoraWindow&) = delete;
     GlyphoraWindow& operator=(const GlyphoraWindow&) = delete;
@@ -28,10 +28,10 @@ public:
     void show();
     HWND hwnd() const { return window_; }
 
-private:
+  private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM w, LPARAM l);
-    static LRESULT CALLBACK ToolbarProc(HWND toolbar, UINT message, WPARAM w, LPARAM l,
-                                        UINT_PTR id, DWORD_PTR self);
+    static LRESULT CALLBACK ToolbarProc(HWND toolbar, UINT message, WPARAM w, LPARAM l, UINT_PTR id,
+                                        DWORD_PTR self);
     static LRESULT CALLBACK PreviewProc(HWND edit, UINT message, WPARAM w, LPARAM l, UINT_PTR id,
                                         DWORD_PTR unused);
     LRESULT handle(UINT message, WPARAM w, LPARAM l);

@@ -31,8 +31,7 @@ std::int32_t RoundHalfEven(double value) {
 
 }  // namespace
 
-void LayoutMainWindow(WindowState state, double clientWidth, double clientHeight,
-                      MainLayout& c) {
+void LayoutMainWindow(WindowState state, double clientWidth, double clientHeight, MainLayout& c) {
     if (state == WindowState::Minimized) return;
 
     const std::int32_t W = RoundHalfEven(clientWidth / 2 - 90);

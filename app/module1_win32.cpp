@@ -16,8 +16,8 @@ bool InitComctl() {
     if (!comctl) comctl = LoadLibraryA("comctl32.dll");
     if (!comctl) return false;
     using InitProc = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
-    const auto init =
-        reinterpret_cast<InitProc>(reinterpret_cast<void*>(GetProcAddress(comctl, "InitCommonControlsEx")));
+    const auto init = reinterpret_cast<InitProc>(
+        reinterpret_cast<void*>(GetProcAddress(comctl, "InitCommonControlsEx")));
     if (!init) return false;
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = sizeof controls;  // 8: two 32-bit fields

@@ -27,6 +27,8 @@ bool LoadFolderNodes(FileSystem& files, FolderTree& Dir1, std::string path,
     return true;
 }
 
-std::string DriveRoot(char letter) { return std::string{letter, ':', '\\'}; }
+std::string DriveRoot(char letter) {
+    return std::string{letter, ':', '\\'};
+}
 
 }  // namespace typelens

@@ -9,7 +9,7 @@ namespace typelens {
 
 // A text box, or the edit part of a combo box.
 class TextBox {
-public:
+  public:
     virtual ~TextBox() = default;
     virtual std::string text() const = 0;
     virtual bool setText(const std::string& text) = 0;
@@ -23,7 +23,7 @@ struct NodeId {
 
 // `Dir1`: folders, each node keyed by its full path.
 class FolderTree {
-public:
+  public:
     virtual ~FolderTree() = default;
     virtual void clear() = 0;
     // Appends a node at the top level (no parent) or as the last child of `parent`;
@@ -47,7 +47,7 @@ struct FileItem {
 
 // `File1`: the font files of one folder.
 class FileList {
-public:
+  public:
     virtual ~FileList() = default;
     virtual void clear() = 0;
     virtual bool add(const std::string& key, const std::string& text, int image) = 0;
@@ -59,7 +59,7 @@ public:
 
 // The font of `txPreview`. Each setter keeps the other attributes; false when refused.
 class PreviewFont {
-public:
+  public:
     virtual ~PreviewFont() = default;
     virtual bool setFace(const std::string& face) = 0;
     virtual bool setSize(float points) = 0;
@@ -69,7 +69,7 @@ public:
 
 // Windows that the main window opens.
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
     // Shows the About window modally over the main window; returns once it has closed.
     virtual void showAbout() = 0;

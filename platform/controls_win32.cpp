@@ -19,9 +19,13 @@ int CALLBACK CompareKeyNames(LPARAM a, LPARAM b, LPARAM) {
     return lstrcmpiA(name(a), name(b));
 }
 
-HTREEITEM Item(NodeId node) { return reinterpret_cast<HTREEITEM>(node.value); }
+HTREEITEM Item(NodeId node) {
+    return reinterpret_cast<HTREEITEM>(node.value);
+}
 
-NodeId Node(HTREEITEM item) { return NodeId{reinterpret_cast<std::uintptr_t>(item)}; }
+NodeId Node(HTREEITEM item) {
+    return NodeId{reinterpret_cast<std::uintptr_t>(item)};
+}
 
 void SetRedraw(HWND window, bool on) {
     SendMessageA(window, WM_SETREDRAW, on ? TRUE : FALSE, 0);
@@ -97,7 +101,9 @@ std::string TreeViewFolderTree::key(NodeId node) const {
     return reinterpret_cast<const char*>(item.lParam);
 }
 
-void TreeViewFolderTree::beginFill() { SetRedraw(tree_, false); }
+void TreeViewFolderTree::beginFill() {
+    SetRedraw(tree_, false);
+}
 
 void TreeViewFolderTree::endFill(std::optional<NodeId> parent) {
     TVSORTCB sort{};
@@ -142,7 +148,9 @@ std::optional<FileItem> ListViewFileList::selected() const {
     return FileItem{reinterpret_cast<const char*>(item.lParam), text};
 }
 
-void ListViewFileList::beginFill() { SetRedraw(list_, false); }
+void ListViewFileList::beginFill() {
+    SetRedraw(list_, false);
+}
 
 void ListViewFileList::endFill() {
     ListView_SortItems(list_, CompareKeyNames, 0);

@@ -14,20 +14,20 @@ namespace typelens::win32 {
 
 // The text of any window: an edit box, or the edit part of a combo box.
 class WindowText : public TextBox {
-public:
+  public:
     explicit WindowText(HWND window = nullptr) : window_(window) {}
     void attach(HWND window) { window_ = window; }
     std::string text() const override;
     bool setText(const std::string& text) override;
 
-private:
+  private:
     HWND window_;
 };
 
 // A tree view whose items carry their keys: each item's lParam points at its key, a NUL-ended
 // ANSI string that the tree owns.
 class TreeViewFolderTree : public FolderTree {
-public:
+  public:
     explicit TreeViewFolderTree(HWND tree = nullptr) : tree_(tree) {}
     void attach(HWND tree) { tree_ = tree; }
 
@@ -41,14 +41,14 @@ public:
     void beginFill() override;
     void endFill(std::optional<NodeId> parent) override;
 
-private:
+  private:
     HWND tree_;
     std::unordered_set<std::string> keys_;  // nodes never move, so their keys' text stays put
 };
 
 // A list view whose items carry their keys the same way.
 class ListViewFileList : public FileList {
-public:
+  public:
     explicit ListViewFileList(HWND list = nullptr) : list_(list) {}
     void attach(HWND list) { list_ = list; }
 
@@ -58,14 +58,14 @@ public:
     void beginFill() override;
     void endFill() override;
 
-private:
+  private:
     HWND list_;
     std::deque<std::string> keys_;  // a deque keeps its elements in place as it grows
 };
 
 // The font of a text box, rebuilt from its attributes whenever one of them changes.
 class EditPreviewFont : public PreviewFont {
-public:
+  public:
     EditPreviewFont() = default;
     // Starts `edit` in `face` at `points`, regular, with the given character set.
     void attach(HWND edit, const std::string& face, float points, BYTE charset, int dpi);
@@ -76,7 +76,7 @@ public:
     bool setItalic(bool italic) override;
     const LOGFONTA& logFont() const { return font_; }
 
-private:
+  private:
     bool apply(const LOGFONTA& font);
 
     HWND edit_ = nullptr;

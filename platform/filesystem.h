@@ -19,7 +19,7 @@ inline constexpr std::uint32_t Directory = 16;
 
 // One running folder enumeration; it closes when it goes out of scope.
 class FolderEnumeration {
-public:
+  public:
     virtual ~FolderEnumeration() = default;
     // The next bare entry name, or nullopt once every name has come (or the listing broke off).
     virtual std::optional<std::string> next() = 0;
@@ -32,7 +32,7 @@ struct Drive {
 };
 
 class FileSystem {
-public:
+  public:
     virtual ~FileSystem() = default;
 
     // Lists `pattern`: a folder path ending in "\" (every entry) or a folder path plus a wildcard
@@ -56,7 +56,7 @@ struct NumberFormat {
 };
 
 class Environment {
-public:
+  public:
     virtual ~Environment() = default;
     // nullopt when the variable is not set.
     virtual std::optional<std::string> variable(const std::string& name) = 0;

@@ -9,7 +9,7 @@ namespace typelens::win32 {
 namespace {
 
 class Listing : public FolderEnumeration {
-public:
+  public:
     Listing(UniqueFind find, const WIN32_FIND_DATAW& first, std::uint32_t mask)
         : find_(std::move(find)), data_(first), mask_(mask) {}
 
@@ -22,7 +22,7 @@ public:
         }
     }
 
-private:
+  private:
     bool admitted(DWORD attributes) const {
         if (attributes & FILE_ATTRIBUTE_SYSTEM) return false;
         if ((attributes & FILE_ATTRIBUTE_HIDDEN) && !(mask_ & attr::Hidden)) return false;
@@ -72,9 +72,9 @@ std::optional<std::string> Win32FileSystem::readFile(const std::string& path) {
     if (!GetFileSizeEx(file.get(), &size) || size.QuadPart > 0x7FFFFFFF) return std::nullopt;
     std::string content(static_cast<std::size_t>(size.QuadPart), '\0');
     DWORD read = 0;
-    if (!content.empty() &&
-        (!ReadFile(file.get(), content.data(), static_cast<DWORD>(content.size()), &read, nullptr) ||
-         read != content.size())) {
+    if (!content.empty() && (!ReadFile(file.get(), content.data(),
+                                       static_cast<DWORD>(content.size()), &read, nullptr) ||
+                             read != content.size())) {
         return std::nullopt;
     }
     return content;
@@ -111,12 +111,15 @@ std::optional<std::string> Win32Environment::variable(const std::string& name) {
     return value;
 }
 
-void Win32Environment::beep() { MessageBeep(MB_OK); }
+void Win32Environment::beep() {
+    MessageBeep(MB_OK);
+}
 
 NumberFormat Win32Environment::numberFormat() {
     const auto read = [](LCTYPE what, const char* fallback) {
         char text[8] = {};
-        if (!GetLocaleInfoA(LOCALE_USER_DEFAULT, what, text, sizeof text)) return std::string(fallback);
+        if (!GetLocaleInfoA(LOCALE_USER_DEFAULT, what, text, sizeof text))
+            return std::string(fallback);
         return std::string(text);
     };
     return {read(LOCALE_SDECIMAL, "."), read(LOCALE_STHOUSAND, ",")};

@@ -5,7 +5,7 @@
 namespace typelens::win32 {
 
 class Win32FileSystem : public FileSystem {
-public:
+  public:
     std::unique_ptr<FolderEnumeration> enumerate(const std::string& pattern,
                                                  std::uint32_t mask) override;
     std::optional<std::uint32_t> attributes(const std::string& path) override;
@@ -16,7 +16,7 @@ public:
 };
 
 class Win32Environment : public Environment {
-public:
+  public:
     std::optional<std::string> variable(const std::string& name) override;
     void beep() override;
     NumberFormat numberFormat() override;

@@ -7,7 +7,7 @@
 namespace typelens {
 
 class Fonts {
-public:
+  public:
     virtual ~Fonts() = default;
     // The faces available for the screen, in the system's order, read afresh on every call.
     // A face can appear more than once (once per character set, for example).

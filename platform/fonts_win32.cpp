@@ -20,7 +20,9 @@ std::vector<std::string> Win32Fonts::faceList() {
     return faces;
 }
 
-int Win32Fonts::addFontResource(const std::string& path) { return AddFontResourceA(path.c_str()); }
+int Win32Fonts::addFontResource(const std::string& path) {
+    return AddFontResourceA(path.c_str());
+}
 
 bool Win32Fonts::removeFontResource(const std::string& path) {
     return RemoveFontResourceA(path.c_str()) != FALSE;

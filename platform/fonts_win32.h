@@ -7,7 +7,7 @@
 namespace typelens::win32 {
 
 class Win32Fonts : public Fonts {
-public:
+  public:
     // `mainWindow` is told of every change the program makes to the font table.
     explicit Win32Fonts(HWND mainWindow = nullptr) : mainWindow_(mainWindow) {}
     void setMainWindow(HWND mainWindow) { mainWindow_ = mainWindow; }
@@ -17,7 +17,7 @@ public:
     bool removeFontResource(const std::string& path) override;
     void announceFontChange() override;
 
-private:
+  private:
     HWND mainWindow_;
 };
 

@@ -12,15 +12,21 @@ T* AsPointer(LPARAM value) {
     return reinterpret_cast<T*>(value);
 }
 
-inline HWND AsWindow(LPARAM value) { return reinterpret_cast<HWND>(value); }
-inline HWND AsWindow(WPARAM value) { return reinterpret_cast<HWND>(value); }
+inline HWND AsWindow(LPARAM value) {
+    return reinterpret_cast<HWND>(value);
+}
+inline HWND AsWindow(WPARAM value) {
+    return reinterpret_cast<HWND>(value);
+}
 
 template <typename T>
 LPARAM AsParam(T* pointer) {
     return reinterpret_cast<LPARAM>(pointer);
 }
 
-inline HMENU AsMenuId(int id) { return reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)); }
+inline HMENU AsMenuId(int id) {
+    return reinterpret_cast<HMENU>(static_cast<INT_PTR>(id));
+}
 
 // The font height in logical units for `points` at `dpi`: negative, so it names the em size.
 inline LONG FontHeight(double points, int dpi) {

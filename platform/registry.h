@@ -19,14 +19,14 @@ enum class RegistryType : std::uint32_t {
 
 // An open key; it closes when it goes out of scope.
 class RegistryKey {
-public:
+  public:
     virtual ~RegistryKey() = default;
     // Creates or replaces the value; `data` is written byte for byte.
     virtual bool setValue(const std::string& name, RegistryType type, const std::string& data) = 0;
 };
 
 class Registry {
-public:
+  public:
     virtual ~Registry() = default;
     // Opens `path` below `root`, creating missing keys; nullptr when that is refused.
     virtual std::unique_ptr<RegistryKey> createKey(RegistryRoot root, const std::string& path) = 0;

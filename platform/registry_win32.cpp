@@ -6,7 +6,7 @@ namespace typelens::win32 {
 namespace {
 
 class Key : public RegistryKey {
-public:
+  public:
     explicit Key(UniqueKey key) : key_(std::move(key)) {}
     bool setValue(const std::string& name, RegistryType type, const std::string& data) override {
         return RegSetValueExA(key_.get(), name.c_str(), 0, static_cast<DWORD>(type),
@@ -14,7 +14,7 @@ public:
                               static_cast<DWORD>(data.size())) == ERROR_SUCCESS;
     }
 
-private:
+  private:
     UniqueKey key_;
 };
 

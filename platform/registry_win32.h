@@ -5,7 +5,7 @@
 namespace typelens::win32 {
 
 class Win32Registry : public Registry {
-public:
+  public:
     std::unique_ptr<RegistryKey> createKey(RegistryRoot root, const std::string& path) override;
 };
 

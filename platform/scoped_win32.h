@@ -10,7 +10,7 @@ namespace typelens::win32 {
 
 template <typename Traits>
 class Unique {
-public:
+  public:
     using Handle = typename Traits::Handle;
 
     Unique() = default;
@@ -32,7 +32,7 @@ public:
         handle_ = handle;
     }
 
-private:
+  private:
     Handle handle_ = Traits::Invalid();
 };
 
@@ -86,7 +86,7 @@ using UniqueImageList = Unique<ImageListTraits>;
 
 // A window's device context from GetDC; it goes back to the same window it came from.
 class WindowDC {
-public:
+  public:
     explicit WindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
     WindowDC(const WindowDC&) = delete;
     WindowDC& operator=(const WindowDC&) = delete;
@@ -96,20 +96,20 @@ public:
     HDC get() const { return dc_; }
     HWND window() const { return window_; }
 
-private:
+  private:
     HWND window_;
     HDC dc_;
 };
 
 // Selects an object into a DC for the life of the scope, then puts the old one back.
 class SelectedObject {
-public:
+  public:
     SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), old_(SelectObject(dc, object)) {}
     SelectedObject(const SelectedObject&) = delete;
     SelectedObject& operator=(const SelectedObject&) = delete;
     ~SelectedObject() { SelectObject(dc_, old_); }
 
-private:
+  private:
     HDC dc_;
     HGDIOBJ old_;
 };

@@ -6,7 +6,7 @@
 namespace typelens {
 
 class Shell {
-public:
+  public:
     virtual ~Shell() = default;
     // Asks the shell to "open" the address; false when it refused.
     virtual bool open(const std::string& address) = 0;

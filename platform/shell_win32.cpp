@@ -6,8 +6,7 @@
 namespace typelens::win32 {
 
 bool Win32Shell::open(const std::string& address) {
-    const HINSTANCE result =
-        ShellExecuteA(nullptr, "open", address.c_str(), "", "", SW_SHOWNORMAL);
+    const HINSTANCE result = ShellExecuteA(nullptr, "open", address.c_str(), "", "", SW_SHOWNORMAL);
     // Values above 32 mean success.
     return reinterpret_cast<INT_PTR>(result) > 32;
 }

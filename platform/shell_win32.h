@@ -5,7 +5,7 @@
 namespace typelens::win32 {
 
 class Win32Shell : public Shell {
-public:
+  public:
     bool open(const std::string& address) override;
 };
 

@@ -32,7 +32,9 @@ bool KeyedTexts::add(std::string item, std::string key) {
     return items_.try_emplace(std::move(key), std::move(item)).second;
 }
 
-bool KeyedTexts::contains(std::string_view key) const { return items_.find(key) != items_.end(); }
+bool KeyedTexts::contains(std::string_view key) const {
+    return items_.find(key) != items_.end();
+}
 
 std::optional<std::string> KeyedTexts::item(std::string_view key) const {
     const auto found = items_.find(key);

@@ -10,7 +10,7 @@
 namespace typelens {
 
 class KeyedTexts {
-public:
+  public:
     // False, and nothing changes, when the key is already present in any letter case.
     bool add(std::string item, std::string key);
     bool contains(std::string_view key) const;
@@ -18,7 +18,7 @@ public:
     std::size_t count() const { return items_.size(); }
     void clear() { items_.clear(); }
 
-private:
+  private:
     struct FoldedHash {
         using is_transparent = void;
         std::size_t operator()(std::string_view key) const;

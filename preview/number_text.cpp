@@ -6,9 +6,13 @@
 namespace typelens {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
-char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - ('a' - 'A')) : c; }
+char Upper(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - ('a' - 'A')) : c;
+}
 
 bool IsExponentLetter(char c) {
     // D is the old double-precision exponent letter; users of the size box still type it.
@@ -61,7 +65,9 @@ void ReadExponent(std::string_view text, std::size_t& i, std::string& number) {
 
 // The program never changes the C library's locale, so strtod reads the period as the decimal
 // point everywhere; out-of-range exponents come back as infinity or zero.
-double ToDouble(const std::string& number) { return std::strtod(number.c_str(), nullptr); }
+double ToDouble(const std::string& number) {
+    return std::strtod(number.c_str(), nullptr);
+}
 
 }  // namespace
 

@@ -8,9 +8,13 @@ namespace typelens {
 PreviewPane::PreviewPane(Fonts& fonts, Environment& environment, PreviewControls controls)
     : fonts_(fonts), environment_(environment), controls_(controls) {}
 
-void PreviewPane::takeSnapshot() { TakeFaceSnapshot(fonts_, InstalledFaces); }
+void PreviewPane::takeSnapshot() {
+    TakeFaceSnapshot(fonts_, InstalledFaces);
+}
 
-void PreviewPane::clearSnapshot() { InstalledFaces.clear(); }
+void PreviewPane::clearSnapshot() {
+    InstalledFaces.clear();
+}
 
 // Every step runs whatever became of the one before; a failing step only leaves its own part
 // undone, and nothing is reported.
@@ -32,9 +36,13 @@ void PreviewPane::onFile1Click() {
     if (!PreviewedFace.empty()) (void)controls_.txPreview.setFace(PreviewedFace);
 }
 
-void PreviewPane::onCmbSizeClick() { applySize(); }
+void PreviewPane::onCmbSizeClick() {
+    applySize();
+}
 
-void PreviewPane::onCmbSizeValidate() { applySize(); }
+void PreviewPane::onCmbSizeValidate() {
+    applySize();
+}
 
 void PreviewPane::applySize() {
     const double points = LeadingNumber(controls_.cmbSize.text());
@@ -42,7 +50,9 @@ void PreviewPane::applySize() {
     (void)controls_.txPreview.setSize(static_cast<float>(points));
 }
 
-void PreviewPane::onCmbSizeGotFocus() { SavedSizeText = controls_.cmbSize.text(); }
+void PreviewPane::onCmbSizeGotFocus() {
+    SavedSizeText = controls_.cmbSize.text();
+}
 
 // The size typed was applied by Validate already; a text that is not a number is only taken
 // back out of the box.
@@ -52,8 +62,12 @@ void PreviewPane::onCmbSizeLostFocus() {
     }
 }
 
-void PreviewPane::setBold(bool bold) { (void)controls_.txPreview.setBold(bold); }
+void PreviewPane::setBold(bool bold) {
+    (void)controls_.txPreview.setBold(bold);
+}
 
-void PreviewPane::setItalic(bool italic) { (void)controls_.txPreview.setItalic(italic); }
+void PreviewPane::setItalic(bool italic) {
+    (void)controls_.txPreview.setItalic(italic);
+}
 
 }  // namespace typelens

@@ -24,7 +24,7 @@ struct PreviewControls {
 };
 
 class PreviewPane {
-public:
+  public:
     PreviewPane(Fonts& fonts, Environment& environment, PreviewControls controls);
 
     // Loading and unloading the main window.
@@ -44,7 +44,7 @@ public:
     const std::string& previewedFace() const { return PreviewedFace; }
     const KeyedTexts& installedFaces() const { return InstalledFaces; }
 
-private:
+  private:
     void applySize();
 
     Fonts& fonts_;

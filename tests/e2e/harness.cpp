@@ -33,10 +33,11 @@ std::string Trim(std::string text) {
 int Run(const std::vector<std::string>& argv, std::string* output = nullptr) {
     Child child(argv, "", output != nullptr);
     if (output) {
-        fclose(child.in());
+        child.closeInput();
         char buffer[4096];
         std::size_t got;
-        while ((got = fread(buffer, 1, sizeof buffer, child.out())) > 0) output->append(buffer, got);
+        while ((got = fread(buffer, 1, sizeof buffer, child.out())) > 0)
+            output->append(buffer, got);
     }
     return child.wait(120);
 }
@@ -84,7 +85,14 @@ Child::~Child() {
     if (out_) fclose(out_);
 }
 
-bool Child::running() { return wait(0) == -1; }
+void Child::closeInput() {
+    if (in_) fclose(in_);
+    in_ = nullptr;
+}
+
+bool Child::running() {
+    return wait(0) == -1;
+}
 
 int Child::wait(double seconds) {
     if (pid_ < 0) return status_;
@@ -119,8 +127,8 @@ Desktop::Desktop(const std::string& name) {
     posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
     posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
     posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    const char* argv[] = {"Xvfb", "-displayfd", "3", "-screen", "0", "1280x1024x24",
-                          "-nolisten", "tcp", nullptr};
+    const char* argv[] = {"Xvfb",         "-displayfd", "3",   "-screen", "0",
+                          "1280x1024x24", "-nolisten",  "tcp", nullptr};
     Require(posix_spawnp(&xvfb_, "Xvfb", &actions, nullptr, const_cast<char**>(argv), environ) == 0,
             "cannot start Xvfb");
     posix_spawn_file_actions_destroy(&actions);
@@ -129,7 +137,7 @@ Desktop::Desktop(const std::string& name) {
     const ssize_t got = read(fds[0], number, sizeof number - 1);
     close(fds[0]);
     Require(got > 0, "Xvfb did not say its display");
-    display_ = ":" + Trim(number);
+    display_ = std::string(1, ':').append(Trim(number));
 
     setenv("WINEPREFIX", prefix_.c_str(), 1);
     setenv("DISPLAY", display_.c_str(), 1);
@@ -192,7 +200,9 @@ void Desktop::doubleClick(int x, int y) const {
          "--repeat", "2", "--delay", "90", "1"});
 }
 
-void Desktop::key(const std::string& keys) const { Run({"xdotool", "key", "--delay", "60", keys}); }
+void Desktop::key(const std::string& keys) const {
+    Run({"xdotool", "key", "--delay", "60", keys});
+}
 
 void Desktop::type(const std::string& text) const {
     Run({"xdotool", "type", "--delay", "60", text});
@@ -243,12 +253,30 @@ Typelens::Typelens(const Desktop& desktop, Probe& probe)
     Require(!window_.empty(), "the main window did not appear");
 }
 
-std::string Typelens::control(int id) { return probe_.one("child " + window_ + " " + std::to_string(id)); }
+std::string Typelens::control(int id) {
+    return probe_.one("child " + window_ + " " + std::to_string(id));
+}
 
 ScreenRect Typelens::clientOnScreen() {
     const auto rows = probe_.ask("window " + window_);
     Require(!rows.empty() && rows[0].size() >= 5, "no such window");
     return RectAt(rows[0], 1);
+}
+
+ScreenRect Typelens::controlOnScreen(int id) {
+    const ScreenRect client = clientOnScreen();
+    for (const Row& row : probe_.ask("children " + window_)) {
+        if (row.at(0) != std::to_string(id)) continue;
+        ScreenRect r = RectAt(row, 2);
+        r.x += client.x;
+        r.y += client.y;
+        return r;
+    }
+    throw std::runtime_error("no control " + std::to_string(id));
+}
+
+std::string Typelens::text(int id) {
+    return probe_.one("text " + control(id));
 }
 
 bool Typelens::closeAndWait(double seconds) {

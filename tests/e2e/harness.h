@@ -22,7 +22,7 @@ struct ScreenRect {
 
 // A process started by the tests; killed if still running when it goes out of scope.
 class Child {
-public:
+  public:
     Child(const std::vector<std::string>& argv, const std::string& cwd, bool pipes);
     Child(Child&&) = delete;
     ~Child();
@@ -31,9 +31,10 @@ public:
     int wait(double seconds);
     void kill();
     FILE* in() const { return in_; }
+    void closeInput();
     FILE* out() const { return out_; }
 
-private:
+  private:
     pid_t pid_ = -1;
     int status_ = -1;
     FILE* in_ = nullptr;
@@ -42,7 +43,7 @@ private:
 
 // A Wine prefix cloned from the test run's freshly booted one, with a display of its own.
 class Desktop {
-public:
+  public:
     explicit Desktop(const std::string& name);
     ~Desktop();
 
@@ -63,36 +64,39 @@ public:
     // Saves `area` of the screen as a PNG.
     void screenshot(const std::string& file, const ScreenRect& area) const;
 
-private:
+  private:
     std::string prefix_;
     std::string display_;
     pid_t xvfb_ = -1;
 };
 
 class Probe {
-public:
+  public:
     explicit Probe(const Desktop& desktop);
     ~Probe();
     std::vector<Row> ask(const std::string& command);
     // The first field of the first row, or "" when the answer was empty.
     std::string one(const std::string& command);
 
-private:
+  private:
     Child child_;
 };
 
 // The program under test, started as a user would start it, from C:\.
 class Typelens {
-public:
+  public:
     Typelens(const Desktop& desktop, Probe& probe);
     std::string window() const { return window_; }
     std::string control(int id);
     ScreenRect clientOnScreen();
+    // Where a control of the main window is on the screen now.
+    ScreenRect controlOnScreen(int id);
+    std::string text(int id);
     // Closes the main window and waits for the process to end by itself.
     bool closeAndWait(double seconds);
     bool running() { return child_.running(); }
 
-private:
+  private:
     Probe& probe_;
     Child child_;
     std::string window_;

@@ -5,13 +5,11 @@
 
 #include "app/design.h"
 #include "app/layout.h"
-#include "tests/e2e/harness.h"
+#include "tests/e2e/e2e.h"
 #include "tests/support/test_font.h"
 
 namespace typelens::e2e {
 namespace {
-
-std::string TestName() { return ::testing::UnitTest::GetInstance()->current_test_info()->name(); }
 
 // The controls as the layout places them in a client area of the designed size.
 MainLayout LaidOutAtDesignSize() {
@@ -23,8 +21,11 @@ MainLayout LaidOutAtDesignSize() {
 
 void ExpectAt(const Row& child, const TwipRect& twips, const std::string& name) {
     const ScreenRect px = RectAt(child, 2);
-    const auto near = [](int pixels, int twipValue) { return std::abs(pixels * 15 - twipValue) <= 15; };
-    EXPECT_TRUE(near(px.x, twips.left) && near(px.y, twips.top)) << name << " at " << px.x << "," << px.y;
+    const auto near = [](int pixels, int twipValue) {
+        return std::abs(pixels * 15 - twipValue) <= 15;
+    };
+    EXPECT_TRUE(near(px.x, twips.left) && near(px.y, twips.top))
+        << name << " at " << px.x << "," << px.y;
     EXPECT_TRUE(near(px.width, twips.width)) << name << " width " << px.width;
     EXPECT_TRUE(near(px.height, twips.height)) << name << " height " << px.height;
 }
@@ -52,11 +53,13 @@ TEST(Startup, OpensTheDesignedWindowListsCAndEndsWhenClosed) {
     // Every control of its kind, where the layout puts it at the designed size.
     std::map<int, Row> children;
     for (const Row& row : probe.ask("children " + app.window())) children[std::stoi(row[0])] = row;
-    const std::map<int, std::string> kinds = {
-        {control_id::Toolbar1, "ToolbarWindow32"}, {control_id::cmbSize, "ComboBox"},
-        {control_id::Drive1, "ComboBox"},          {control_id::Dir1, "SysTreeView32"},
-        {control_id::File1, "SysListView32"},      {control_id::txFontName, "Edit"},
-        {control_id::txPreview, "Edit"}};
+    const std::map<int, std::string> kinds = {{control_id::Toolbar1, "ToolbarWindow32"},
+                                              {control_id::cmbSize, "ComboBox"},
+                                              {control_id::Drive1, "ComboBox"},
+                                              {control_id::Dir1, "SysTreeView32"},
+                                              {control_id::File1, "SysListView32"},
+                                              {control_id::txFontName, "Edit"},
+                                              {control_id::txPreview, "Edit"}};
     for (const auto& [id, kind] : kinds) {
         ASSERT_TRUE(children.count(id)) << "no control " << id;
         EXPECT_EQ(children[id][1], kind);
@@ -99,10 +102,9 @@ TEST(Startup, OpensTheDesignedWindowListsCAndEndsWhenClosed) {
         desktop.key("Tab");
         order.push_back(focused());
     }
-    EXPECT_EQ(order, (std::vector<int>{control_id::txPreview, control_id::cmbSize,
-                                       control_id::Dir1, control_id::File1,
-                                       control_id::txFontName, control_id::Drive1}));
-
+    EXPECT_EQ(order,
+              (std::vector<int>{control_id::txPreview, control_id::cmbSize, control_id::Dir1,
+                                control_id::File1, control_id::txFontName, control_id::Drive1}));
 
     EXPECT_TRUE(app.closeAndWait(10)) << "the process did not end after its window closed";
 }

@@ -55,18 +55,22 @@ constexpr int kUnitsPerEm = 1000;
 constexpr int kAdvance = 620;
 
 class Bytes {
-public:
+  public:
     void u8(std::uint8_t v) { data_ += static_cast<char>(v); }
-    void u16(std::uint32_t v) { u8(static_cast<std::uint8_t>(v >> 8)), u8(static_cast<std::uint8_t>(v)); }
+    void u16(std::uint32_t v) {
+        u8(static_cast<std::uint8_t>(v >> 8)), u8(static_cast<std::uint8_t>(v));
+    }
     void s16(int v) { u16(static_cast<std::uint16_t>(static_cast<std::int16_t>(v))); }
     void u32(std::uint32_t v) { u16(v >> 16), u16(v & 0xFFFF); }
     void tag(const char* t) { data_.append(t, 4); }
     void zeros(std::size_t n) { data_.append(n, '\0'); }
-    void pad4() { while (data_.size() % 4) u8(0); }
+    void pad4() {
+        while (data_.size() % 4) u8(0);
+    }
     void text(const std::string& s) { data_ += s; }
     std::string& str() { return data_; }
 
-private:
+  private:
     std::string data_;
 };
 
@@ -88,7 +92,8 @@ Glyph FromBitmap(const char* const rows[7], int cell, int baseline, FontLook loo
             if (rows[row][col] != '#') continue;
             const int left = 60 + col * cell;
             // Solid squares overlap by one unit so no seam shows between them.
-            glyph.boxes.push_back({left + inset, top - cell + inset, left + cell - inset + (inset ? 0 : 1),
+            glyph.boxes.push_back({left + inset, top - cell + inset,
+                                   left + cell - inset + (inset ? 0 : 1),
                                    top - inset + (inset ? 0 : 1)});
         }
     }
@@ -105,14 +110,16 @@ std::string GlyphData(const Glyph& glyph) {
     }
     b.s16(static_cast<int>(glyph.boxes.size()));
     b.s16(xMin), b.s16(yMin), b.s16(xMax), b.s16(yMax);
-    for (std::size_t i = 0; i < glyph.boxes.size(); ++i) b.u16(static_cast<std::uint32_t>(i * 4 + 3));
-    b.u16(0);  // no instructions
+    for (std::size_t i = 0; i < glyph.boxes.size(); ++i)
+        b.u16(static_cast<std::uint32_t>(i * 4 + 3));
+    b.u16(0);                                                             // no instructions
     for (std::size_t i = 0; i < glyph.boxes.size() * 4; ++i) b.u8(0x01);  // on-curve, long x and y
     // Clockwise: bottom-left, top-left, top-right, bottom-right.
     int x = 0, y = 0;
     std::vector<std::pair<int, int>> points;
     for (const Box& box : glyph.boxes) {
-        points.insert(points.end(), {{box.x0, box.y0}, {box.x0, box.y1}, {box.x1, box.y1}, {box.x1, box.y0}});
+        points.insert(points.end(),
+                      {{box.x0, box.y0}, {box.x0, box.y1}, {box.x1, box.y1}, {box.x1, box.y0}});
     }
     for (const auto& p : points) b.s16(p.first - x), x = p.first;
     for (const auto& p : points) b.s16(p.second - y), y = p.second;
@@ -125,7 +132,8 @@ std::uint32_t Checksum(const std::string& data) {
     for (std::size_t i = 0; i < data.size(); i += 4) {
         std::uint32_t word = 0;
         for (std::size_t k = 0; k < 4; ++k) {
-            word = (word << 8) | (i + k < data.size() ? static_cast<unsigned char>(data[i + k]) : 0);
+            word =
+                (word << 8) | (i + k < data.size() ? static_cast<unsigned char>(data[i + k]) : 0);
         }
         sum += word;
     }
@@ -136,12 +144,16 @@ std::string NameTable(const std::string& family) {
     const std::string sub = "Regular";
     const std::string ps = [&] {
         std::string s;
-        for (char c : family) if (c != ' ') s += c;
+        for (char c : family)
+            if (c != ' ') s += c;
         return s + "-Regular";
     }();
-    const std::map<int, std::string> names = {{1, family}, {2, sub}, {3, family + " test"},
-                                              {4, family}, {5, "Version 1.0"}, {6, ps}};
-    struct Record { int platform, encoding, language, id; std::string bytes; };
+    const std::map<int, std::string> names = {
+        {1, family}, {2, sub}, {3, family + " test"}, {4, family}, {5, "Version 1.0"}, {6, ps}};
+    struct Record {
+        int platform, encoding, language, id;
+        std::string bytes;
+    };
     std::vector<Record> records;
     for (const auto& [id, value] : names) records.push_back({1, 0, 0, id, value});
     for (const auto& [id, value] : names) {
@@ -155,7 +167,8 @@ std::string NameTable(const std::string& family) {
     std::string strings;
     for (const Record& r : records) {
         b.u16(r.platform), b.u16(r.encoding), b.u16(r.language), b.u16(r.id);
-        b.u16(static_cast<std::uint32_t>(r.bytes.size())), b.u16(static_cast<std::uint32_t>(strings.size()));
+        b.u16(static_cast<std::uint32_t>(r.bytes.size())),
+            b.u16(static_cast<std::uint32_t>(strings.size()));
         strings += r.bytes;
     }
     b.text(strings);
@@ -206,7 +219,8 @@ std::string MakeTestFont(const std::string& family, FontLook look) {
 
     Bytes maxp;
     maxp.u32(0x00010000), maxp.u16(static_cast<std::uint32_t>(count));
-    maxp.u16(static_cast<std::uint32_t>(maxPoints)), maxp.u16(static_cast<std::uint32_t>(maxContours));
+    maxp.u16(static_cast<std::uint32_t>(maxPoints)),
+        maxp.u16(static_cast<std::uint32_t>(maxContours));
     maxp.u16(0), maxp.u16(0), maxp.u16(2), maxp.zeros(16);
     tables["maxp"] = maxp.str();
 
@@ -230,7 +244,8 @@ std::string MakeTestFont(const std::string& family, FontLook look) {
     sub.u16(0xFFFF), sub.u16(0);
     for (auto& s : sorted) sub.u16(static_cast<std::uint32_t>(std::get<0>(s)));
     sub.u16(0xFFFF);
-    for (auto& s : sorted) sub.u16(static_cast<std::uint32_t>((std::get<2>(s) - std::get<0>(s)) & 0xFFFF));
+    for (auto& s : sorted)
+        sub.u16(static_cast<std::uint32_t>((std::get<2>(s) - std::get<0>(s)) & 0xFFFF));
     sub.u16(1);
     for (int i = 0; i < segments; ++i) sub.u16(0);
     Bytes cmap;
@@ -243,11 +258,11 @@ std::string MakeTestFont(const std::string& family, FontLook look) {
     Bytes os2;
     os2.u16(4), os2.s16(kAdvance), os2.u16(400), os2.u16(5), os2.u16(0);
     for (int v : {650, 600, 0, 75, 650, 600, 0, 350, 50, 250}) os2.s16(v);
-    os2.s16(0);                 // family class
-    os2.zeros(10);              // panose
+    os2.s16(0);                                      // family class
+    os2.zeros(10);                                   // panose
     os2.u32(1), os2.u32(0), os2.u32(0), os2.u32(0);  // Basic Latin
     os2.tag("TLNS");
-    os2.u16(0x40);              // regular
+    os2.u16(0x40);  // regular
     os2.u16(' '), os2.u16('z');
     os2.s16(800), os2.s16(-200), os2.s16(0), os2.u16(800), os2.u16(200);
     os2.u32((1u << 0) | (1u << 2)), os2.u32(0);  // code pages 1252 and 1251
@@ -276,7 +291,8 @@ std::string MakeTestFont(const std::string& family, FontLook look) {
     for (const auto& [tag, data] : tables) file.text(data), file.pad4();
     std::string bytes = file.str();
     const std::uint32_t adjust = 0xB1B0AFBA - Checksum(bytes);
-    for (int i = 0; i < 4; ++i) bytes[headOffset + 8 + i] = static_cast<char>(adjust >> (24 - 8 * i));
+    for (int i = 0; i < 4; ++i)
+        bytes[headOffset + 8 + i] = static_cast<char>(adjust >> (24 - 8 * i));
     return bytes;
 }
 
@@ -289,7 +305,8 @@ std::vector<std::pair<std::string, std::string>> BrokenFonts(const std::string& 
     std::string hugeCount = goodFont.substr(0, 12 + 16 * realTables);
     hugeCount[4] = '\xFF', hugeCount[5] = '\xFF';
     std::string badOffsets = goodFont;
-    for (std::size_t record = 12; record + 16 <= 12 + 16 * 10 && record + 16 <= badOffsets.size(); record += 16) {
+    for (std::size_t record = 12; record + 16 <= 12 + 16 * 10 && record + 16 <= badOffsets.size();
+         record += 16) {
         badOffsets[record + 8] = '\x7F';  // every table far beyond the end of the file
     }
     std::string sfntNoise = goodFont.substr(0, 12) + noise;

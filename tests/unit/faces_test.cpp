@@ -49,9 +49,9 @@ TEST(FaceSnapshot, EmptyListMakesTheFirstFaceNew) {
     EXPECT_EQ(world.window.preview().installedFaces().count(), 0u);
 
     world.fonts.installed = {"Tahoma", "Arial"};
-    EXPECT_EQ(getNewFontName(world.fonts, world.window.preview().installedFaces(),
-                             world.txFontName),
-              "Tahoma");
+    EXPECT_EQ(
+        getNewFontName(world.fonts, world.window.preview().installedFaces(), world.txFontName),
+        "Tahoma");
     EXPECT_EQ(world.txFontName.text(), "Tahoma");
 }
 

@@ -23,8 +23,7 @@ struct InstallTest : ::testing::Test {
         world.window.onLoad();
     }
     const StoredValue* value(const std::string& face) {
-        return world.registry.value(RegistryRoot::LocalMachine, kFontsKey,
-                                    face + " (TrueType)");
+        return world.registry.value(RegistryRoot::LocalMachine, kFontsKey, face + " (TrueType)");
     }
 };
 
@@ -34,7 +33,8 @@ TEST_F(InstallTest, CopiesThePreviewedFileAndRegistersItsFace) {
 
     EXPECT_EQ(world.files.content(kFonts + "neat.ttf"), "NEAT");
     ASSERT_NE(value("Neat Face"), nullptr);
-    EXPECT_EQ(*value("Neat Face"), (StoredValue{RegistryType::String, std::string("neat.ttf\0", 9)}));
+    EXPECT_EQ(*value("Neat Face"),
+              (StoredValue{RegistryType::String, std::string("neat.ttf\0", 9)}));
     EXPECT_EQ(world.environment.beeps, 0);
     EXPECT_EQ(world.registry.openKeys, 0);
 
@@ -126,8 +126,8 @@ TEST(SetRegistryValue, ChoosesTheTypeFromTheValue) {
     fakes::FakeRegistry registry(faults);
     const NumberFormat format;
     const auto write = [&](const RegistryValue& value) {
-        const bool written =
-            SetRegistryValue(registry, RegistryRoot::CurrentUser, "Software\\T\\", "v", value, format);
+        const bool written = SetRegistryValue(registry, RegistryRoot::CurrentUser, "Software\\T\\",
+                                              "v", value, format);
         const StoredValue* stored = registry.value(RegistryRoot::CurrentUser, "Software\\T\\", "v");
         return written && stored ? *stored : StoredValue{RegistryType::String, "<none>"};
     };
@@ -138,9 +138,11 @@ TEST(SetRegistryValue, ChoosesTheTypeFromTheValue) {
     EXPECT_EQ(write(12.5), twelve);  // half to even
     EXPECT_EQ(write(13.5), (StoredValue{RegistryType::Dword, std::string("\x0E\0\0\0", 4)}));
     EXPECT_EQ(write(-2.0), (StoredValue{RegistryType::Dword, "\xFE\xFF\xFF\xFF"}));
-    EXPECT_EQ(write(std::string("  a b  ")), (StoredValue{RegistryType::String, std::string("a b\0", 4)}));
+    EXPECT_EQ(write(std::string("  a b  ")),
+              (StoredValue{RegistryType::String, std::string("a b\0", 4)}));
     EXPECT_EQ(write(std::string("")), (StoredValue{RegistryType::String, std::string("\0", 1)}));
-    EXPECT_EQ(write(std::string("\ta\t")), (StoredValue{RegistryType::String, std::string("\ta\t\0", 4)}));
+    EXPECT_EQ(write(std::string("\ta\t")),
+              (StoredValue{RegistryType::String, std::string("\ta\t\0", 4)}));
 
     registry.keys.clear();
     EXPECT_FALSE(SetRegistryValue(registry, RegistryRoot::CurrentUser, "K", "v", 3e9, format));

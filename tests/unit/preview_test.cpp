@@ -83,9 +83,9 @@ TEST_F(PreviewTest, AClickWithoutSelectionAddsTheLastFileAgain) {
 }
 
 TEST_F(PreviewTest, PickingASizeAppliesItAtOnceAndOutOfRangeSizesAreIgnored) {
-    const std::pair<const char*, float> picks[] = {
-        {" 8", 8}, {"72", 72}, {"abc", 72}, {"0", 72}, {"-5", 72}, {"1001", 72}, {"1e40", 72},
-        {"12.5pt", 12.5f}, {"1000", 1000}};
+    const std::pair<const char*, float> picks[] = {{" 8", 8},    {"72", 72},        {"abc", 72},
+                                                   {"0", 72},    {"-5", 72},        {"1001", 72},
+                                                   {"1e40", 72}, {"12.5pt", 12.5f}, {"1000", 1000}};
     for (const auto& [text, expected] : picks) {
         world.cmbSize.setText(text);
         world.window.onCmbSizeClick();
@@ -118,7 +118,7 @@ TEST_F(PreviewTest, TheNumericTestFollowsTheUsersDecimalComma) {
     world.cmbSize.setText("10,5");
     world.window.onCmbSizeValidate();
     world.window.onCmbSizeLostFocus();
-    EXPECT_EQ(world.txPreview.size, 10);  // the size is read up to the comma
+    EXPECT_EQ(world.txPreview.size, 10);      // the size is read up to the comma
     EXPECT_EQ(world.cmbSize.text(), "10,5");  // and "10,5" is a number where ',' groups digits
 
     world.environment.format = {",", "."};

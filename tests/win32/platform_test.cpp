@@ -16,7 +16,7 @@ namespace {
 
 // A fresh folder under the temporary folder, removed again with everything in it.
 class Scratch {
-public:
+  public:
     Scratch() {
         char temp[MAX_PATH] = {};
         GetTempPathA(MAX_PATH, temp);
@@ -45,7 +45,7 @@ public:
         return path_ + name;
     }
 
-private:
+  private:
     static inline int counter_ = 0;
     std::string path_;
 };
@@ -76,9 +76,8 @@ TEST(Win32FileSystem, ListingFollowsTheMaskAndNeverShowsSystemEntries) {
 
     EXPECT_EQ(List(files, scratch.path() + "*.ttf", 2), (Names{"B.TTF", "a.ttf", "h.ttf"}));
     EXPECT_EQ(List(files, scratch.path() + "*.ttf", 0), (Names{"B.TTF", "a.ttf"}));
-    EXPECT_EQ(List(files, scratch.path(), 18),
-              (Names{".", "..", "B.TTF", "Hidden", "a.ttf", "c.otf", "d.ttf.bak", "e.ttf",
-                     "h.ttf"}));
+    EXPECT_EQ(List(files, scratch.path(), 18), (Names{".", "..", "B.TTF", "Hidden", "a.ttf",
+                                                      "c.otf", "d.ttf.bak", "e.ttf", "h.ttf"}));
     EXPECT_EQ(files.enumerate(scratch.path() + "missing\\", 18), nullptr);
     EXPECT_EQ(files.enumerate(scratch.path() + "*.none", 2), nullptr);
 }
@@ -143,7 +142,8 @@ TEST(Win32Registry, WritesTypedValuesAndClosesItsKey) {
     {
         auto key = registry.createKey(RegistryRoot::CurrentUser, path);
         ASSERT_NE(key, nullptr);
-        EXPECT_TRUE(key->setValue("Text (TrueType)", RegistryType::String, std::string("a.ttf\0", 6)));
+        EXPECT_TRUE(
+            key->setValue("Text (TrueType)", RegistryType::String, std::string("a.ttf\0", 6)));
         EXPECT_TRUE(key->setValue("Number", RegistryType::Dword, std::string("\x0C\0\0\0", 4)));
     }
     UniqueKey read;

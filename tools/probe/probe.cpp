@@ -11,6 +11,7 @@
 //   tree-items <hwnd>                 depth, text, key, expanded, children, rect on screen
 //   toolbar <hwnd>                    id, image, checked, style, rect on screen
 //   combo-items <hwnd>                the entries of a combo box, and which is selected
+//   combo-entry <hwnd> <index>        where that entry of the dropped-down list is on screen
 //   focus <hwnd>                      control id of the focused window in <hwnd>'s thread, and
 //                                     that of its parent
 //   set-client <hwnd> <w> <h>         gives a normal window that client size
@@ -35,11 +36,12 @@ namespace {
 
 // Memory in the target process, for messages whose buffers must live there.
 class Remote {
-public:
+  public:
     Remote(HWND window, std::size_t size) : size_(size) {
         DWORD pid = 0;
         GetWindowThreadProcessId(window, &pid);
-        process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+        process_ =
+            OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
         if (process_) memory_ = VirtualAllocEx(process_, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
     }
     ~Remote() {
@@ -70,7 +72,7 @@ public:
         return text;
     }
 
-private:
+  private:
     HANDLE process_ = nullptr;
     void* memory_ = nullptr;
     std::size_t size_;
@@ -80,7 +82,9 @@ HWND Handle(const std::string& text) {
     return reinterpret_cast<HWND>(static_cast<INT_PTR>(std::stoll(text)));
 }
 
-long long Number(HWND window) { return static_cast<long long>(reinterpret_cast<INT_PTR>(window)); }
+long long Number(HWND window) {
+    return static_cast<long long>(reinterpret_cast<INT_PTR>(window));
+}
 
 std::string Rect(const RECT& r) {
     std::ostringstream s;
@@ -215,16 +219,17 @@ void TreeItems(HWND tree) {
                 int children = 0;
                 for (auto child = reinterpret_cast<HTREEITEM>(SendMessageA(
                          tree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(item)));
-                     child; child = reinterpret_cast<HTREEITEM>(SendMessageA(
-                                tree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(child)))) {
+                     child;
+                     child = reinterpret_cast<HTREEITEM>(SendMessageA(
+                         tree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(child)))) {
                     ++children;
                 }
                 std::cout << depth << '\t' << text << '\t'
                           << remote.string(reinterpret_cast<void*>(data.lParam)) << '\t'
                           << ((data.state & TVIS_EXPANDED) ? 1 : 0) << '\t' << children << '\t'
                           << (shown ? Rect(ToScreen(tree, r)) : "0\t0\t0\t0") << '\n';
-                (*this)(reinterpret_cast<HTREEITEM>(SendMessageA(
-                            tree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(item))),
+                (*this)(reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CHILD,
+                                                                 reinterpret_cast<LPARAM>(item))),
                         depth + 1);
             }
         }
@@ -246,29 +251,45 @@ void Toolbar(HWND toolbar) {
         const bool separator = button.fsStyle & BTNS_SEP;
         std::cout << button.idCommand << '\t' << (separator ? 0 : button.iBitmap + 1) << '\t'
                   << ((button.fsState & TBSTATE_CHECKED) ? 1 : 0) << '\t'
-                  << (separator ? "separator" : (button.fsStyle & BTNS_CHECK) ? "check" : "button")
+                  << (separator                       ? "separator"
+                      : (button.fsStyle & BTNS_CHECK) ? "check"
+                                                      : "button")
                   << '\t' << Rect(ToScreen(toolbar, r)) << '\n';
     }
 }
 
 void ComboItems(HWND combo) {
-    constexpr std::size_t kText = 512;
-    Remote remote(combo, kText);
-    if (!remote.ok()) return;
     const int count = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
     const int selected = static_cast<int>(SendMessageA(combo, CB_GETCURSEL, 0, 0));
     for (int i = 0; i < count; ++i) {
-        SendMessageA(combo, CB_GETLBTEXT, i, remote.param());
-        char text[kText] = {};
-        remote.read(text, kText - 1);
+        char text[512] = {};
+        if (SendMessageA(combo, CB_GETLBTEXTLEN, i, 0) >= static_cast<LRESULT>(sizeof text))
+            continue;
+        SendMessageA(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
         std::cout << text << '\t' << (i == selected ? 1 : 0) << '\n';
     }
+}
+
+void ComboEntry(HWND combo, int index) {
+    Remote remote(combo, sizeof(COMBOBOXINFO));
+    if (!remote.ok()) return;
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    remote.write(&info, sizeof info);
+    SendMessageA(combo, CB_GETCOMBOBOXINFO, 0, remote.param());
+    remote.read(&info, sizeof info);
+    if (!info.hwndList || !IsWindowVisible(info.hwndList)) return;
+    // List box and combo box messages are carried across processes by the system itself.
+    RECT r{};
+    SendMessageA(info.hwndList, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&r));
+    std::cout << Rect(ToScreen(info.hwndList, r)) << '\n';
 }
 
 void Focus(HWND window) {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
-    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) || !info.hwndFocus) return;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) || !info.hwndFocus)
+        return;
     std::cout << GetDlgCtrlID(info.hwndFocus) << '\t' << GetDlgCtrlID(GetParent(info.hwndFocus))
               << '\n';
 }
@@ -299,18 +320,30 @@ bool Command(const std::string& line) {
     } else {
         args >> target;
         const HWND window = target.empty() ? nullptr : Handle(target);
-        if (verb == "window") Window(window);
-        else if (verb == "children") Children(window);
+        if (verb == "window")
+            Window(window);
+        else if (verb == "children")
+            Children(window);
         else if (verb == "child") {
             int id = 0;
             args >> id;
             if (HWND found = Child(window, id)) std::cout << Number(found) << '\n';
-        } else if (verb == "text") std::cout << TextOf(window) << '\n';
-        else if (verb == "list-items") ListItems(window);
-        else if (verb == "tree-items") TreeItems(window);
-        else if (verb == "toolbar") Toolbar(window);
-        else if (verb == "combo-items") ComboItems(window);
-        else if (verb == "focus") Focus(window);
+        } else if (verb == "text")
+            std::cout << TextOf(window) << '\n';
+        else if (verb == "list-items")
+            ListItems(window);
+        else if (verb == "tree-items")
+            TreeItems(window);
+        else if (verb == "toolbar")
+            Toolbar(window);
+        else if (verb == "combo-items")
+            ComboItems(window);
+        else if (verb == "combo-entry") {
+            int index = 0;
+            args >> index;
+            ComboEntry(window, index);
+        } else if (verb == "focus")
+            Focus(window);
         else if (verb == "set-client") {
             int width = 0, height = 0;
             args >> width >> height;
@@ -318,9 +351,13 @@ bool Command(const std::string& line) {
         } else if (verb == "show") {
             std::string how;
             args >> how;
-            ShowWindowAsync(window, how == "min" ? SW_MINIMIZE : how == "max" ? SW_MAXIMIZE : SW_RESTORE);
-        } else if (verb == "close") PostMessageA(window, WM_CLOSE, 0, 0);
-        else std::cout << "error: unknown command " << verb << '\n';
+            ShowWindowAsync(window, how == "min"   ? SW_MINIMIZE
+                                    : how == "max" ? SW_MAXIMIZE
+                                                   : SW_RESTORE);
+        } else if (verb == "close")
+            PostMessageA(window, WM_CLOSE, 0, 0);
+        else
+            std::cout << "error: unknown command " << verb << '\n';
     }
     return true;
 }

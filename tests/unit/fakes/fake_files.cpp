@@ -5,7 +5,9 @@
 namespace typelens::fakes {
 namespace {
 
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
+char Lower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
+}
 
 // Wildcards as the file system matches names: '*' any run, '?' any one character, no case.
 bool Matches(const std::string& pattern, const std::string& name, std::size_t p = 0,
@@ -25,7 +27,7 @@ bool Matches(const std::string& pattern, const std::string& name, std::size_t p 
 }  // namespace
 
 class FakeListing : public FolderEnumeration {
-public:
+  public:
     FakeListing(FakeFileSystem& files, std::vector<std::string> names)
         : files_(files), names_(std::move(names)) {
         ++files_.openListings_;
@@ -36,7 +38,7 @@ public:
         return names_[at_++];
     }
 
-private:
+  private:
     FakeFileSystem& files_;
     std::vector<std::string> names_;
     std::size_t at_ = 0;
@@ -73,7 +75,9 @@ void FakeFileSystem::addFile(const std::string& path, std::string content,
                             attributes, std::move(content), nextOrder_++};
 }
 
-void FakeFileSystem::remove(const std::string& path) { entries_.erase(Fold(path)); }
+void FakeFileSystem::remove(const std::string& path) {
+    entries_.erase(Fold(path));
+}
 
 std::string FakeFileSystem::content(const std::string& path) const {
     const auto found = entries_.find(Fold(path));
@@ -90,8 +94,8 @@ std::unique_ptr<FolderEnumeration> FakeFileSystem::enumerate(const std::string& 
     const bool root = folder.size() == 3;
     if (!root && !exists(folder)) return nullptr;
     if (root && drives_.end() == std::find_if(drives_.begin(), drives_.end(), [&](const Drive& d) {
-            return Lower(d.letter) == folder[0];
-        })) {
+                    return Lower(d.letter) == folder[0];
+                })) {
         return nullptr;  // no such drive, or not ready
     }
 

@@ -11,21 +11,32 @@
 namespace typelens::fakes {
 
 // Platform operations a test can make fail.
-enum class Op { Enumerate, Attributes, Copy, Delete, Read, CreateKey, SetValue, Open, SetText,
-                AddFont, SetFontAttribute };
+enum class Op {
+    Enumerate,
+    Attributes,
+    Copy,
+    Delete,
+    Read,
+    CreateKey,
+    SetValue,
+    Open,
+    SetText,
+    AddFont,
+    SetFontAttribute
+};
 
 class Faults {
-public:
+  public:
     void fail(Op op) { failing_.insert(op); }
     void heal() { failing_.clear(); }
     bool fails(Op op) const { return failing_.count(op) > 0; }
 
-private:
+  private:
     std::set<Op> failing_;
 };
 
 class FakeFileSystem : public FileSystem {
-public:
+  public:
     explicit FakeFileSystem(Faults& faults) : faults_(faults) {}
 
     // Paths are full Windows paths without a trailing "\"; parent folders appear by themselves.
@@ -48,9 +59,9 @@ public:
     std::optional<std::string> readFile(const std::string& path) override;
     std::vector<Drive> drives() override { return drives_; }
 
-private:
+  private:
     struct Entry {
-        std::string name;  // as created
+        std::string name;    // as created
         std::string parent;  // folded full path of the folder holding it
         std::uint32_t attributes = 0;
         std::string content;
@@ -72,7 +83,7 @@ private:
 };
 
 class FakeEnvironment : public Environment {
-public:
+  public:
     std::map<std::string, std::string> variables;
     NumberFormat format;
     int beeps = 0;

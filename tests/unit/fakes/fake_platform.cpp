@@ -11,7 +11,7 @@ std::string Folded(std::string text) {
 }
 
 class FakeKey : public RegistryKey {
-public:
+  public:
     FakeKey(FakeRegistry& registry, std::map<std::string, StoredValue>& values, Faults& faults)
         : registry_(registry), values_(values), faults_(faults) {
         ++registry_.openKeys;
@@ -23,7 +23,7 @@ public:
         return true;
     }
 
-private:
+  private:
     FakeRegistry& registry_;
     std::map<std::string, StoredValue>& values_;
     Faults& faults_;
@@ -110,13 +110,15 @@ void FakeTree::clear() {
 std::optional<NodeId> FakeTree::add(std::optional<NodeId> parent, const std::string& key,
                                     const std::string& text, int image) {
     if (find(key)) return std::nullopt;
-    nodes.push_back({key, text, image, parent ? std::optional(parent->value - 1) : std::nullopt,
-                     {}, false});
+    nodes.push_back(
+        {key, text, image, parent ? std::optional(parent->value - 1) : std::nullopt, {}, false});
     (parent ? nodes[parent->value - 1].children : topLevel).push_back(nodes.size() - 1);
     return NodeId{nodes.size()};
 }
 
-int FakeTree::children(NodeId id) const { return static_cast<int>(node(id).children.size()); }
+int FakeTree::children(NodeId id) const {
+    return static_cast<int>(node(id).children.size());
+}
 
 bool FakeTree::expand(NodeId id) {
     nodes[id.value - 1].expanded = true;

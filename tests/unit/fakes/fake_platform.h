@@ -17,20 +17,20 @@ namespace typelens::fakes {
 
 // A font table: the faces installed with the system, then the faces of each added file.
 class FakeFonts : public Fonts {
-public:
+  public:
     explicit FakeFonts(Faults& faults) : faults_(faults) {}
 
-    std::vector<std::string> installed;                       // in the system's order
+    std::vector<std::string> installed;                         // in the system's order
     std::map<std::string, std::vector<std::string>> fileFaces;  // what each font file holds
-    std::vector<std::string> loaded;                          // added files, oldest first
-    std::vector<std::string> calls;                           // "add x", "remove x", "announce"
+    std::vector<std::string> loaded;                            // added files, oldest first
+    std::vector<std::string> calls;                             // "add x", "remove x", "announce"
 
     std::vector<std::string> faceList() override;
     int addFontResource(const std::string& path) override;
     bool removeFontResource(const std::string& path) override;
     void announceFontChange() override { calls.push_back("announce"); }
 
-private:
+  private:
     Faults& faults_;
 };
 
@@ -41,7 +41,7 @@ struct StoredValue {
 };
 
 class FakeRegistry : public Registry {
-public:
+  public:
     explicit FakeRegistry(Faults& faults) : faults_(faults) {}
 
     std::map<std::pair<RegistryRoot, std::string>, std::map<std::string, StoredValue>> keys;
@@ -52,34 +52,34 @@ public:
                              const std::string& name) const;
     std::size_t valueCount() const;
 
-private:
+  private:
     Faults& faults_;
 };
 
 class FakeShell : public Shell {
-public:
+  public:
     explicit FakeShell(Faults& faults) : faults_(faults) {}
     std::vector<std::string> opened;
     bool open(const std::string& address) override;
 
-private:
+  private:
     Faults& faults_;
 };
 
 class FakeTextBox : public TextBox {
-public:
+  public:
     explicit FakeTextBox(Faults& faults, std::string text = "")
         : faults_(faults), text_(std::move(text)) {}
     std::string text() const override { return text_; }
     bool setText(const std::string& text) override;
 
-private:
+  private:
     Faults& faults_;
     std::string text_;
 };
 
 class FakeTree : public FolderTree {
-public:
+  public:
     struct Node {
         std::string key, text;
         int image = 0;
@@ -109,7 +109,7 @@ public:
 };
 
 class FakeList : public FileList {
-public:
+  public:
     std::vector<FileItem> items;
     std::map<std::string, int> images;  // by key
     std::optional<std::size_t> selection;
@@ -126,7 +126,7 @@ public:
 };
 
 class FakePreviewFont : public PreviewFont {
-public:
+  public:
     explicit FakePreviewFont(Faults& faults) : faults_(faults) {}
     std::string face = "Arial";
     float size = 36;
@@ -138,7 +138,7 @@ public:
     bool setBold(bool value) override { return set(bold, value); }
     bool setItalic(bool value) override { return set(italic, value); }
 
-private:
+  private:
     template <typename T>
     bool set(T& field, const T& value) {
         if (faults_.fails(Op::SetFontAttribute)) return false;
@@ -149,7 +149,7 @@ private:
 };
 
 class FakeDialogs : public Dialogs {
-public:
+  public:
     int aboutOpenings = 0;
     void showAbout() override { ++aboutOpenings; }
 };
