@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -29,8 +30,24 @@ std::string Trim(std::string text) {
     return text;
 }
 
+// With TYPELENS_E2E_TRACE set, every command the tests run is logged with its duration.
+struct Trace {
+    const char* on = std::getenv("TYPELENS_E2E_TRACE");
+    std::string what;
+    std::chrono::steady_clock::time_point start = std::chrono::steady_clock::now();
+    explicit Trace(const std::vector<std::string>& argv) {
+        for (const std::string& a : argv) what += a.substr(0, 40) + " ";
+    }
+    ~Trace() {
+        if (!on) return;
+        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+        fprintf(stderr, "[%6.2fs] %s\n", took.count(), what.c_str());
+    }
+};
+
 // Runs a Linux command to its end and returns its exit status.
 int Run(const std::vector<std::string>& argv, std::string* output = nullptr) {
+    const Trace trace(argv);
     Child child(argv, "", output != nullptr);
     if (output) {
         child.closeInput();
@@ -115,10 +132,15 @@ void Child::kill() {
     wait(10);
 }
 
-Desktop::Desktop(const std::string& name) {
+Desktop::Desktop(const std::string& name, const std::map<char, std::string>& drives) {
     prefix_ = std::string(TYPELENS_E2E_WORK) + "/" + name;
     Require(Run({TYPELENS_SCRIPTS "/clone-prefix.sh", TYPELENS_WINE_TEMPLATE, prefix_}) == 0,
             "cannot copy the Wine prefix; is the test run's Wine session up?");
+    // Wine learns its drives when it starts.
+    for (const auto& [letter, target] : drives) {
+        fs::create_directory_symlink(
+            target, prefix_ + "/dosdevices/" + static_cast<char>(std::tolower(letter)) + ":");
+    }
     int fds[2];
     Require(pipe(fds) == 0, "pipe");
     posix_spawn_file_actions_t actions;
@@ -191,12 +213,14 @@ int Desktop::wine(const std::vector<std::string>& args, std::string* output) con
     return Run(argv, output);
 }
 
+// The X server takes fake pointer motion and clicks in order, so a click lands where the
+// pointer was just sent; waiting for the motion (--sync) hangs when the pointer is there already.
 void Desktop::click(int x, int y) const {
-    Run({"xdotool", "mousemove", "--sync", std::to_string(x), std::to_string(y), "click", "1"});
+    Run({"xdotool", "mousemove", std::to_string(x), std::to_string(y), "click", "1"});
 }
 
 void Desktop::doubleClick(int x, int y) const {
-    Run({"xdotool", "mousemove", "--sync", std::to_string(x), std::to_string(y), "click",
+    Run({"xdotool", "mousemove", std::to_string(x), std::to_string(y), "click",
          "--repeat", "2", "--delay", "90", "1"});
 }
 
@@ -226,6 +250,7 @@ Probe::~Probe() {
 }
 
 std::vector<Row> Probe::ask(const std::string& command) {
+    const Trace trace({"probe", command});
     fputs((command + "\n").c_str(), child_.in());
     fflush(child_.in());
     std::vector<Row> rows;

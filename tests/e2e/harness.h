@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cstdio>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -44,7 +45,9 @@ class Child {
 // A Wine prefix cloned from the test run's freshly booted one, with a display of its own.
 class Desktop {
   public:
-    explicit Desktop(const std::string& name);
+    // `drives` adds drive letters, each pointing at a folder of the Linux side (which need not
+    // exist: a drive that is not ready).
+    explicit Desktop(const std::string& name, const std::map<char, std::string>& drives = {});
     ~Desktop();
 
     std::string hostPath(const std::string& windowsPath) const;

@@ -88,7 +88,8 @@ TEST(Preview, AClickShowsTheFilesFaceAndTheSizeListAppliesAtOnce) {
     ASSERT_TRUE(WaitFor([&] { return faceShown() == "Qzx Preview Dots"; }));
     desktop.click(items["Qzx Blocks.ttf"].centerX(), items["Qzx Blocks.ttf"].centerY());
     ASSERT_TRUE(WaitFor([&] { return faceShown() == "Qzx Preview Blocks"; }));
-    desktop.screenshot(ScreenshotPath("preview.png"), RectAt(probe.ask("window " + app.window()).at(0), 5));
+    desktop.screenshot(ScreenshotPath("preview.png"),
+                       RectAt(probe.ask("window " + app.window()).at(0), 5));
     EXPECT_TRUE(app.closeAndWait(10));
 }
 

@@ -12,7 +12,9 @@
 //   toolbar <hwnd>                    id, image, checked, style, rect on screen
 //   combo-items <hwnd>                the entries of a combo box, and which is selected
 //   combo-entry <hwnd> <index>        where that entry of the dropped-down list is on screen
-//   focus <hwnd>                      control id of the focused window in <hwnd>'s thread, and
+//   top-windows <hwnd>                the visible top-level windows of <hwnd>'s process: class,
+//   caption focus <hwnd>                      control id of the focused window in <hwnd>'s thread,
+//   and
 //                                     that of its parent
 //   set-client <hwnd> <w> <h>         gives a normal window that client size
 //   show <hwnd> min|max|restore       changes the window state
@@ -28,6 +30,7 @@
 #include <cstring>
 #include <iomanip>
 #include <iostream>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -262,10 +265,14 @@ void ComboItems(HWND combo) {
     const int count = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
     const int selected = static_cast<int>(SendMessageA(combo, CB_GETCURSEL, 0, 0));
     for (int i = 0; i < count; ++i) {
-        char text[512] = {};
-        if (SendMessageA(combo, CB_GETLBTEXTLEN, i, 0) >= static_cast<LRESULT>(sizeof text))
+        // The wide form: Wine carries the ANSI one across processes cut to its first letter.
+        wchar_t wide[512] = {};
+        if (SendMessageW(combo, CB_GETLBTEXTLEN, i, 0) >= static_cast<LRESULT>(std::size(wide))) {
             continue;
-        SendMessageA(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+        }
+        SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(wide));
+        char text[1024] = {};
+        WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
         std::cout << text << '\t' << (i == selected ? 1 : 0) << '\n';
     }
 }
@@ -285,6 +292,23 @@ void ComboEntry(HWND combo, int index) {
     std::cout << Rect(ToScreen(info.hwndList, r)) << '\n';
 }
 
+void TopWindows(HWND window) {
+    struct Walk {
+        DWORD pid;
+        static BOOL CALLBACK Each(HWND top, LPARAM self) {
+            DWORD pid = 0;
+            GetWindowThreadProcessId(top, &pid);
+            if (pid != reinterpret_cast<Walk*>(self)->pid || !IsWindowVisible(top)) return TRUE;
+            char kind[64] = {};
+            GetClassNameA(top, kind, sizeof kind);
+            std::cout << kind << '\t' << TextOf(top) << '\t' << Number(top) << '\n';
+            return TRUE;
+        }
+    } walk{};
+    GetWindowThreadProcessId(window, &walk.pid);
+    EnumWindows(Walk::Each, reinterpret_cast<LPARAM>(&walk));
+}
+
 void Focus(HWND window) {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
@@ -302,9 +326,53 @@ void SetClient(HWND window, int width, int height) {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+using Handler = void (*)(HWND window, std::istream& args);
+
+// The commands that name a window first.
+const std::map<std::string, Handler>& WindowCommands() {
+    static const std::map<std::string, Handler> commands = {
+        {"window", [](HWND w, std::istream&) { Window(w); }},
+        {"children", [](HWND w, std::istream&) { Children(w); }},
+        {"child",
+         [](HWND w, std::istream& args) {
+             int id = 0;
+             args >> id;
+             if (HWND found = Child(w, id)) std::cout << Number(found) << '\n';
+         }},
+        {"text", [](HWND w, std::istream&) { std::cout << TextOf(w) << '\n'; }},
+        {"list-items", [](HWND w, std::istream&) { ListItems(w); }},
+        {"tree-items", [](HWND w, std::istream&) { TreeItems(w); }},
+        {"toolbar", [](HWND w, std::istream&) { Toolbar(w); }},
+        {"combo-items", [](HWND w, std::istream&) { ComboItems(w); }},
+        {"combo-entry",
+         [](HWND w, std::istream& args) {
+             int index = 0;
+             args >> index;
+             ComboEntry(w, index);
+         }},
+        {"focus", [](HWND w, std::istream&) { Focus(w); }},
+        {"top-windows", [](HWND w, std::istream&) { TopWindows(w); }},
+        {"set-client",
+         [](HWND w, std::istream& args) {
+             int width = 0, height = 0;
+             args >> width >> height;
+             SetClient(w, width, height);
+         }},
+        {"show",
+         [](HWND w, std::istream& args) {
+             std::string how;
+             args >> how;
+             const int show = how == "min" ? SW_MINIMIZE : how == "max" ? SW_MAXIMIZE : SW_RESTORE;
+             ShowWindowAsync(w, show);
+         }},
+        {"close", [](HWND w, std::istream&) { PostMessageA(w, WM_CLOSE, 0, 0); }},
+    };
+    return commands;
+}
+
 bool Command(const std::string& line) {
     std::istringstream args(line);
-    std::string verb, target;
+    std::string verb;
     args >> verb;
     if (verb == "quit") return false;
     if (verb == "wait-window") {
@@ -317,47 +385,13 @@ bool Command(const std::string& line) {
         if (now != INVALID_FILE_ATTRIBUTES && SetFileAttributesA(path.c_str(), now | add)) {
             std::cout << "ok\n";
         }
-    } else {
+    } else if (const auto command = WindowCommands().find(verb);
+               command != WindowCommands().end()) {
+        std::string target;
         args >> target;
-        const HWND window = target.empty() ? nullptr : Handle(target);
-        if (verb == "window")
-            Window(window);
-        else if (verb == "children")
-            Children(window);
-        else if (verb == "child") {
-            int id = 0;
-            args >> id;
-            if (HWND found = Child(window, id)) std::cout << Number(found) << '\n';
-        } else if (verb == "text")
-            std::cout << TextOf(window) << '\n';
-        else if (verb == "list-items")
-            ListItems(window);
-        else if (verb == "tree-items")
-            TreeItems(window);
-        else if (verb == "toolbar")
-            Toolbar(window);
-        else if (verb == "combo-items")
-            ComboItems(window);
-        else if (verb == "combo-entry") {
-            int index = 0;
-            args >> index;
-            ComboEntry(window, index);
-        } else if (verb == "focus")
-            Focus(window);
-        else if (verb == "set-client") {
-            int width = 0, height = 0;
-            args >> width >> height;
-            SetClient(window, width, height);
-        } else if (verb == "show") {
-            std::string how;
-            args >> how;
-            ShowWindowAsync(window, how == "min"   ? SW_MINIMIZE
-                                    : how == "max" ? SW_MAXIMIZE
-                                                   : SW_RESTORE);
-        } else if (verb == "close")
-            PostMessageA(window, WM_CLOSE, 0, 0);
-        else
-            std::cout << "error: unknown command " << verb << '\n';
+        command->second(target.empty() ? nullptr : Handle(target), args);
+    } else {
+        std::cout << "error: unknown command " << verb << '\n';
     }
     return true;
 }
