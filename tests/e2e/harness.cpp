@@ -61,25 +61,27 @@ int Run(const std::vector<std::string>& argv, std::string* output = nullptr) {
 
 }  // namespace
 
-Child::Child(const std::vector<std::string>& argv, const std::string& cwd, bool pipes) {
+Child::Child(const std::vector<std::string>& argv, const std::string& cwd, bool pipes,
+             const std::string& output) {
     std::vector<char*> args;
     for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
     args.push_back(nullptr);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    int input[2] = {-1, -1}, output[2] = {-1, -1};
+    int toChild[2] = {-1, -1}, fromChild[2] = {-1, -1};
     if (pipes) {
-        Require(pipe(input) == 0 && pipe(output) == 0, "pipe");
-        posix_spawn_file_actions_adddup2(&actions, input[0], 0);
-        posix_spawn_file_actions_adddup2(&actions, output[1], 1);
+        Require(pipe(toChild) == 0 && pipe(fromChild) == 0, "pipe");
+        posix_spawn_file_actions_adddup2(&actions, toChild[0], 0);
+        posix_spawn_file_actions_adddup2(&actions, fromChild[1], 1);
         posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-        for (int fd : {input[0], input[1], output[0], output[1]}) {
+        for (int fd : {toChild[0], toChild[1], fromChild[0], fromChild[1]}) {
             posix_spawn_file_actions_addclose(&actions, fd);
         }
     } else {
         // Wine's services outlive the program that started them and keep its output open.
         posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-        posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+        posix_spawn_file_actions_addopen(&actions, 1, output.empty() ? "/dev/null" : output.c_str(),
+                                         O_WRONLY | O_CREAT | O_TRUNC, 0644);
         posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
     }
     const std::string here = fs::current_path();
@@ -89,10 +91,10 @@ Child::Child(const std::vector<std::string>& argv, const std::string& cwd, bool 
     posix_spawn_file_actions_destroy(&actions);
     Require(failed == 0, "cannot start " + argv[0]);
     if (pipes) {
-        close(input[0]);
-        close(output[1]);
-        in_ = fdopen(input[1], "w");
-        out_ = fdopen(output[0], "r");
+        close(toChild[0]);
+        close(fromChild[1]);
+        in_ = fdopen(toChild[1], "w");
+        out_ = fdopen(fromChild[0], "r");
     }
 }
 
@@ -168,9 +170,25 @@ Desktop::Desktop(const std::string& name, const std::map<char, std::string>& dri
     Run({"wineserver", "-p"});
     // The prefix's services and desktop start now, with no output to hold on to.
     wine({TYPELENS_PROBE, "warm-up"});
+    bellWatch_ = std::make_unique<Child>(std::vector<std::string>{TYPELENS_BELLWATCH}, "", false,
+                                         prefix_ + "/bells.txt");
+    Require(WaitFor([&] {
+                std::string first;
+                std::getline(std::ifstream(prefix_ + "/bells.txt"), first);
+                return first == "ready";
+            }),
+            "the bell watch did not start");
+}
+
+int Desktop::bells() const {
+    std::ifstream file(prefix_ + "/bells.txt");
+    int count = 0;
+    for (std::string line; std::getline(file, line);) count += line == "bell";
+    return count;
 }
 
 Desktop::~Desktop() {
+    bellWatch_.reset();
     Run({"wineserver", "-k"});
     if (xvfb_ > 0) {
         ::kill(xvfb_, SIGTERM);
@@ -220,8 +238,8 @@ void Desktop::click(int x, int y) const {
 }
 
 void Desktop::doubleClick(int x, int y) const {
-    Run({"xdotool", "mousemove", std::to_string(x), std::to_string(y), "click",
-         "--repeat", "2", "--delay", "90", "1"});
+    Run({"xdotool", "mousemove", std::to_string(x), std::to_string(y), "click", "--repeat", "2",
+         "--delay", "90", "1"});
 }
 
 void Desktop::key(const std::string& keys) const {

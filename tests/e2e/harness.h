@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -24,7 +25,10 @@ struct ScreenRect {
 // A process started by the tests; killed if still running when it goes out of scope.
 class Child {
   public:
-    Child(const std::vector<std::string>& argv, const std::string& cwd, bool pipes);
+    // With `pipes` the child's input and output are ours to use; else its output goes to
+    // `output` (a file) or nowhere.
+    Child(const std::vector<std::string>& argv, const std::string& cwd, bool pipes,
+          const std::string& output = "");
     Child(Child&&) = delete;
     ~Child();
     bool running();
@@ -66,11 +70,14 @@ class Desktop {
     void type(const std::string& text) const;
     // Saves `area` of the screen as a PNG.
     void screenshot(const std::string& file, const ScreenRect& area) const;
+    // How often the display's bell has rung since the desktop started.
+    int bells() const;
 
   private:
     std::string prefix_;
     std::string display_;
     pid_t xvfb_ = -1;
+    std::unique_ptr<Child> bellWatch_;
 };
 
 class Probe {

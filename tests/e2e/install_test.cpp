@@ -1,0 +1,151 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "app/design.h"
+#include "tests/e2e/e2e.h"
+#include "tests/support/test_font.h"
+
+namespace typelens::e2e {
+namespace {
+
+using testing::MakeTestFont;
+
+const char kFontsKey[] = "HKLM\\Software\\Microsoft\\Windows NT\\CurrentVersion\\Fonts";
+
+// What `reg query` says of a value: "REG_SZ<tab>data", or "" when there is no such value.
+std::string RegistryValue(const Desktop& desktop, const std::string& name) {
+    std::string output;
+    if (desktop.wine({"reg", "query", kFontsKey, "/v", name}, &output) != 0) return "";
+    std::istringstream lines(output);
+    for (std::string line; std::getline(lines, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        const auto at = line.find(name);
+        if (at == std::string::npos) continue;
+        std::istringstream rest(line.substr(at + name.size()));
+        std::string type, data;
+        rest >> type;
+        std::getline(rest >> std::ws, data);
+        return type + "\t" + data;
+    }
+    return "";
+}
+
+// Makes a folder of the Linux side unwritable, even for root, while it lives.
+class Frozen {
+  public:
+    explicit Frozen(std::string path) : path_(std::move(path)) {
+        ok_ = std::system(("chattr +i '" + path_ + "'").c_str()) == 0;
+    }
+    ~Frozen() { std::system(("chattr -i '" + path_ + "'").c_str()); }
+    bool ok() const { return ok_; }
+
+  private:
+    std::string path_;
+    bool ok_;
+};
+
+struct Session {
+    Probe& probe;
+    Typelens app;
+    Session(const Desktop& desktop, Probe& p) : probe(p), app(desktop, p) {}
+
+    ScreenRect button(int command) {
+        for (const Row& row : probe.ask("toolbar " + app.control(control_id::Toolbar1))) {
+            if (row.at(0) == std::to_string(command)) return RectAt(row, 4);
+        }
+        throw std::runtime_error("no such button");
+    }
+    ScreenRect node(const std::string& key) {
+        for (const Row& row : probe.ask("tree-items " + app.control(control_id::Dir1))) {
+            if (row.at(2) == key) return RectAt(row, 5);
+        }
+        throw std::runtime_error("no node " + key);
+    }
+    ScreenRect item(const std::string& text) {
+        return ItemsOf(probe, app.control(control_id::File1)).at(text);
+    }
+};
+
+TEST(Install, CopiesAndRegistersThePreviewedFontAndRefusesWhatWouldHarm) {
+    Desktop desktop(TestName());
+    const std::string neat = MakeTestFont("Qzx Install Neat");
+    desktop.writeFile("C:\\To Install\\neat.ttf", neat);
+    desktop.writeFile("C:\\To Install\\other.ttf", MakeTestFont("Qzx Install Other"));
+    desktop.writeFile("C:\\To Install\\third.ttf", MakeTestFont("Qzx Install Third"));
+    const std::string occupant = MakeTestFont("Qzx Install Occupant", testing::FontLook::Dots);
+    desktop.writeFile("C:\\windows\\Fonts\\other.ttf", occupant);
+    Probe probe(desktop);
+    {
+        Session s(desktop, probe);
+        const auto click = [&](const ScreenRect& r) { desktop.click(r.centerX(), r.centerY()); };
+        const auto bellsReach = [&](int count) {
+            return WaitFor([&] { return desktop.bells() >= count; }, 3) && desktop.bells() == count;
+        };
+        const auto preview = [&](const std::string& file, const std::string& face) {
+            click(s.item(file));
+            return WaitFor([&] { return s.app.text(control_id::txFontName) == face; });
+        };
+        const ScreenRect install = s.button(control_id::InstallButton);
+
+        click(install);  // nothing previewed yet
+        EXPECT_TRUE(bellsReach(1));
+
+        click(s.node("C:\\To Install"));
+        ASSERT_TRUE(
+            WaitFor([&] { return ItemsOf(probe, s.app.control(control_id::File1)).size() == 3; }));
+        ASSERT_TRUE(preview("neat.ttf", "Qzx Install Neat"));
+        for (int time = 0; time < 2; ++time) {
+            click(install);
+            ASSERT_TRUE(WaitFor([&] { return desktop.exists("C:\\windows\\Fonts\\neat.ttf"); }));
+            EXPECT_TRUE(WaitFor([&] {
+                return RegistryValue(desktop, "Qzx Install Neat (TrueType)") == "REG_SZ\tneat.ttf";
+            }));
+            EXPECT_EQ(desktop.readFile("C:\\windows\\Fonts\\neat.ttf"), neat);
+        }
+        EXPECT_TRUE(bellsReach(1));
+
+        // A different font of the same name is in the way: refused, and it stays.
+        ASSERT_TRUE(preview("other.ttf", "Qzx Install Other"));
+        click(install);
+        EXPECT_TRUE(bellsReach(2));
+        EXPECT_EQ(desktop.readFile("C:\\windows\\Fonts\\other.ttf"), occupant);
+        EXPECT_EQ(RegistryValue(desktop, "Qzx Install Other (TrueType)"), "");
+
+        // A fonts folder that cannot be written: refused, nothing registered.
+        {
+            const Frozen frozen(desktop.hostPath("C:\\windows\\Fonts"));
+            ASSERT_TRUE(frozen.ok()) << "chattr cannot make the fonts folder read-only here";
+            ASSERT_TRUE(preview("third.ttf", "Qzx Install Third"));
+            click(install);
+            EXPECT_TRUE(bellsReach(3));
+        }
+        EXPECT_FALSE(desktop.exists("C:\\windows\\Fonts\\third.ttf"));
+        EXPECT_EQ(RegistryValue(desktop, "Qzx Install Third (TrueType)"), "");
+        ASSERT_TRUE(s.app.closeAndWait(10));
+    }
+
+    // Started again, the program finds the installed face among the installed ones.
+    Session s(desktop, probe);
+    desktop.doubleClick(s.node("C:\\windows").centerX(), s.node("C:\\windows").centerY());
+    ASSERT_TRUE(WaitFor([&] {
+        try {
+            s.node("C:\\windows\\Fonts");
+            return true;
+        } catch (...) {
+            return false;
+        }
+    }));
+    const ScreenRect fonts = s.node("C:\\windows\\Fonts");
+    desktop.click(fonts.centerX(), fonts.centerY());
+    ASSERT_TRUE(WaitFor(
+        [&] { return ItemsOf(probe, s.app.control(control_id::File1)).count("neat.ttf") == 1; }));
+    const ScreenRect installed = s.item("neat.ttf");
+    desktop.click(installed.centerX(), installed.centerY());
+    // Give the click time to be handled, then see that no face counted as new.
+    EXPECT_FALSE(WaitFor([&] { return !s.app.text(control_id::txFontName).empty(); }, 2));
+    EXPECT_TRUE(s.app.closeAndWait(10));
+}
+
+}  // namespace
+}  // namespace typelens::e2e
