@@ -26,4 +26,10 @@ inline std::string Scratch(const std::string& name) {
     return std::string(TYPELENS_E2E_WORK) + "/shots/" + TestName() + "-" + name;
 }
 
+// A path of the Linux side as Wine's Z: drive names it.
+inline std::string WindowsPath(std::string path) {
+    for (char& c : path) c = c == '/' ? '\\' : c;
+    return path.insert(0, "Z:");
+}
+
 }  // namespace typelens::e2e
