@@ -34,7 +34,9 @@ class FakeListing : public FolderEnumeration {
     }
     ~FakeListing() override { --files_.openListings_; }
     std::optional<std::string> next() override {
-        if (at_ == names_.size()) return std::nullopt;
+        if (at_ == names_.size() || (at_ > 0 && files_.faults_.fails(Op::NextName))) {
+            return std::nullopt;
+        }
         return names_[at_++];
     }
 
@@ -90,7 +92,7 @@ std::unique_ptr<FolderEnumeration> FakeFileSystem::enumerate(const std::string& 
     const auto slash = pattern.find_last_of('\\');
     const std::string folder = Fold(pattern.substr(0, slash + 1));
     std::string wildcard = pattern.substr(slash + 1);
-    if (wildcard.empty()) wildcard = "*";
+    if (wildcard.empty()) wildcard.assign(1, '*');
     const bool root = folder.size() == 3;
     if (!root && !exists(folder)) return nullptr;
     if (root && drives_.end() == std::find_if(drives_.begin(), drives_.end(), [&](const Drive& d) {
@@ -149,6 +151,7 @@ std::optional<std::string> FakeFileSystem::readFile(const std::string& path) {
 }
 
 std::optional<std::string> FakeEnvironment::variable(const std::string& name) {
+    if (faults_.fails(Op::Variable)) return std::nullopt;
     const auto found = variables.find(name);
     if (found == variables.end()) return std::nullopt;
     return found->second;

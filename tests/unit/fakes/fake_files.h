@@ -12,18 +12,29 @@ namespace typelens::fakes {
 
 // Platform operations a test can make fail.
 enum class Op {
-    Enumerate,
+    Enumerate,  // a listing does not start
+    NextName,   // a listing breaks off after its first name
     Attributes,
     Copy,
     Delete,
     Read,
+    Variable,
     CreateKey,
     SetValue,
     Open,
     SetText,
+    FaceList,  // the face list comes back empty
     AddFont,
-    SetFontAttribute
+    RemoveFont,
+    SetFontAttribute,
+    TreeAdd,
+    TreeExpand,
+    ListAdd,
 };
+inline constexpr Op kAllOps[] = {
+    Op::Enumerate, Op::NextName,   Op::Attributes,       Op::Copy,    Op::Delete,     Op::Read,
+    Op::Variable,  Op::CreateKey,  Op::SetValue,         Op::Open,    Op::SetText,    Op::FaceList,
+    Op::AddFont,   Op::RemoveFont, Op::SetFontAttribute, Op::TreeAdd, Op::TreeExpand, Op::ListAdd};
 
 class Faults {
   public:
@@ -84,6 +95,7 @@ class FakeFileSystem : public FileSystem {
 
 class FakeEnvironment : public Environment {
   public:
+    explicit FakeEnvironment(Faults& faults) : faults_(faults) {}
     std::map<std::string, std::string> variables;
     NumberFormat format;
     int beeps = 0;
@@ -91,6 +103,9 @@ class FakeEnvironment : public Environment {
     std::optional<std::string> variable(const std::string& name) override;
     void beep() override { ++beeps; }
     NumberFormat numberFormat() override { return format; }
+
+  private:
+    Faults& faults_;
 };
 
 }  // namespace typelens::fakes

@@ -32,6 +32,7 @@ class FakeKey : public RegistryKey {
 }  // namespace
 
 std::vector<std::string> FakeFonts::faceList() {
+    if (faults_.fails(Op::FaceList)) return {};
     std::vector<std::string> faces = installed;
     for (const std::string& file : loaded) {
         for (const std::string& face : fileFaces[file]) faces.push_back(face);
@@ -50,7 +51,7 @@ int FakeFonts::addFontResource(const std::string& path) {
 bool FakeFonts::removeFontResource(const std::string& path) {
     calls.push_back("remove " + path);
     const auto found = std::find(loaded.begin(), loaded.end(), path);
-    if (found == loaded.end()) return false;
+    if (faults_.fails(Op::RemoveFont) || found == loaded.end()) return false;
     loaded.erase(found);
     return true;
 }
@@ -109,7 +110,7 @@ void FakeTree::clear() {
 
 std::optional<NodeId> FakeTree::add(std::optional<NodeId> parent, const std::string& key,
                                     const std::string& text, int image) {
-    if (find(key)) return std::nullopt;
+    if (faults_.fails(Op::TreeAdd) || find(key)) return std::nullopt;
     nodes.push_back(
         {key, text, image, parent ? std::optional(parent->value - 1) : std::nullopt, {}, false});
     (parent ? nodes[parent->value - 1].children : topLevel).push_back(nodes.size() - 1);
@@ -121,6 +122,7 @@ int FakeTree::children(NodeId id) const {
 }
 
 bool FakeTree::expand(NodeId id) {
+    if (faults_.fails(Op::TreeExpand)) return false;
     nodes[id.value - 1].expanded = true;
     return true;
 }
@@ -152,6 +154,7 @@ void FakeList::clear() {
 }
 
 bool FakeList::add(const std::string& key, const std::string& text, int image) {
+    if (faults_.fails(Op::ListAdd)) return false;
     items.push_back({key, text});
     images[key] = image;
     return true;

@@ -80,6 +80,7 @@ class FakeTextBox : public TextBox {
 
 class FakeTree : public FolderTree {
   public:
+    explicit FakeTree(Faults& faults) : faults_(faults) {}
     struct Node {
         std::string key, text;
         int image = 0;
@@ -106,10 +107,14 @@ class FakeTree : public FolderTree {
     std::string key(NodeId id) const override { return node(id).key; }
     void beginFill() override { ++fills; }
     void endFill(std::optional<NodeId> parent) override;
+
+  private:
+    Faults& faults_;
 };
 
 class FakeList : public FileList {
   public:
+    explicit FakeList(Faults& faults) : faults_(faults) {}
     std::vector<FileItem> items;
     std::map<std::string, int> images;  // by key
     std::optional<std::size_t> selection;
@@ -123,6 +128,9 @@ class FakeList : public FileList {
     std::optional<FileItem> selected() const override;
     void beginFill() override { ++fills; }
     void endFill() override;
+
+  private:
+    Faults& faults_;
 };
 
 class FakePreviewFont : public PreviewFont {

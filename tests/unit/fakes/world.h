@@ -10,12 +10,12 @@ namespace typelens::fakes {
 struct World {
     Faults faults;
     FakeFileSystem files{faults};
-    FakeEnvironment environment;
+    FakeEnvironment environment{faults};
     FakeFonts fonts{faults};
     FakeRegistry registry{faults};
     FakeDialogs dialogs;
-    FakeTree Dir1;
-    FakeList File1;
+    FakeTree Dir1{faults};
+    FakeList File1{faults};
     FakeTextBox txFontName{faults};
     FakeTextBox cmbSize{faults, "36"};
     FakePreviewFont txPreview{faults};
