@@ -14,13 +14,6 @@ inline std::string TestName() {
     return ::testing::UnitTest::GetInstance()->current_test_info()->name();
 }
 
-// The items of a list view by their text, each with where it is on the screen.
-inline std::map<std::string, ScreenRect> ItemsOf(Probe& probe, const std::string& list) {
-    std::map<std::string, ScreenRect> items;
-    for (const Row& row : probe.ask("list-items " + list)) items[row.at(0)] = RectAt(row, 2);
-    return items;
-}
-
 // A scratch file for screenshots that only the test compares.
 inline std::string Scratch(const std::string& name) {
     return std::string(TYPELENS_E2E_WORK) + "/shots/" + TestName() + "-" + name;

@@ -1,5 +1,7 @@
 #include "tests/e2e/harness.h"
 
+#include "app/design.h"
+
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
@@ -290,8 +292,10 @@ std::string Probe::one(const std::string& command) {
     return rows.empty() || rows[0].empty() ? "" : rows[0][0];
 }
 
-Typelens::Typelens(const Desktop& desktop, Probe& probe)
-    : probe_(probe), child_({"wine", TYPELENS_EXE}, desktop.hostPath("C:\\"), false) {
+Typelens::Typelens(const Desktop& desktop, Probe& probe, const std::string& startIn)
+    : desktop_(desktop),
+      probe_(probe),
+      child_({"wine", TYPELENS_EXE}, desktop.hostPath(startIn), false) {
     window_ = probe_.one("wait-window Typelens.Glyphora 30");
     Require(!window_.empty(), "the main window did not appear");
 }
@@ -316,6 +320,61 @@ ScreenRect Typelens::controlOnScreen(int id) {
         return r;
     }
     throw std::runtime_error("no control " + std::to_string(id));
+}
+
+ScreenRect Typelens::frame() {
+    return RectAt(probe_.ask("window " + window_).at(0), 5);
+}
+
+std::vector<TreeNode> Typelens::tree() {
+    std::vector<TreeNode> nodes;
+    for (const Row& row : probe_.ask("tree-items " + control(control_id::Dir1))) {
+        nodes.push_back({std::stoi(row.at(0)), row.at(1), row.at(2), row.at(3) == "1",
+                         std::stoi(row.at(4)), RectAt(row, 5)});
+    }
+    return nodes;
+}
+
+std::optional<TreeNode> Typelens::node(const std::string& key) {
+    for (const TreeNode& node : tree()) {
+        if (node.key == key) return node;
+    }
+    return std::nullopt;
+}
+
+std::map<std::string, ScreenRect> Typelens::files() {
+    std::map<std::string, ScreenRect> items;
+    for (const Row& row : probe_.ask("list-items " + control(control_id::File1))) {
+        items[row.at(0)] = RectAt(row, 2);
+    }
+    return items;
+}
+
+ScreenRect Typelens::button(int command) {
+    for (const Row& row : probe_.ask("toolbar " + control(control_id::Toolbar1))) {
+        if (row.at(0) == std::to_string(command)) return RectAt(row, 4);
+    }
+    throw std::runtime_error("no toolbar button " + std::to_string(command));
+}
+
+void Typelens::click(const ScreenRect& where) const {
+    desktop_.click(where.centerX(), where.centerY());
+}
+
+bool Typelens::pick(int comboId, const std::string& prefix) {
+    const std::string combo = control(comboId);
+    int index = 0;
+    const auto entries = probe_.ask("combo-items " + combo);
+    while (index < static_cast<int>(entries.size()) && entries[index].at(0).rfind(prefix, 0) != 0) {
+        ++index;
+    }
+    if (index == static_cast<int>(entries.size())) return false;
+    const ScreenRect box = controlOnScreen(comboId);
+    desktop_.click(box.x + box.width - 6, box.centerY());  // the arrow
+    const std::string where = "combo-entry " + combo + " " + std::to_string(index);
+    if (!WaitFor([&] { return !probe_.ask(where).empty(); })) return false;
+    click(RectAt(probe_.ask(where).at(0), 0));
+    return true;
 }
 
 std::string Typelens::text(int id) {

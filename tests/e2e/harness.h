@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -92,21 +93,41 @@ class Probe {
     Child child_;
 };
 
-// The program under test, started as a user would start it, from C:\.
+struct TreeNode {
+    int depth = 0;
+    std::string text, key;
+    bool expanded = false;
+    int children = 0;
+    ScreenRect at;  // empty while the node is scrolled or folded away
+};
+
+// The program under test, started as a user would start it (from C:\ unless told otherwise).
 class Typelens {
   public:
-    Typelens(const Desktop& desktop, Probe& probe);
+    Typelens(const Desktop& desktop, Probe& probe, const std::string& startIn = "C:\\");
     std::string window() const { return window_; }
     std::string control(int id);
     ScreenRect clientOnScreen();
+    // The whole window, frame and caption included.
+    ScreenRect frame();
     // Where a control of the main window is on the screen now.
     ScreenRect controlOnScreen(int id);
     std::string text(int id);
+    std::vector<TreeNode> tree();
+    std::optional<TreeNode> node(const std::string& key);
+    // The font files listed, by their text.
+    std::map<std::string, ScreenRect> files();
+    ScreenRect button(int command);
+    // A real click in the middle of `where`.
+    void click(const ScreenRect& where) const;
+    // Drops a combo box's list and clicks the first entry that starts with `prefix`.
+    bool pick(int comboId, const std::string& prefix);
     // Closes the main window and waits for the process to end by itself.
     bool closeAndWait(double seconds);
     bool running() { return child_.running(); }
 
   private:
+    const Desktop& desktop_;
     Probe& probe_;
     Child child_;
     std::string window_;

@@ -45,28 +45,6 @@ class Frozen {
     bool ok_;
 };
 
-struct Session {
-    Probe& probe;
-    Typelens app;
-    Session(const Desktop& desktop, Probe& p) : probe(p), app(desktop, p) {}
-
-    ScreenRect button(int command) {
-        for (const Row& row : probe.ask("toolbar " + app.control(control_id::Toolbar1))) {
-            if (row.at(0) == std::to_string(command)) return RectAt(row, 4);
-        }
-        throw std::runtime_error("no such button");
-    }
-    ScreenRect node(const std::string& key) {
-        for (const Row& row : probe.ask("tree-items " + app.control(control_id::Dir1))) {
-            if (row.at(2) == key) return RectAt(row, 5);
-        }
-        throw std::runtime_error("no node " + key);
-    }
-    ScreenRect item(const std::string& text) {
-        return ItemsOf(probe, app.control(control_id::File1)).at(text);
-    }
-};
-
 TEST(Install, CopiesAndRegistersThePreviewedFontAndRefusesWhatWouldHarm) {
     Desktop desktop(TestName());
     const std::string neat = MakeTestFont("Qzx Install Neat");
@@ -77,26 +55,24 @@ TEST(Install, CopiesAndRegistersThePreviewedFontAndRefusesWhatWouldHarm) {
     desktop.writeFile("C:\\windows\\Fonts\\other.ttf", occupant);
     Probe probe(desktop);
     {
-        Session s(desktop, probe);
-        const auto click = [&](const ScreenRect& r) { desktop.click(r.centerX(), r.centerY()); };
+        Typelens app(desktop, probe);
         const auto bellsReach = [&](int count) {
             return WaitFor([&] { return desktop.bells() >= count; }, 3) && desktop.bells() == count;
         };
         const auto preview = [&](const std::string& file, const std::string& face) {
-            click(s.item(file));
-            return WaitFor([&] { return s.app.text(control_id::txFontName) == face; });
+            app.click(app.files().at(file));
+            return WaitFor([&] { return app.text(control_id::txFontName) == face; });
         };
-        const ScreenRect install = s.button(control_id::InstallButton);
+        const ScreenRect install = app.button(control_id::InstallButton);
 
-        click(install);  // nothing previewed yet
+        app.click(install);  // nothing previewed yet
         EXPECT_TRUE(bellsReach(1));
 
-        click(s.node("C:\\To Install"));
-        ASSERT_TRUE(
-            WaitFor([&] { return ItemsOf(probe, s.app.control(control_id::File1)).size() == 3; }));
+        app.click(app.node("C:\\To Install")->at);
+        ASSERT_TRUE(WaitFor([&] { return app.files().size() == 3; }));
         ASSERT_TRUE(preview("neat.ttf", "Qzx Install Neat"));
         for (int time = 0; time < 2; ++time) {
-            click(install);
+            app.click(install);
             ASSERT_TRUE(WaitFor([&] { return desktop.exists("C:\\windows\\Fonts\\neat.ttf"); }));
             EXPECT_TRUE(WaitFor([&] {
                 return RegistryValue(desktop, "Qzx Install Neat (TrueType)") == "REG_SZ\tneat.ttf";
@@ -107,7 +83,7 @@ TEST(Install, CopiesAndRegistersThePreviewedFontAndRefusesWhatWouldHarm) {
 
         // A different font of the same name is in the way: refused, and it stays.
         ASSERT_TRUE(preview("other.ttf", "Qzx Install Other"));
-        click(install);
+        app.click(install);
         EXPECT_TRUE(bellsReach(2));
         EXPECT_EQ(desktop.readFile("C:\\windows\\Fonts\\other.ttf"), occupant);
         EXPECT_EQ(RegistryValue(desktop, "Qzx Install Other (TrueType)"), "");
@@ -117,34 +93,26 @@ TEST(Install, CopiesAndRegistersThePreviewedFontAndRefusesWhatWouldHarm) {
             const Frozen frozen(desktop.hostPath("C:\\windows\\Fonts"));
             ASSERT_TRUE(frozen.ok()) << "chattr cannot make the fonts folder read-only here";
             ASSERT_TRUE(preview("third.ttf", "Qzx Install Third"));
-            click(install);
+            app.click(install);
             EXPECT_TRUE(bellsReach(3));
         }
         EXPECT_FALSE(desktop.exists("C:\\windows\\Fonts\\third.ttf"));
         EXPECT_EQ(RegistryValue(desktop, "Qzx Install Third (TrueType)"), "");
-        ASSERT_TRUE(s.app.closeAndWait(10));
+        ASSERT_TRUE(app.closeAndWait(10));
     }
 
     // Started again, the program finds the installed face among the installed ones.
-    Session s(desktop, probe);
-    desktop.doubleClick(s.node("C:\\windows").centerX(), s.node("C:\\windows").centerY());
-    ASSERT_TRUE(WaitFor([&] {
-        try {
-            s.node("C:\\windows\\Fonts");
-            return true;
-        } catch (...) {
-            return false;
-        }
-    }));
-    const ScreenRect fonts = s.node("C:\\windows\\Fonts");
-    desktop.click(fonts.centerX(), fonts.centerY());
-    ASSERT_TRUE(WaitFor(
-        [&] { return ItemsOf(probe, s.app.control(control_id::File1)).count("neat.ttf") == 1; }));
-    const ScreenRect installed = s.item("neat.ttf");
-    desktop.click(installed.centerX(), installed.centerY());
+    Typelens app(desktop, probe);
+    app.click(app.node("C:\\windows")->at);
+    const ScreenRect windows = app.node("C:\\windows")->at;
+    desktop.doubleClick(windows.centerX(), windows.centerY());
+    ASSERT_TRUE(WaitFor([&] { return app.node("C:\\windows\\Fonts").has_value(); }));
+    app.click(app.node("C:\\windows\\Fonts")->at);
+    ASSERT_TRUE(WaitFor([&] { return app.files().count("neat.ttf") == 1; }));
+    app.click(app.files().at("neat.ttf"));
     // Give the click time to be handled, then see that no face counted as new.
-    EXPECT_FALSE(WaitFor([&] { return !s.app.text(control_id::txFontName).empty(); }, 2));
-    EXPECT_TRUE(s.app.closeAndWait(10));
+    EXPECT_FALSE(WaitFor([&] { return !app.text(control_id::txFontName).empty(); }, 2));
+    EXPECT_TRUE(app.closeAndWait(10));
 }
 
 }  // namespace

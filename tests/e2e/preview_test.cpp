@@ -22,24 +22,18 @@ TEST(Preview, AClickShowsTheFilesFaceAndTheSizeListAppliesAtOnce) {
     desktop.writeFile("C:\\vanishing.ttf", blocks);
     Probe probe(desktop);
     Typelens app(desktop, probe);
-    const std::string list = app.control(control_id::File1);
-    auto items = ItemsOf(probe, list);
+    auto items = app.files();
     const ScreenRect preview = app.controlOnScreen(control_id::txPreview);
     const auto faceShown = [&] { return app.text(control_id::txFontName); };
 
     desktop.screenshot(Scratch("arial.png"), preview);
-    desktop.click(items["Qzx Blocks.ttf"].centerX(), items["Qzx Blocks.ttf"].centerY());
+    app.click(items["Qzx Blocks.ttf"]);
     ASSERT_TRUE(WaitFor([&] { return faceShown() == "Qzx Preview Blocks"; }));
     desktop.screenshot(Scratch("blocks.png"), preview);
     EXPECT_GT(DifferingPixels(Scratch("arial.png"), Scratch("blocks.png")), 2000);
 
     // The size list: a real click on its arrow, then on "72".
-    const ScreenRect size = app.controlOnScreen(control_id::cmbSize);
-    desktop.click(size.x + size.width - 6, size.centerY());
-    const std::string combo = app.control(control_id::cmbSize);
-    ASSERT_TRUE(WaitFor([&] { return !probe.ask("combo-entry " + combo + " 12").empty(); }));
-    const ScreenRect entry = RectAt(probe.ask("combo-entry " + combo + " 12").at(0), 0);
-    desktop.click(entry.centerX(), entry.centerY());
+    ASSERT_TRUE(app.pick(control_id::cmbSize, "72"));
     EXPECT_TRUE(WaitFor([&] { return app.text(control_id::cmbSize) == "72"; }));
     desktop.screenshot(Scratch("blocks72.png"), preview);
     EXPECT_GT(DifferingPixels(Scratch("blocks.png"), Scratch("blocks72.png")), 2000);
@@ -50,11 +44,8 @@ TEST(Preview, AClickShowsTheFilesFaceAndTheSizeListAppliesAtOnce) {
     std::vector<std::string> unusable{"vanishing.ttf"};
     for (const auto& [name, bytes] : BrokenFonts(blocks)) unusable.push_back(name);
     for (const std::string& name : unusable) {
-        desktop.click(items[name].centerX(), items[name].centerY());
-        ASSERT_TRUE(WaitFor([&] {
-            const Row row = probe.ask("list-items " + list).at(0);  // any answer: it is alive
-            return !row.empty();
-        })) << name;
+        app.click(items[name]);
+        ASSERT_FALSE(app.files().empty()) << name;  // it answers
         EXPECT_EQ(faceShown(), "Qzx Preview Blocks") << name;
     }
     desktop.screenshot(Scratch("after-broken.png"), preview);
@@ -62,6 +53,7 @@ TEST(Preview, AClickShowsTheFilesFaceAndTheSizeListAppliesAtOnce) {
 
     // A typed size counts once the focus leaves the box; Enter alone changes nothing, and a text
     // that is no number is taken back after its leading number was applied.
+    const ScreenRect size = app.controlOnScreen(control_id::cmbSize);
     const auto typeSize = [&](const std::string& text) {
         desktop.click(size.x + 8, size.centerY());
         desktop.key("End");
@@ -84,12 +76,11 @@ TEST(Preview, AClickShowsTheFilesFaceAndTheSizeListAppliesAtOnce) {
     typeSize("72");
     desktop.key("Tab");
 
-    desktop.click(items["Qzx Dots.ttf"].centerX(), items["Qzx Dots.ttf"].centerY());
+    app.click(items["Qzx Dots.ttf"]);
     ASSERT_TRUE(WaitFor([&] { return faceShown() == "Qzx Preview Dots"; }));
-    desktop.click(items["Qzx Blocks.ttf"].centerX(), items["Qzx Blocks.ttf"].centerY());
+    app.click(items["Qzx Blocks.ttf"]);
     ASSERT_TRUE(WaitFor([&] { return faceShown() == "Qzx Preview Blocks"; }));
-    desktop.screenshot(ScreenshotPath("preview.png"),
-                       RectAt(probe.ask("window " + app.window()).at(0), 5));
+    desktop.screenshot(ScreenshotPath("preview.png"), app.frame());
     EXPECT_TRUE(app.closeAndWait(10));
 }
 

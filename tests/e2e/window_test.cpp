@@ -13,13 +13,6 @@
 namespace typelens::e2e {
 namespace {
 
-ScreenRect Button(Probe& probe, Typelens& app, int command) {
-    for (const Row& row : probe.ask("toolbar " + app.control(control_id::Toolbar1))) {
-        if (row.at(0) == std::to_string(command)) return RectAt(row, 4);
-    }
-    throw std::runtime_error("no such button");
-}
-
 // The About window, when it is open: its handle.
 std::string AboutWindow(Probe& probe, Typelens& app) {
     for (const Row& row : probe.ask("top-windows " + app.window())) {
@@ -40,10 +33,7 @@ TEST(Toolbar, BoldAndItalicStyleThePreviewAndAboutIsModal) {
     Probe probe(desktop);
     Typelens app(desktop, probe);
     const ScreenRect preview = app.controlOnScreen(control_id::txPreview);
-    const auto press = [&](int command) {
-        const ScreenRect b = Button(probe, app, command);
-        desktop.click(b.centerX(), b.centerY());
-    };
+    const auto press = [&](int command) { app.click(app.button(command)); };
     const auto shot = [&](const std::string& name) {
         desktop.screenshot(Scratch(name), preview);
         return Scratch(name);
@@ -90,8 +80,8 @@ TEST(Toolbar, BoldAndItalicStyleThePreviewAndAboutIsModal) {
     EXPECT_EQ(AboutWindow(probe, app), about);
 
     // While it is open the main window takes no clicks.
-    const auto item = ItemsOf(probe, app.control(control_id::File1)).at("style.ttf");
-    desktop.click(item.centerX(), item.centerY());
+    const ScreenRect item = app.files().at("style.ttf");
+    app.click(item);
     EXPECT_FALSE(WaitFor([&] { return !app.text(control_id::txFontName).empty(); }, 1));
 
     // Esc, Enter, Alt+O and the OK button each close it; it opens again every time.
@@ -120,7 +110,7 @@ TEST(Toolbar, BoldAndItalicStyleThePreviewAndAboutIsModal) {
     }
     desktop.key("Escape");
     ASSERT_TRUE(WaitFor([&] { return AboutWindow(probe, app).empty(); }));
-    desktop.click(item.centerX(), item.centerY());
+    app.click(item);
     EXPECT_TRUE(WaitFor([&] { return app.text(control_id::txFontName) == "Qzx Style Face"; }));
     EXPECT_TRUE(app.closeAndWait(10));
 }
@@ -187,8 +177,7 @@ TEST(Layout, EverySizeChangeMovesTheControlsWhereTheLayoutSays) {
     ASSERT_TRUE(
         WaitFor([&] { return state() == "maximized" && LiveLayout(probe, app) != normal; }));
     check(normal, WindowState::Maximized, "maximised");
-    desktop.screenshot(ScreenshotPath("main-window-large.png"),
-                       RectAt(probe.ask("window " + app.window()).at(0), 5));
+    desktop.screenshot(ScreenshotPath("main-window-large.png"), app.frame());
 
     const MainLayout maximised = LiveLayout(probe, app);
     probe.ask("show " + app.window() + " min");
