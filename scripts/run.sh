@@ -42,7 +42,7 @@ done
 [[ -n "$window" ]] || { echo "run: the Typelens window did not appear" >&2; exit 1; }
 sleep 1  # let it finish drawing
 shot=$(pwd)/$build/typelens.png
-import -window "$window" "$shot"
+import -silent -window "$window" "$shot"
 echo "run: Typelens is up on the virtual display $DISPLAY; screenshot: $shot"
 # Without /f, taskkill asks the window to close, as its close box would.
 wine taskkill /im Typelens.exe >/dev/null 2>&1 || true

@@ -256,8 +256,8 @@ void Desktop::screenshot(const std::string& file, const ScreenRect& area) const 
     fs::create_directories(fs::path(file).parent_path());
     std::ostringstream crop;
     crop << area.width << 'x' << area.height << '+' << area.x << '+' << area.y;
-    Require(Run({"import", "-display", display_, "-window", "root", "-crop", crop.str(), "+repage",
-                 file}) == 0,
+    Require(Run({"import", "-silent", "-display", display_, "-window", "root", "-crop", crop.str(),
+                 "+repage", file}) == 0,
             "screenshot failed");
 }
 
