@@ -9,6 +9,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -326,20 +327,41 @@ ScreenRect Typelens::frame() {
     return RectAt(probe_.ask("window " + window_).at(0), 5);
 }
 
+namespace {
+
+TreeNode NodeFrom(const Row& row) {
+    return {std::stoi(row.at(0)), row.at(1),     row.at(2), row.at(3) == "1",
+            std::stoi(row.at(4)), RectAt(row, 5)};
+}
+
+}  // namespace
+
 std::vector<TreeNode> Typelens::tree() {
     std::vector<TreeNode> nodes;
     for (const Row& row : probe_.ask("tree-items " + control(control_id::Dir1))) {
-        nodes.push_back({std::stoi(row.at(0)), row.at(1), row.at(2), row.at(3) == "1",
-                         std::stoi(row.at(4)), RectAt(row, 5)});
+        nodes.push_back(NodeFrom(row));
     }
     return nodes;
 }
 
 std::optional<TreeNode> Typelens::node(const std::string& key) {
-    for (const TreeNode& node : tree()) {
-        if (node.key == key) return node;
-    }
-    return std::nullopt;
+    const auto rows = probe_.ask("tree-node " + control(control_id::Dir1) + " " + key);
+    if (rows.empty()) return std::nullopt;
+    return NodeFrom(rows[0]);
+}
+
+std::size_t Typelens::fileCount() {
+    return std::stoul(probe_.one("count " + control(control_id::File1)));
+}
+
+ScreenRect Typelens::nodeOnScreen(const std::string& key) {
+    const auto rows = probe_.ask("tree-show " + control(control_id::Dir1) + " " + key);
+    Require(!rows.empty(), "no node " + key);
+    ScreenRect at = NodeFrom(rows[0]).at;
+    const ScreenRect tree = controlOnScreen(control_id::Dir1);
+    const int right = std::min(at.x + at.width, tree.x + tree.width - 4);
+    at.width = std::max(1, right - at.x);
+    return at;
 }
 
 std::map<std::string, ScreenRect> Typelens::files() {

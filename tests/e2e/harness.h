@@ -115,8 +115,11 @@ class Typelens {
     std::string text(int id);
     std::vector<TreeNode> tree();
     std::optional<TreeNode> node(const std::string& key);
+    // Scrolls the tree to the node and says where it can be clicked, inside the tree.
+    ScreenRect nodeOnScreen(const std::string& key);
     // The font files listed, by their text.
     std::map<std::string, ScreenRect> files();
+    std::size_t fileCount();
     ScreenRect button(int command);
     // A real click in the middle of `where`.
     void click(const ScreenRect& where) const;

@@ -9,6 +9,9 @@
 //   text <hwnd>                       the window's text
 //   list-items <hwnd>                 text, key, label rect on screen, selected (list views)
 //   tree-items <hwnd>                 depth, text, key, expanded, children, rect on screen
+//   tree-node <hwnd> <key>            the tree-items row of the node with that key
+//   tree-show <hwnd> <key>            the same, once the tree has scrolled the node into view
+//   count <hwnd>                      the number of items in a list view
 //   toolbar <hwnd>                    id, image, checked, style, rect on screen
 //   combo-items <hwnd>                the entries of a combo box, and which is selected
 //   combo-entry <hwnd> <index>        where that entry of the dropped-down list is on screen
@@ -191,53 +194,94 @@ void ListItems(HWND list) {
     }
 }
 
+constexpr std::size_t kNodeText = 1024;
+constexpr std::size_t kNodeMemory = sizeof(TVITEMA) + kNodeText + sizeof(RECT);
+
+HTREEITEM Next(HWND tree, UINT which, HTREEITEM item) {
+    return reinterpret_cast<HTREEITEM>(
+        SendMessageA(tree, TVM_GETNEXTITEM, which, reinterpret_cast<LPARAM>(item)));
+}
+
+// depth, text, key, expanded, number of children, rectangle on screen (zero when out of view).
+void PrintNode(HWND tree, Remote& remote, HTREEITEM item, int depth) {
+    TVITEMA data{};
+    data.mask = TVIF_TEXT | TVIF_PARAM | TVIF_STATE | TVIF_HANDLE;
+    data.hItem = item;
+    data.stateMask = TVIS_EXPANDED;
+    data.pszText = remote.at(sizeof(TVITEMA));
+    data.cchTextMax = kNodeText;
+    remote.write(&data, sizeof data);
+    SendMessageA(tree, TVM_GETITEMA, 0, remote.param());
+    remote.read(&data, sizeof data);
+    char text[kNodeText] = {};
+    remote.read(text, kNodeText - 1, sizeof(TVITEMA));
+    RECT r{};
+    std::memcpy(&r, &item, sizeof item);  // the item goes in, its rectangle comes out
+    remote.write(&r, sizeof r, sizeof(TVITEMA) + kNodeText);
+    const bool shown =
+        SendMessageA(tree, TVM_GETITEMRECT, TRUE, remote.param(sizeof(TVITEMA) + kNodeText)) != 0;
+    remote.read(&r, sizeof r, sizeof(TVITEMA) + kNodeText);
+    int children = 0;
+    for (HTREEITEM child = Next(tree, TVGN_CHILD, item); child;
+         child = Next(tree, TVGN_NEXT, child)) {
+        ++children;
+    }
+    std::cout << depth << '\t' << text << '\t'
+              << remote.string(reinterpret_cast<void*>(data.lParam)) << '\t'
+              << ((data.state & TVIS_EXPANDED) ? 1 : 0) << '\t' << children << '\t'
+              << (shown ? Rect(ToScreen(tree, r)) : "0\t0\t0\t0") << '\n';
+}
+
 void TreeItems(HWND tree) {
-    constexpr std::size_t kText = 1024;
-    Remote remote(tree, sizeof(TVITEMA) + kText + sizeof(RECT));
+    Remote remote(tree, kNodeMemory);
     if (!remote.ok()) return;
     struct Visit {
         HWND tree;
         Remote& remote;
         void operator()(HTREEITEM item, int depth) {
-            for (; item; item = reinterpret_cast<HTREEITEM>(SendMessageA(
-                             tree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(item)))) {
-                TVITEMA data{};
-                data.mask = TVIF_TEXT | TVIF_PARAM | TVIF_STATE | TVIF_CHILDREN | TVIF_HANDLE;
-                data.hItem = item;
-                data.stateMask = TVIS_EXPANDED;
-                data.pszText = remote.at(sizeof(TVITEMA));
-                data.cchTextMax = kText;
-                remote.write(&data, sizeof data);
-                SendMessageA(tree, TVM_GETITEMA, 0, remote.param());
-                remote.read(&data, sizeof data);
-                char text[kText] = {};
-                remote.read(text, kText - 1, sizeof(TVITEMA));
-                RECT r{};
-                std::memcpy(&r, &item, sizeof item);  // the item goes in, its rectangle comes out
-                remote.write(&r, sizeof r, sizeof(TVITEMA) + kText);
-                const bool shown = SendMessageA(tree, TVM_GETITEMRECT, TRUE,
-                                                remote.param(sizeof(TVITEMA) + kText)) != 0;
-                remote.read(&r, sizeof r, sizeof(TVITEMA) + kText);
-                if (!shown) r = RECT{};
-                int children = 0;
-                for (auto child = reinterpret_cast<HTREEITEM>(SendMessageA(
-                         tree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(item)));
-                     child;
-                     child = reinterpret_cast<HTREEITEM>(SendMessageA(
-                         tree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(child)))) {
-                    ++children;
-                }
-                std::cout << depth << '\t' << text << '\t'
-                          << remote.string(reinterpret_cast<void*>(data.lParam)) << '\t'
-                          << ((data.state & TVIS_EXPANDED) ? 1 : 0) << '\t' << children << '\t'
-                          << (shown ? Rect(ToScreen(tree, r)) : "0\t0\t0\t0") << '\n';
-                (*this)(reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CHILD,
-                                                                 reinterpret_cast<LPARAM>(item))),
-                        depth + 1);
+            for (; item; item = Next(tree, TVGN_NEXT, item)) {
+                PrintNode(tree, remote, item, depth);
+                (*this)(Next(tree, TVGN_CHILD, item), depth + 1);
             }
         }
     } visit{tree, remote};
-    visit(reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0)), 0);
+    visit(Next(tree, TVGN_ROOT, nullptr), 0);
+}
+
+// Finds the node whose key is `key` among `item`, its later siblings and their descendants.
+// Keys are paths, so only a node whose key begins the wanted one is searched below.
+HTREEITEM FindNode(HWND tree, Remote& remote, HTREEITEM item, const std::string& key) {
+    for (; item; item = Next(tree, TVGN_NEXT, item)) {
+        TVITEMA data{};
+        data.mask = TVIF_PARAM | TVIF_HANDLE;
+        data.hItem = item;
+        remote.write(&data, sizeof data);
+        SendMessageA(tree, TVM_GETITEMA, 0, remote.param());
+        remote.read(&data, sizeof data);
+        const std::string here = remote.string(reinterpret_cast<void*>(data.lParam));
+        if (here == key) return item;
+        if (key.rfind(here + "\\", 0) != 0) continue;
+        if (HTREEITEM found = FindNode(tree, remote, Next(tree, TVGN_CHILD, item), key)) {
+            return found;
+        }
+    }
+    return nullptr;
+}
+
+// The node with the key that ends the command line, or nothing.
+void TreeNode(HWND tree, std::istream& args, bool show) {
+    std::string key;
+    std::getline(args >> std::ws, key);
+    Remote remote(tree, kNodeMemory);
+    if (!remote.ok()) return;
+    HTREEITEM item = FindNode(tree, remote, Next(tree, TVGN_ROOT, nullptr), key);
+    if (!item) return;
+    if (show) SendMessageA(tree, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(item));
+    int depth = 0;
+    for (HTREEITEM up = Next(tree, TVGN_PARENT, item); up; up = Next(tree, TVGN_PARENT, up)) {
+        ++depth;
+    }
+    PrintNode(tree, remote, item, depth);
 }
 
 void Toolbar(HWND toolbar) {
@@ -343,6 +387,12 @@ const std::map<std::string, Handler>& WindowCommands() {
         {"list-items", [](HWND w, std::istream&) { ListItems(w); }},
         {"tree-items", [](HWND w, std::istream&) { TreeItems(w); }},
         {"toolbar", [](HWND w, std::istream&) { Toolbar(w); }},
+        {"tree-node", [](HWND w, std::istream& args) { TreeNode(w, args, false); }},
+        {"tree-show", [](HWND w, std::istream& args) { TreeNode(w, args, true); }},
+        {"count",
+         [](HWND w, std::istream&) {
+             std::cout << SendMessageA(w, LVM_GETITEMCOUNT, 0, 0) << '\n';
+         }},
         {"combo-items", [](HWND w, std::istream&) { ComboItems(w); }},
         {"combo-entry",
          [](HWND w, std::istream& args) {
