@@ -231,15 +231,13 @@ void GlyphoraWindow::createControls() {
 
     createToolbar();
 
-    Dir1_ = add(WS_EX_CLIENTEDGE, WC_TREEVIEWA, "",
-                WS_TABSTOP | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_SHOWSELALWAYS,
-                control_id::Dir1, design::Dir1, windowFont);
+    Dir1_ = add(WS_EX_CLIENTEDGE, WC_TREEVIEWA, "", kDir1Style, control_id::Dir1, design::Dir1,
+                windowFont);
     TreeView_SetImageList(Dir1_, ImageList2_.get(), TVSIL_NORMAL);
     tree_.attach(Dir1_);
 
-    File1_ = add(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "",
-                 WS_TABSTOP | LVS_LIST | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS,
-                 control_id::File1, design::File1, windowFont);
+    File1_ = add(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "", kFile1Style, control_id::File1, design::File1,
+                 windowFont);
     ListView_SetImageList(File1_, ImageList2_.get(), LVSIL_SMALL);
     ListView_SetImageList(File1_, ImageList2_.get(), LVSIL_NORMAL);
     list_.attach(File1_);

@@ -17,6 +17,12 @@
 
 namespace typelens::win32 {
 
+// The styles of the folder tree and the file list, shared with the benchmark.
+inline constexpr DWORD kDir1Style =
+    WS_TABSTOP | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_SHOWSELALWAYS;
+inline constexpr DWORD kFile1Style =
+    WS_TABSTOP | LVS_LIST | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS;
+
 class GlyphoraWindow {
   public:
     GlyphoraWindow();

@@ -7,6 +7,7 @@ if(BUILD_TESTING)
   add_googletest()
   add_subdirectory(tests/unit)
 endif()
+add_subdirectory(bench)
 
 if(TYPELENS_WINDOWS)
   include(ExternalProject)

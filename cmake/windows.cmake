@@ -33,3 +33,5 @@ if(BUILD_TESTING)
   add_subdirectory(tools/probe)
   add_subdirectory(tests/win32)
 endif()
+
+add_subdirectory(bench)

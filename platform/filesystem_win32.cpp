@@ -6,19 +6,24 @@
 #include "platform/scoped_win32.h"
 
 namespace typelens::win32 {
-namespace {
 
 class Listing : public FolderEnumeration {
   public:
-    Listing(UniqueFind find, const WIN32_FIND_DATAW& first, std::uint32_t mask)
-        : find_(std::move(find)), data_(first), mask_(mask) {}
+    Listing(Win32FileSystem& files, std::string folder, UniqueFind find,
+            const WIN32_FIND_DATAW& first, std::uint32_t mask)
+        : files_(files), folder_(std::move(folder)), find_(std::move(find)), data_(first),
+          mask_(mask) {}
+    ~Listing() override { files_.lastListed_ = {}; }
 
     std::optional<std::string> next() override {
         for (;;) {
             if (!pending_ && !FindNextFileW(find_.get(), &data_)) return std::nullopt;
             pending_ = false;
             if (!admitted(data_.dwFileAttributes)) continue;
-            if (auto name = ExactAnsi(data_.cFileName)) return name;
+            if (auto name = ExactAnsi(data_.cFileName)) {
+                files_.lastListed_ = {folder_ + *name, data_.dwFileAttributes};
+                return name;
+            }
         }
     }
 
@@ -30,26 +35,32 @@ class Listing : public FolderEnumeration {
         return true;
     }
 
+    Win32FileSystem& files_;
+    std::string folder_;  // ends in "\"
     UniqueFind find_;
     WIN32_FIND_DATAW data_;
     std::uint32_t mask_;
     bool pending_ = true;  // the entry FindFirstFile returned has not been handed out yet
 };
 
-}  // namespace
-
 std::unique_ptr<FolderEnumeration> Win32FileSystem::enumerate(const std::string& pattern,
                                                               std::uint32_t mask) {
-    std::wstring wide = Widen(pattern);
+    std::string full = pattern;
     // A folder path alone names the folder, not its entries.
-    if (!wide.empty() && wide.back() == L'\\') wide += L'*';
+    if (!full.empty() && full.back() == '\\') full += '*';
+    // The program's paths are ANSI paths, which end at MAX_PATH characters.
+    if (full.size() >= MAX_PATH) return nullptr;
+    const std::wstring wide = Widen(full);
     WIN32_FIND_DATAW first{};
     UniqueFind find(FindFirstFileW(wide.c_str(), &first));
     if (!find) return nullptr;
-    return std::make_unique<Listing>(std::move(find), first, mask);
+    const std::string folder = pattern.substr(0, pattern.find_last_of('\\') + 1);
+    return std::make_unique<Listing>(*this, folder, std::move(find), first, mask);
 }
 
 std::optional<std::uint32_t> Win32FileSystem::attributes(const std::string& path) {
+    if (path.size() >= MAX_PATH) return std::nullopt;  // as GetFileAttributesA would answer
+    if (!lastListed_.path.empty() && path == lastListed_.path) return lastListed_.attributes;
     const DWORD attributes = GetFileAttributesA(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) return std::nullopt;
     return attributes;

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "platform/controls_win32.h"
+#include "platform/gdi_objects_win32.h"
 
 namespace typelens::win32 {
 namespace {
@@ -108,9 +109,9 @@ TEST(EditPreviewFont, EachSetterChangesOnlyItsOwnAttribute) {
     EXPECT_FALSE(font.setFace(std::string(40, 'x')));
     EXPECT_STREQ(current().lfFaceName, "Tahoma");
 
-    const DWORD gdi = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    const std::size_t gdi = GdiObjectCount();
     for (int i = 0; i < 100; ++i) font.setItalic(i % 2 == 0);
-    EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), gdi);
+    EXPECT_EQ(GdiObjectCount(), gdi);
 }
 
 TEST(WindowText, ReadsAndWritesAComboBoxsEditPart) {

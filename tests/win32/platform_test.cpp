@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/filesystem_win32.h"
+#include "platform/gdi_objects_win32.h"
 #include "platform/registry_win32.h"
 #include "platform/scoped_win32.h"
 
@@ -80,6 +81,21 @@ TEST(Win32FileSystem, ListingFollowsTheMaskAndNeverShowsSystemEntries) {
                                                       "c.otf", "d.ttf.bak", "e.ttf", "h.ttf"}));
     EXPECT_EQ(files.enumerate(scratch.path() + "missing\\", 18), nullptr);
     EXPECT_EQ(files.enumerate(scratch.path() + "*.none", 2), nullptr);
+}
+
+TEST(Win32FileSystem, TheEntryJustListedKeepsItsAttributesUntilTheListingEnds) {
+    Scratch scratch;
+    Win32FileSystem files;
+    const std::string folder = scratch.folder("only");
+    {
+        auto listing = files.enumerate(scratch.path() + "only*", 16);
+        ASSERT_NE(listing, nullptr);
+        ASSERT_EQ(listing->next(), "only");
+        RemoveDirectoryA(folder.c_str());  // gone, but the listing saw it as a folder
+        EXPECT_EQ(files.attributes(folder).value_or(0) & 16u, 16u);
+        EXPECT_EQ(files.attributes(folder + "x"), std::nullopt);
+    }
+    EXPECT_EQ(files.attributes(folder), std::nullopt);
 }
 
 TEST(Win32FileSystem, NamesTheCodePageCannotSpellAreLeftOut) {
@@ -170,7 +186,13 @@ TEST(Win32Registry, WritesTypedValuesAndClosesItsKey) {
 TEST(ScopedHandles, GiveBackWhatTheyHold) {
     HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
                                   nullptr, nullptr);
-    const DWORD before = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    ReleaseDC(window, GetDC(window));  // the system keeps a DC for the window from now on
+    const std::size_t before = GdiObjectCount();
+    {
+        const UniqueBrush counted(CreateSolidBrush(RGB(4, 5, 6)));
+        ASSERT_EQ(GdiObjectCount(), before + 1);  // the count sees objects come and go
+    }
+    ASSERT_EQ(GdiObjectCount(), before);
     for (int i = 0; i < 50; ++i) {
         const WindowDC dc(window);
         ASSERT_NE(dc.get(), nullptr);
@@ -182,7 +204,7 @@ TEST(ScopedHandles, GiveBackWhatTheyHold) {
         EXPECT_FALSE(moved);
         EXPECT_TRUE(owner);
     }
-    EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), before);
+    EXPECT_EQ(GdiObjectCount(), before);
     DestroyWindow(window);
 }
 
