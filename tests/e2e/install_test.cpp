@@ -81,10 +81,18 @@ TEST(Install, CopiesAndRegistersThePreviewedFontAndRefusesWhatWouldHarm) {
         }
         EXPECT_TRUE(bellsReach(1));
 
+        // The installed copy held open by another program: it cannot be compared, so nothing is
+        // written over it.
+        ASSERT_EQ(probe.one("lock C:\\windows\\Fonts\\neat.ttf"), "ok");
+        app.click(install);
+        EXPECT_TRUE(bellsReach(2));
+        probe.ask("unlock");
+        EXPECT_EQ(desktop.readFile("C:\\windows\\Fonts\\neat.ttf"), neat);
+
         // A different font of the same name is in the way: refused, and it stays.
         ASSERT_TRUE(preview("other.ttf", "Qzx Install Other"));
         app.click(install);
-        EXPECT_TRUE(bellsReach(2));
+        EXPECT_TRUE(bellsReach(3));
         EXPECT_EQ(desktop.readFile("C:\\windows\\Fonts\\other.ttf"), occupant);
         EXPECT_EQ(RegistryValue(desktop, "Qzx Install Other (TrueType)"), "");
 
@@ -94,7 +102,7 @@ TEST(Install, CopiesAndRegistersThePreviewedFontAndRefusesWhatWouldHarm) {
             ASSERT_TRUE(frozen.ok()) << "chattr cannot make the fonts folder read-only here";
             ASSERT_TRUE(preview("third.ttf", "Qzx Install Third"));
             app.click(install);
-            EXPECT_TRUE(bellsReach(3));
+            EXPECT_TRUE(bellsReach(4));
         }
         EXPECT_FALSE(desktop.exists("C:\\windows\\Fonts\\third.ttf"));
         EXPECT_EQ(RegistryValue(desktop, "Qzx Install Third (TrueType)"), "");

@@ -20,9 +20,11 @@ TEST(Preview, AClickShowsTheFilesFaceAndTheSizeListAppliesAtOnce) {
     desktop.writeFile("C:\\Qzx Dots.ttf", MakeTestFont("Qzx Preview Dots", FontLook::Dots));
     for (const auto& [name, bytes] : BrokenFonts(blocks)) desktop.writeFile("C:\\" + name, bytes);
     desktop.writeFile("C:\\vanishing.ttf", blocks);
+    desktop.makeFolder("C:\\a folder.ttf");
     Probe probe(desktop);
     Typelens app(desktop, probe);
     auto items = app.files();
+    EXPECT_EQ(items.count("a folder.ttf"), 0u);
     const ScreenRect preview = app.controlOnScreen(control_id::txPreview);
     const auto faceShown = [&] { return app.text(control_id::txFontName); };
 

@@ -23,6 +23,7 @@
 //   show <hwnd> min|max|restore       changes the window state
 //   close <hwnd>                      asks the window to close
 //   attributes <path> <add-bits>      adds attribute bits to a file (2 hidden, 4 system)
+//   lock <path>                       opens the file sharing nothing, until "unlock"
 //   quit
 // One-shot: "probe warm-up" starts the prefix's desktop and exits; "probe record-open <file>
 // <address>" appends the address to a file, standing in for a web browser.
@@ -420,6 +421,12 @@ const std::map<std::string, Handler>& WindowCommands() {
     return commands;
 }
 
+// The file that "lock" holds open.
+HANDLE& Locked() {
+    static HANDLE file = INVALID_HANDLE_VALUE;
+    return file;
+}
+
 bool Command(const std::string& line) {
     std::istringstream args(line);
     std::string verb;
@@ -435,6 +442,14 @@ bool Command(const std::string& line) {
         if (now != INVALID_FILE_ATTRIBUTES && SetFileAttributesA(path.c_str(), now | add)) {
             std::cout << "ok\n";
         }
+    } else if (verb == "lock") {
+        std::string path;
+        args >> std::quoted(path);
+        Locked() = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        if (Locked() != INVALID_HANDLE_VALUE) std::cout << "ok\n";
+    } else if (verb == "unlock") {
+        if (Locked() != INVALID_HANDLE_VALUE) CloseHandle(Locked());
+        Locked() = INVALID_HANDLE_VALUE;
     } else if (const auto command = WindowCommands().find(verb);
                command != WindowCommands().end()) {
         std::string target;
