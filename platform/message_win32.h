@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "platform/scoped_win32.h"
+
 namespace typelens::win32 {
 
 template <typename T>
@@ -34,9 +36,8 @@ inline LONG FontHeight(double points, int dpi) {
 }
 
 inline int ScreenDpi() {
-    HDC screen = GetDC(nullptr);
-    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-    if (screen) ReleaseDC(nullptr, screen);
+    const WindowDC screen(nullptr);
+    const int dpi = screen.get() ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;
     return dpi > 0 ? dpi : 96;
 }
 

@@ -39,6 +39,28 @@ TEST(Toolbar, BoldAndItalicStyleThePreviewAndAboutIsModal) {
         return Scratch(name);
     };
 
+    // Eight positions: separators, Install, Bold and Italic (check buttons), the size box's
+    // placeholder and About; buttons 30 x 31 pixels, the placeholder at 1710 twips.
+    std::vector<std::string> layout;
+    for (const Row& row : probe.ask("toolbar " + app.control(control_id::Toolbar1))) {
+        const ScreenRect r = RectAt(row, 4);
+        layout.push_back(row.at(3) + " " + row.at(1) + " " + std::to_string(r.width) + "x" +
+                         std::to_string(r.height));
+    }
+    EXPECT_EQ(layout,
+              (std::vector<std::string>{"separator 0 8x31", "button 1 30x31", "separator 0 8x31",
+                                        "check 2 30x31", "check 3 30x31", "separator 0 8x31",
+                                        "separator 0 49x31", "button 5 30x31"}));
+    const ScreenRect bar = app.controlOnScreen(control_id::Toolbar1);
+    EXPECT_EQ(RectAt(probe.ask("toolbar " + app.control(control_id::Toolbar1)).at(6), 4).x - bar.x,
+              1710 / 15);
+    std::vector<std::string> sizes;
+    for (const Row& row : probe.ask("combo-items " + app.control(control_id::cmbSize))) {
+        sizes.push_back(row.at(0));
+    }
+    EXPECT_EQ(sizes, (std::vector<std::string>{" 8", " 9", "10", "12", "14", "16", "18", "20", "22",
+                                               "24", "28", "36", "72"}));
+
     const std::string regular = shot("regular.png");
     press(control_id::BoldButton);
     ASSERT_TRUE(WaitFor([&] { return DifferingPixels(regular, shot("bold.png")) > 500; }));
