@@ -38,21 +38,6 @@ const char* TipFor(UINT_PTR command) {
     }
 }
 
-const wchar_t* WideTipFor(UINT_PTR command) {
-    switch (command) {
-        case control_id::InstallButton:
-            return L"Install the selected font";
-        case control_id::BoldButton:
-            return L"Bold";
-        case control_id::ItalicButton:
-            return L"Italic";
-        case control_id::AboutButton:
-            return L"About";
-        default:
-            return nullptr;
-    }
-}
-
 bool IsCombo(HWND control) {
     char kind[16] = {};
     GetClassNameA(control, kind, sizeof kind);
@@ -415,7 +400,7 @@ void GlyphoraWindow::onSize(WPARAM kind) {
     applyLayout(before, after);
 }
 
-LRESULT GlyphoraWindow::onNotify(const NMHDR& header) {
+LRESULT GlyphoraWindow::onNotify(NMHDR& header) {
     if (header.hwndFrom == Dir1_ && header.code == NM_CLICK) {
         const DWORD at = GetMessagePos();
         TVHITTESTINFO hit{};
@@ -436,14 +421,16 @@ LRESULT GlyphoraWindow::onNotify(const NMHDR& header) {
         return 0;
     }
     if (header.code == TTN_GETDISPINFOA) {
-        auto& tip = const_cast<NMTTDISPINFOA&>(reinterpret_cast<const NMTTDISPINFOA&>(header));
+        auto& tip = reinterpret_cast<NMTTDISPINFOA&>(header);
         if (const char* text = TipFor(header.idFrom)) tip.lpszText = const_cast<char*>(text);
         return 0;
     }
     if (header.code == TTN_GETDISPINFOW) {
-        auto& tip = const_cast<NMTTDISPINFOW&>(reinterpret_cast<const NMTTDISPINFOW&>(header));
-        if (const wchar_t* text = WideTipFor(header.idFrom)) {
-            tip.lpszText = const_cast<wchar_t*>(text);
+        auto& tip = reinterpret_cast<NMTTDISPINFOW&>(header);
+        if (const char* text = TipFor(header.idFrom)) {
+            MultiByteToWideChar(CP_ACP, 0, text, -1, tip.szText,
+                                static_cast<int>(std::size(tip.szText)));
+            tip.lpszText = tip.szText;
         }
         return 0;
     }

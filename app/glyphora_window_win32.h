@@ -52,7 +52,7 @@ class GlyphoraWindow {
     void setComboHeight(HWND combo, const TwipRect& designed);
 
     void onSize(WPARAM kind);
-    LRESULT onNotify(const NMHDR& header);
+    LRESULT onNotify(NMHDR& header);
     void onCommand(int id, int code, HWND from);
     void onToolbarButton(int command);
     void onActivate(bool active);

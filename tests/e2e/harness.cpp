@@ -240,6 +240,10 @@ void Desktop::click(int x, int y) const {
     Run({"xdotool", "mousemove", std::to_string(x), std::to_string(y), "click", "1"});
 }
 
+void Desktop::moveMouse(int x, int y) const {
+    Run({"xdotool", "mousemove", std::to_string(x), std::to_string(y)});
+}
+
 void Desktop::doubleClick(int x, int y) const {
     Run({"xdotool", "mousemove", std::to_string(x), std::to_string(y), "click", "--repeat", "2",
          "--delay", "90", "1"});

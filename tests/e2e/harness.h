@@ -66,6 +66,7 @@ class Desktop {
     const std::string& display() const { return display_; }
 
     void click(int x, int y) const;
+    void moveMouse(int x, int y) const;
     void doubleClick(int x, int y) const;
     void key(const std::string& keys) const;
     void type(const std::string& text) const;

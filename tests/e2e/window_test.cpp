@@ -61,6 +61,18 @@ TEST(Toolbar, BoldAndItalicStyleThePreviewAndAboutIsModal) {
     EXPECT_EQ(sizes, (std::vector<std::string>{" 8", " 9", "10", "12", "14", "16", "18", "20", "22",
                                                "24", "28", "36", "72"}));
 
+    // Resting on a button shows its tip.
+    const ScreenRect install = app.button(control_id::InstallButton);
+    desktop.moveMouse(install.centerX(), install.y + 200);  // off the toolbar first, then onto it
+    desktop.moveMouse(install.centerX(), install.centerY());
+    EXPECT_TRUE(WaitFor([&] {
+        for (const Row& row : probe.ask("top-windows " + app.window())) {
+            if (row.at(0) == "tooltips_class32" && row.at(1) == "Install the selected font")
+                return true;
+        }
+        return false;
+    }));
+
     const std::string regular = shot("regular.png");
     press(control_id::BoldButton);
     ASSERT_TRUE(WaitFor([&] { return DifferingPixels(regular, shot("bold.png")) > 500; }));
