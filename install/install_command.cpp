@@ -37,8 +37,10 @@ InstallResult InstallFont(FileSystem& files, Registry& registry, Environment& en
     if (inputs.previewedFace.empty()) return Refuse(environment, InstallResult::NoFaceOfThisFile);
 
     // The copy is named after the previewed file itself, never after whatever the list has
-    // selected now, so one font's content can never get another font's name.
-    const std::string fileName = BareFileName(inputs.currentFontFile);
+    // selected now, so one font's content can never get another font's name. The registry value
+    // names the file without spaces at its ends, so the copy is named the same way: the value
+    // must name a file that is there.
+    const std::string fileName = TrimSpaces(BareFileName(inputs.currentFontFile));
     const std::string target = inputs.fontsFolder + fileName;
 
     bool copied = false;

@@ -14,12 +14,6 @@ std::optional<double> NumberIn(const RegistryValue& value, const NumberFormat& f
     return ParseLocaleNumber(std::get<std::string>(value), format);
 }
 
-std::string TrimSpaces(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 // The four bytes of a signed 32-bit integer, least significant first.
 std::optional<std::string> DwordBytes(double number) {
     const double rounded = std::nearbyint(number);  // the default rounding is half to even
@@ -31,6 +25,12 @@ std::optional<std::string> DwordBytes(double number) {
 }
 
 }  // namespace
+
+std::string TrimSpaces(const std::string& text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
 
 bool SetRegistryValue(Registry& registry, RegistryRoot root, const std::string& keyPath,
                       const std::string& valueName, const RegistryValue& value,

@@ -112,13 +112,14 @@ TEST_F(InstallTest, AFailedRegistrationTakesBackOnlyItsOwnCopy) {
     EXPECT_EQ(world.registry.openKeys, 0);
 }
 
-TEST_F(InstallTest, BlanksAroundTheFaceStayInTheValueName) {
+TEST_F(InstallTest, BlanksAroundTheFaceStayInTheValueNameAndTheCopyIsTheFileTheValueNames) {
     world.addFont("C:\\in\\ spaced.ttf", " Spaced Face ", "SPACED");
     world.preview("C:\\in\\", " spaced.ttf");
     world.window.install();
     ASSERT_NE(value(" Spaced Face "), nullptr);
     EXPECT_EQ(value(" Spaced Face ")->data, std::string("spaced.ttf\0", 11));
-    EXPECT_EQ(world.files.content(kFonts + " spaced.ttf"), "SPACED");
+    EXPECT_EQ(world.files.content(kFonts + "spaced.ttf"), "SPACED");
+    EXPECT_FALSE(world.files.exists(kFonts + " spaced.ttf"));
 }
 
 TEST(SetRegistryValue, ChoosesTheTypeFromTheValue) {
