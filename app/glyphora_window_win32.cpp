@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include <cctype>
+#include <iterator>
 
 #include "app/design.h"
 #include "app/resources/resource.h"
