@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 
 #include "app/design.h"
@@ -31,13 +32,26 @@ std::string RegistryValue(const Desktop& desktop, const std::string& name) {
     return "";
 }
 
-// Makes a folder of the Linux side unwritable, even for root, while it lives.
+// Makes a folder of the Linux side unwritable while it lives: immutable for root (chattr +i),
+// without write permission for anyone else.
 class Frozen {
   public:
     explicit Frozen(std::string path) : path_(std::move(path)) {
-        ok_ = std::system(("chattr +i '" + path_ + "'").c_str()) == 0;
+        if (std::system(("chattr +i '" + path_ + "' 2>/dev/null").c_str()) != 0) {
+            std::system(("chmod a-w '" + path_ + "'").c_str());
+        }
+        const std::string trial = path_ + "/.frozen";
+        FILE* file = std::fopen(trial.c_str(), "w");
+        ok_ = file == nullptr;
+        if (file) {
+            std::fclose(file);
+            std::remove(trial.c_str());
+        }
     }
-    ~Frozen() { std::system(("chattr -i '" + path_ + "'").c_str()); }
+    ~Frozen() {
+        std::system(("chattr -i '" + path_ + "' 2>/dev/null").c_str());
+        std::system(("chmod u+w '" + path_ + "'").c_str());
+    }
     bool ok() const { return ok_; }
 
   private:
@@ -99,7 +113,7 @@ TEST(Install, CopiesAndRegistersThePreviewedFontAndRefusesWhatWouldHarm) {
         // A fonts folder that cannot be written: refused, nothing registered.
         {
             const Frozen frozen(desktop.hostPath("C:\\windows\\Fonts"));
-            ASSERT_TRUE(frozen.ok()) << "chattr cannot make the fonts folder read-only here";
+            ASSERT_TRUE(frozen.ok()) << "the fonts folder cannot be made read-only here";
             ASSERT_TRUE(preview("third.ttf", "Qzx Install Third"));
             app.click(install);
             EXPECT_TRUE(bellsReach(4));
