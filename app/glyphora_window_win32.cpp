@@ -39,12 +39,6 @@ const char* TipFor(UINT_PTR command) {
     }
 }
 
-bool IsCombo(HWND control) {
-    char kind[16] = {};
-    GetClassNameA(control, kind, sizeof kind);
-    return lstrcmpiA(kind, "ComboBox") == 0;
-}
-
 }  // namespace
 
 GlyphoraWindow::GlyphoraWindow()
@@ -362,7 +356,7 @@ void GlyphoraWindow::applyLayout(const MainLayout& before, const MainLayout& aft
     for (const auto& [control, was, now] : controls) {
         if (was == now) continue;
         int height = TwipsToPixels(now.height, dpi_);
-        if (IsCombo(control)) {
+        if (control == Drive1_) {
             // A combo box's window height is that of its dropped-down list.
             RECT dropped{};
             SendMessageA(control, CB_GETDROPPEDCONTROLRECT, 0, AsParam(&dropped));

@@ -83,6 +83,21 @@ void ExpectConsistent(World& world, const std::map<std::string, std::string>& fo
     }
 }
 
+// Set-ups: the file's folder listed and the file selected; and then previewed too.
+std::function<void(World&)> Selecting(const std::string& key) {
+    return [key](World& w) {
+        ShowFonts(w);
+        Select(w, key);
+    };
+}
+
+std::function<void(World&)> Previewing(const std::string& key) {
+    return [key](World& w) {
+        Selecting(key)(w);
+        w.window.onFile1Click();
+    };
+}
+
 struct Handler {
     const char* name;
     bool loadFirst;
@@ -98,11 +113,7 @@ TEST(Faults, EveryOperationOfEveryHandlerMayFail) {
         {"node click", true, nothing, ShowFonts},
         {"double click", true, [](World& w) { w.Dir1.selection = w.Dir1.find("C:\\fonts"); },
          [](World& w) { w.window.onDir1DblClick(); }},
-        {"file click", true,
-         [](World& w) {
-             ShowFonts(w);
-             Select(w, "C:\\fonts\\a.ttf");
-         },
+        {"file click", true, Selecting("C:\\fonts\\a.ttf"),
          [](World& w) { w.window.onFile1Click(); }},
         {"size picked", true, [](World& w) { w.cmbSize.setText("20"); },
          [](World& w) { w.window.onCmbSizeClick(); }},
@@ -117,19 +128,9 @@ TEST(Faults, EveryOperationOfEveryHandlerMayFail) {
          }},
         {"bold", true, nothing, [](World& w) { w.window.onToolbar1ButtonClick(2, 1); }},
         {"about", true, nothing, [](World& w) { w.window.onToolbar1ButtonClick(5, 0); }},
-        {"install", true,
-         [](World& w) {
-             ShowFonts(w);
-             Select(w, "C:\\fonts\\a.ttf");
-             w.window.onFile1Click();
-         },
+        {"install", true, Previewing("C:\\fonts\\a.ttf"),
          [](World& w) { w.window.onToolbar1ButtonClick(1, 0); }},
-        {"install over another", true,
-         [](World& w) {
-             ShowFonts(w);
-             Select(w, "C:\\fonts\\b.ttf");
-             w.window.onFile1Click();
-         },
+        {"install over another", true, Previewing("C:\\fonts\\b.ttf"),
          [](World& w) { w.window.onToolbar1ButtonClick(1, 0); }},
         {"unload", true, nothing, [](World& w) { w.window.onUnload(); }},
     };
