@@ -14,7 +14,7 @@
 #include "app/glyphora_window_win32.h"
 #include "browse/folder_tree.h"
 #include "browse/font_file_list.h"
-#include "platform/gdi_objects_win32.h"
+#include "bench/gdi_objects_win32.h"
 #include "preview/preview_pane.h"
 
 using namespace typelens;

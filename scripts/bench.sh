@@ -10,7 +10,7 @@ scripts/setup.sh
 
 build=build/test
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" -j"$(nproc)" --target windows bench_data >/dev/null
+cmake --build "$build" -j"$(nproc)" --target windows >/dev/null
 
 source scripts/lib.sh
 work=$(pwd)/$build/bench-run
@@ -19,7 +19,17 @@ mkdir -p "$work"
 export WINEPREFIX=$work/prefix WINEDEBUG=-all
 echo "bench: preparing a fresh Wine prefix and the fonts and folders to read"
 boot_prefix
-"$build/bench/bench_data" "$WINEPREFIX/drive_c"
+c=$WINEPREFIX/drive_c
+fonts=tests/fonts/make_fonts.py
+/usr/bin/python3 "$fonts" --bench "$c/windows/Fonts" 2000
+mkdir -p "$c"/Folder\ {0000..1999} "$c"/Bench/Folders/d{00000..09999} "$c/Bench/Files" "$c/Bench/Preview"
+/usr/bin/python3 "$fonts" "$c/root font 0000.ttf" "Bench Root Face" western \
+  "$c/Bench/Files/file00000.ttf" "Bench Listed Face" western \
+  "$c/Bench/Preview/one.ttf" "Bench Preview One" western "$c/Bench/Preview/two.ttf" "Bench Preview Two" western
+# Many names for one file: listing never reads the content, and the disk stays small.
+/usr/bin/python3 -c 'import os, sys
+for i in range(1, 2000): os.link(sys.argv[1] + "/root font 0000.ttf", sys.argv[1] + f"/root font {i:04}.ttf")
+for i in range(1, 10000): os.link(sys.argv[1] + "/Bench/Files/file00000.ttf", sys.argv[1] + f"/Bench/Files/file{i:05}.ttf")' "$c"
 start_xvfb "$work/xvfb.pid"
 trap 'wineserver -k 2>/dev/null; kill "$(cat "$work/xvfb.pid")" 2>/dev/null' EXIT
 window_frames N

@@ -1,154 +1,100 @@
 #include <gtest/gtest.h>
 
-#include "install/install_command.h"
 #include "install/registry_value.h"
-#include "tests/unit/fakes/world.h"
+#include "tests/unit/world.h"
 
 namespace typelens {
 namespace {
 
 using fakes::Op;
-using fakes::StoredValue;
-using fakes::World;
-
 const std::string kFonts = "C:\\windows\\Fonts\\";
 
-struct InstallTest : ::testing::Test {
-    World world;
-    InstallTest() {
-        world.fonts.installed = {"Arial"};
-        world.addFont("C:\\in\\neat.ttf", "Neat Face", "NEAT");
-        world.addFont("C:\\in\\other.ttf", "Other Face", "OTHER");
-        world.addFont("C:\\in\\arial.ttf", "Arial", "ARIAL COPY");
-        world.window.onLoad();
-    }
-    const StoredValue* value(const std::string& face) {
-        return world.registry.value(RegistryRoot::LocalMachine, kFontsKey, face + " (TrueType)");
+struct Install : ::testing::Test {
+    fakes::World w;
+    Install() {
+        w.pc.folder("C:\\windows\\Fonts");
+        for (const char* name : {"neat", "other", "arial"}) {
+            w.pc.font("C:\\in\\" + std::string(name) + ".ttf",
+                      name == std::string("arial") ? "Arial" : name);
+        }
+        w.pc.font("C:\\in\\ spaced.ttf", " Spaced ");
+        w.window.onLoad();
     }
 };
 
-TEST_F(InstallTest, CopiesThePreviewedFileAndRegistersItsFace) {
-    world.preview("C:\\in\\", "neat.ttf");
-    world.window.install();
-
-    EXPECT_EQ(world.files.content(kFonts + "neat.ttf"), "NEAT");
-    ASSERT_NE(value("Neat Face"), nullptr);
-    EXPECT_EQ(*value("Neat Face"),
-              (StoredValue{RegistryType::String, std::string("neat.ttf\0", 9)}));
-    EXPECT_EQ(world.environment.beeps, 0);
-    EXPECT_EQ(world.registry.openKeys, 0);
-
-    world.window.install();  // again: the same one file and one value
-    EXPECT_EQ(world.files.content(kFonts + "neat.ttf"), "NEAT");
-    EXPECT_EQ(world.registry.valueCount(), 1u);
-    EXPECT_EQ(world.environment.beeps, 0);
+TEST_F(Install, CopiesThePreviewedFileAndRegistersItsFaceOnce) {
+    w.window.install();  // nothing previewed: a beep, nothing else
+    EXPECT_EQ(w.pc.beeps, 1);
+    w.preview("C:\\in\\neat.ttf");
+    w.File1.add("C:\\in\\other.ttf", "other.ttf", 2);
+    w.File1.select("other.ttf");  // moved by the keyboard since: the copy is still neat.ttf's
+    w.window.install();
+    w.window.install();
+    EXPECT_EQ(w.pc.copy(kFonts + "neat.ttf"), "font neat");
+    EXPECT_EQ(w.pc.copy(kFonts + "other.ttf"), "<none>");
+    ASSERT_EQ(w.pc.values.size(), 1u);
+    EXPECT_EQ(w.pc.values.begin()->second,
+              (std::pair{RegistryType::String, std::string("neat.ttf\0", 9)}));
+    EXPECT_EQ(w.pc.value("neat (TrueType)"), "neat.ttf");
+    // Blanks around a face stay in the value name; the copy is named as the value says.
+    w.preview("C:\\in\\ spaced.ttf");
+    w.window.install();
+    EXPECT_EQ(w.pc.value(" Spaced  (TrueType)"), "spaced.ttf");
+    EXPECT_EQ(w.pc.copy(kFonts + "spaced.ttf"), "font  Spaced ");
+    EXPECT_EQ(w.pc.beeps + w.pc.openKeys, 1);
 }
 
-TEST_F(InstallTest, NothingPreviewedBeepsOnceAndWritesNothing) {
-    world.window.install();
-    EXPECT_EQ(world.environment.beeps, 1);
-    EXPECT_EQ(world.registry.valueCount(), 0u);
-    EXPECT_FALSE(world.files.exists(kFonts + "neat.ttf"));
+TEST_F(Install, RefusesWhatWouldNameTheWrongFaceOrReplaceAnotherFont) {
+    w.preview("C:\\in\\neat.ttf");
+    w.txFontName.value = "";  // an empty face box ends the command without a sound
+    w.window.install();
+    EXPECT_EQ(w.pc.beeps, 0);
+    w.preview("C:\\in\\neat.ttf");
+    w.preview("C:\\in\\arial.ttf");  // no new face: the box still says neat
+    w.window.install();
+    w.pc.file(kFonts + "other.ttf", "ANOTHER FONT");
+    w.preview("C:\\in\\other.ttf");
+    w.window.install();
+    EXPECT_EQ(w.pc.copy(kFonts + "other.ttf"), "ANOTHER FONT");
+    w.pc.unwritable.insert("c:\\windows\\fonts");
+    w.preview("C:\\in\\neat.ttf");
+    w.window.install();
+    EXPECT_EQ(w.pc.beeps, 3);
+    EXPECT_EQ(w.pc.copy(kFonts + "arial.ttf") + w.pc.copy(kFonts + "neat.ttf"), "<none><none>");
+    EXPECT_TRUE(w.pc.values.empty());
 }
 
-TEST_F(InstallTest, TheCopyIsNamedAfterThePreviewedFileNotTheSelection) {
-    world.preview("C:\\in\\", "neat.ttf");
-    world.File1.add("C:\\in\\other.ttf", "other.ttf", 2);
-    world.File1.select("other.ttf");  // moved by the keyboard: nothing previewed
-    world.window.install();
-    EXPECT_EQ(world.files.content(kFonts + "neat.ttf"), "NEAT");
-    EXPECT_FALSE(world.files.exists(kFonts + "other.ttf"));
-}
-
-TEST_F(InstallTest, AStaleFaceNameIsRefused) {
-    world.preview("C:\\in\\", "neat.ttf");
-    world.preview("C:\\in\\", "arial.ttf");  // brings no new face; the box still says Neat Face
-    world.window.install();
-    EXPECT_EQ(world.environment.beeps, 1);
-    EXPECT_EQ(world.registry.valueCount(), 0u);
-    EXPECT_FALSE(world.files.exists(kFonts + "arial.ttf"));
-}
-
-TEST_F(InstallTest, AnEmptyFaceBoxEndsSilently) {
-    world.preview("C:\\in\\", "neat.ttf");
-    world.txFontName.setText("");
-    world.window.install();
-    EXPECT_EQ(world.environment.beeps, 0);
-    EXPECT_EQ(world.registry.valueCount(), 0u);
-}
-
-TEST_F(InstallTest, ADifferentFontOfTheSameNameIsNeverReplaced) {
-    world.files.addFile(kFonts + "neat.ttf", "SOMETHING ELSE");
-    world.preview("C:\\in\\", "neat.ttf");
-    world.window.install();
-    EXPECT_EQ(world.environment.beeps, 1);
-    EXPECT_EQ(world.files.content(kFonts + "neat.ttf"), "SOMETHING ELSE");
-    EXPECT_EQ(world.registry.valueCount(), 0u);
-}
-
-TEST_F(InstallTest, AFailedCopyRegistersNothing) {
-    world.files.setReadOnlyFolder("C:\\windows\\Fonts");
-    world.preview("C:\\in\\", "neat.ttf");
-    world.window.install();
-    EXPECT_EQ(world.environment.beeps, 1);
-    EXPECT_EQ(world.registry.valueCount(), 0u);
-}
-
-TEST_F(InstallTest, AFailedRegistrationTakesBackOnlyItsOwnCopy) {
-    world.preview("C:\\in\\", "neat.ttf");
+TEST_F(Install, AFailedRegistrationTakesBackOnlyTheCopyItMade) {
+    w.preview("C:\\in\\neat.ttf");
     for (Op refusal : {Op::CreateKey, Op::SetValue}) {
-        world.faults.fail(refusal);
-        world.window.install();
-        world.faults.heal();
-        EXPECT_FALSE(world.files.exists(kFonts + "neat.ttf"));
+        w.fails = {refusal};
+        w.window.install();
+        EXPECT_EQ(w.pc.copy(kFonts + "neat.ttf"), "<none>");
     }
-    EXPECT_EQ(world.environment.beeps, 2);
-
-    world.files.addFile(kFonts + "neat.ttf", "NEAT");  // the same font, there before
-    world.faults.fail(Op::SetValue);
-    world.window.install();
-    EXPECT_EQ(world.files.content(kFonts + "neat.ttf"), "NEAT");
-    EXPECT_EQ(world.environment.beeps, 3);
-    EXPECT_EQ(world.registry.openKeys, 0);
+    w.pc.file(kFonts + "neat.ttf", "font neat");  // the same font, there before
+    w.window.install();
+    EXPECT_EQ(w.pc.copy(kFonts + "neat.ttf"), "font neat");
+    EXPECT_EQ(w.pc.beeps, 3);
+    EXPECT_EQ(w.pc.openKeys, 0);
 }
 
-TEST_F(InstallTest, BlanksAroundTheFaceStayInTheValueNameAndTheCopyIsTheFileTheValueNames) {
-    world.addFont("C:\\in\\ spaced.ttf", " Spaced Face ", "SPACED");
-    world.preview("C:\\in\\", " spaced.ttf");
-    world.window.install();
-    ASSERT_NE(value(" Spaced Face "), nullptr);
-    EXPECT_EQ(value(" Spaced Face ")->data, std::string("spaced.ttf\0", 11));
-    EXPECT_EQ(world.files.content(kFonts + "spaced.ttf"), "SPACED");
-    EXPECT_FALSE(world.files.exists(kFonts + " spaced.ttf"));
-}
-
-TEST(SetRegistryValue, ChoosesTheTypeFromTheValue) {
-    fakes::Faults faults;
-    fakes::FakeRegistry registry(faults);
-    const NumberFormat format;
+TEST(SetRegistryValue, TakesItsTypeFromTheValue) {
+    fakes::Faults fails;
+    fakes::Machine pc(fails);
     const auto write = [&](const RegistryValue& value) {
-        const bool written = SetRegistryValue(registry, RegistryRoot::CurrentUser, "Software\\T\\",
-                                              "v", value, format);
-        const StoredValue* stored = registry.value(RegistryRoot::CurrentUser, "Software\\T\\", "v");
-        return written && stored ? *stored : StoredValue{RegistryType::String, "<none>"};
+        pc.values.clear();
+        if (!SetRegistryValue(pc, RegistryRoot::CurrentUser, "K\\", "v", value, {}))
+            return std::string("<failed>");
+        return std::to_string(int(pc.values["1\\k\\v"].first)) + ":" + pc.values["1\\k\\v"].second;
     };
-    const StoredValue twelve{RegistryType::Dword, std::string("\x0C\0\0\0", 4)};
-    EXPECT_EQ(write(12.0), twelve);
-    EXPECT_EQ(write(std::string("12")), twelve);
-    EXPECT_EQ(write(std::string(" 12 ")), twelve);
-    EXPECT_EQ(write(12.5), twelve);  // half to even
-    EXPECT_EQ(write(13.5), (StoredValue{RegistryType::Dword, std::string("\x0E\0\0\0", 4)}));
-    EXPECT_EQ(write(-2.0), (StoredValue{RegistryType::Dword, "\xFE\xFF\xFF\xFF"}));
-    EXPECT_EQ(write(std::string("  a b  ")),
-              (StoredValue{RegistryType::String, std::string("a b\0", 4)}));
-    EXPECT_EQ(write(std::string("")), (StoredValue{RegistryType::String, std::string("\0", 1)}));
-    EXPECT_EQ(write(std::string("\ta\t")),
-              (StoredValue{RegistryType::String, std::string("\ta\t\0", 4)}));
-
-    registry.keys.clear();
-    EXPECT_FALSE(SetRegistryValue(registry, RegistryRoot::CurrentUser, "K", "v", 3e9, format));
-    EXPECT_EQ(registry.valueCount(), 0u);
-    EXPECT_EQ(registry.openKeys, 0);
+    EXPECT_EQ(write(12.0), std::string("4:\x0C\0\0\0", 6));
+    EXPECT_EQ(write(std::string(" 12 ")), std::string("4:\x0C\0\0\0", 6));
+    EXPECT_EQ(write(12.5), std::string("4:\x0C\0\0\0", 6));  // half to even
+    EXPECT_EQ(write(-2.0), "4:\xFE\xFF\xFF\xFF");
+    EXPECT_EQ(write(std::string("  a b  ")), std::string("1:a b\0", 6));
+    EXPECT_EQ(write(std::string("\ta\t")), std::string("1:\ta\t\0", 6));
+    EXPECT_EQ(write(3e9), "<failed>");
+    EXPECT_EQ(pc.openKeys, 0);
 }
 
 }  // namespace

@@ -1,145 +1,144 @@
 #include <gtest/gtest.h>
 
-#include "tests/unit/fakes/world.h"
+#include <cmath>
+
+#include "preview/installed_faces.h"
+#include "preview/number_text.h"
+#include "tests/unit/world.h"
 
 namespace typelens {
 namespace {
 
-using fakes::World;
 using Calls = std::vector<std::string>;
 
-struct PreviewTest : ::testing::Test {
-    World world;
-    PreviewTest() {
-        world.fonts.installed = {"Arial", "Tahoma"};
-        world.addFont("C:\\f\\one.ttf", "Face One");
-        world.addFont("C:\\f\\two.ttf", "Face Two");
-        world.addFont("C:\\f\\tahoma.ttf", "Tahoma");
-        world.files.addFile("C:\\f\\broken.ttf", "not a font");
-        world.window.onLoad();
-        world.fonts.calls.clear();
+TEST(Faces, TheSnapshotHoldsEachNameOnceAndANewFaceIsTheFirstOutsideIt) {
+    fakes::World w;
+    w.pc.installedFaces = {"Tahoma", "Arial", "arial", "ARIAL", "Tahoma", "\xC9toile"};
+    KeyedTexts installed;
+    TakeFaceSnapshot(w.pc, installed);
+    EXPECT_EQ(installed.count(), 3u);
+    EXPECT_EQ(installed.item("aRiAl"), "Arial");    // the letter case of its first appearance
+    EXPECT_FALSE(installed.contains("\xE9toile"));  // only A-Z fold
+
+    w.txFontName.value = "Earlier";
+    w.pc.installedFaces = {"tahoma", "Arial"};
+    EXPECT_EQ(getNewFontName(w.pc, installed, w.txFontName), "");
+    EXPECT_EQ(w.txFontName.value, "Earlier");
+
+    // Someone installed a face after the snapshot, ahead of the file's two faces.
+    w.pc.installedFaces = {"Arial", "Late", "Tahoma"};
+    w.pc.facesOf["C:\\two.ttf"] = {"Second", "First"};
+    w.pc.file("C:\\two.ttf");
+    w.pc.addFontResource("C:\\two.ttf");
+    EXPECT_EQ(getNewFontName(w.pc, installed, w.txFontName), "Late");
+    w.pc.installedFaces = {"Arial"};
+    EXPECT_EQ(getNewFontName(w.pc, installed, w.txFontName), "Second");
+    EXPECT_EQ(w.txFontName.value, "Second");
+
+    w.fails = {fakes::Op::SetText};  // the box refuses the name: no face is reported
+    w.pc.installedFaces = {"Brand New"};
+    EXPECT_EQ(getNewFontName(w.pc, installed, w.txFontName), "");
+
+    KeyedTexts none;  // an empty snapshot makes the first face of the list new
+    w.fails.clear();
+    EXPECT_EQ(getNewFontName(w.pc, none, w.txFontName), "Brand New");
+}
+
+struct Preview : ::testing::Test {
+    fakes::World w;
+    Preview() {
+        w.pc.font("C:\\f\\one.ttf", "Face One");
+        w.pc.font("C:\\f\\two.ttf", "Face Two");
+        w.pc.font("C:\\f\\tahoma.ttf", "Tahoma");
+        w.pc.file("C:\\f\\broken.ttf", "not a font");
+        w.window.onLoad();
     }
+    const std::string& current() const { return w.window.preview().currentFontFile(); }
 };
 
-TEST_F(PreviewTest, FirstPreviewShowsTheFacesOfTheClickedFile) {
-    world.preview("C:\\f\\", "one.ttf");
+TEST_F(Preview, AClickShowsTheClickedFilesFaceAndTakesTheFileBeforeOut) {
+    w.preview("C:\\f\\one.ttf");
+    EXPECT_EQ(w.pc.fontCalls, (Calls{"add C:\\f\\one.ttf", "announce"}));
+    EXPECT_EQ(w.txFontName.value, "Face One");
+    EXPECT_EQ(w.txPreview.face, "Face One");
 
-    EXPECT_EQ(world.fonts.calls, (Calls{"add C:\\f\\one.ttf", "announce"}));
-    EXPECT_EQ(world.window.preview().currentFontFile(), "C:\\f\\one.ttf");
-    EXPECT_EQ(world.txFontName.text(), "Face One");
-    EXPECT_EQ(world.txPreview.face, "Face One");
-    EXPECT_EQ(world.window.preview().previewedFace(), "Face One");
-}
+    w.pc.fontCalls.clear();
+    w.preview("C:\\f\\one.ttf");  // again: out and in, the same face
+    EXPECT_EQ(w.pc.fontCalls, (Calls{"remove C:\\f\\one.ttf", "add C:\\f\\one.ttf", "announce"}));
+    EXPECT_EQ(w.txPreview.face, "Face One");
 
-TEST_F(PreviewTest, TheSameFileTwiceShowsTheSameFace) {
-    world.preview("C:\\f\\", "one.ttf");
-    world.preview("C:\\f\\", "one.ttf");
-    EXPECT_EQ(world.fonts.calls, (Calls{"add C:\\f\\one.ttf", "announce", "remove C:\\f\\one.ttf",
-                                        "add C:\\f\\one.ttf", "announce"}));
-    EXPECT_EQ(world.txPreview.face, "Face One");
-    EXPECT_EQ(world.fonts.loaded.size(), 1u);
-}
-
-TEST_F(PreviewTest, AFaceInstalledAtLoadKeepsTheEarlierFaceButMovesTheFileOn) {
-    world.txPreview.setSize(72);
-    world.txPreview.setBold(true);
-    world.preview("C:\\f\\", "one.ttf");
-    world.preview("C:\\f\\", "tahoma.ttf");
-
-    EXPECT_EQ(world.window.preview().currentFontFile(), "C:\\f\\tahoma.ttf");
-    EXPECT_EQ(world.txFontName.text(), "Face One");
-    EXPECT_EQ(world.txPreview.face, "Face One");
-    EXPECT_EQ(world.window.preview().previewedFace(), "");
-    EXPECT_EQ(world.fonts.loaded, (Calls{"C:\\f\\tahoma.ttf"}));
-
-    world.preview("C:\\f\\", "two.ttf");
-    EXPECT_EQ(world.txPreview.face, "Face Two");
-    EXPECT_EQ(world.txPreview.size, 72);  // size and style stay with the next file
-    EXPECT_TRUE(world.txPreview.bold);
-}
-
-TEST_F(PreviewTest, UnusableFilesChangeNothingVisible) {
-    world.preview("C:\\f\\", "one.ttf");
-    world.preview("C:\\f\\", "broken.ttf");
-    world.preview("C:\\f\\", "missing.ttf");
-    EXPECT_EQ(world.txFontName.text(), "Face One");
-    EXPECT_EQ(world.txPreview.face, "Face One");
-    EXPECT_EQ(world.window.preview().currentFontFile(), "C:\\f\\missing.ttf");
-}
-
-TEST_F(PreviewTest, AClickWithoutSelectionAddsTheLastFileAgain) {
-    world.File1.selection.reset();
-    world.window.onFile1Click();  // nothing previewed yet: nothing to add
-    EXPECT_EQ(world.fonts.calls, (Calls{"announce"}));
-    EXPECT_EQ(world.window.preview().currentFontFile(), "");
-
-    world.preview("C:\\f\\", "two.ttf");
-    world.File1.selection.reset();
-    world.fonts.calls.clear();
-    world.window.onFile1Click();
-    EXPECT_EQ(world.fonts.calls,
-              (Calls{"remove C:\\f\\two.ttf", "add C:\\f\\two.ttf", "announce"}));
-    EXPECT_EQ(world.txPreview.face, "Face Two");
-}
-
-TEST_F(PreviewTest, PickingASizeAppliesItAtOnceAndOutOfRangeSizesAreIgnored) {
-    const std::pair<const char*, float> picks[] = {{" 8", 8},    {"72", 72},        {"abc", 72},
-                                                   {"0", 72},    {"-5", 72},        {"1001", 72},
-                                                   {"1e40", 72}, {"12.5pt", 12.5f}, {"1000", 1000}};
-    for (const auto& [text, expected] : picks) {
-        world.cmbSize.setText(text);
-        world.window.onCmbSizeClick();
-        EXPECT_EQ(world.txPreview.size, expected) << '"' << text << '"';
+    w.txPreview.size = 72;
+    w.txPreview.bold = true;
+    for (const char* name : {"tahoma.ttf", "broken.ttf", "gone.ttf"}) {
+        w.preview(std::string("C:\\f\\") + name);  // no new face: the face stays, the file moves on
+        EXPECT_EQ(current(), std::string("C:\\f\\") + name);
+        EXPECT_EQ(w.txFontName.value, "Face One");
+        EXPECT_EQ(w.txPreview.face, "Face One");
+        EXPECT_EQ(w.window.preview().previewedFace(), "");
     }
-    world.faults.fail(fakes::Op::SetFontAttribute);
-    world.cmbSize.setText("20");
-    world.window.onCmbSizeClick();
-    EXPECT_EQ(world.txPreview.size, 1000);
+    EXPECT_TRUE(w.pc.loaded.empty());  // each file went out before the next came in
+
+    w.preview("C:\\f\\two.ttf");
+    w.File1.selection.reset();
+    w.pc.fontCalls.clear();
+    w.window.onFile1Click();  // nothing selected: the same file out and in again
+    EXPECT_EQ(w.pc.fontCalls, (Calls{"remove C:\\f\\two.ttf", "add C:\\f\\two.ttf", "announce"}));
+    EXPECT_EQ(w.txPreview.face, "Face Two");
+    EXPECT_EQ(w.txPreview.size, 72);  // size and style stay with the next face
+    EXPECT_TRUE(w.txPreview.bold);
+    EXPECT_EQ(w.pc.loaded, Calls{"C:\\f\\two.ttf"});
 }
 
-TEST_F(PreviewTest, LeavingTheSizeBoxAppliesTheNumberAndTakesBackText) {
-    world.window.onCmbSizeGotFocus();
-    world.cmbSize.setText("12abc");
-    world.window.onCmbSizeValidate();
-    world.window.onCmbSizeLostFocus();
-    EXPECT_EQ(world.txPreview.size, 12);
-    EXPECT_EQ(world.cmbSize.text(), "36");
-
-    world.window.onCmbSizeGotFocus();
-    world.cmbSize.setText("  24 ");
-    world.window.onCmbSizeValidate();
-    world.window.onCmbSizeLostFocus();
-    EXPECT_EQ(world.txPreview.size, 24);
-    EXPECT_EQ(world.cmbSize.text(), "  24 ");
+TEST_F(Preview, TheSizeBoxAppliesItsLeadingNumberAndTakesBackWhatIsNoNumber) {
+    const std::pair<const char*, float> picks[] = {{" 8", 8},    {"72", 72},       {"abc", 72},
+                                                   {"0", 72},    {"-5", 72},       {"1001", 72},
+                                                   {"1e40", 72}, {"12.5pt", 12.5f}};
+    for (const auto& [text, size] : picks) {
+        w.cmbSize.value = text;
+        w.window.onCmbSizeClick();
+        EXPECT_EQ(w.txPreview.size, size) << text;
+    }
+    const auto typeAndLeave = [&](const char* text) {
+        w.window.onCmbSizeGotFocus();
+        w.cmbSize.value = text;
+        w.window.onCmbSizeValidate();
+        w.window.onCmbSizeLostFocus();
+    };
+    typeAndLeave("12abc");  // 12 applies, the text goes back to what it was on entry
+    EXPECT_EQ(w.txPreview.size, 12);
+    EXPECT_EQ(w.cmbSize.value, "12.5pt");
+    typeAndLeave(" 24 ");
+    EXPECT_EQ(w.txPreview.size, 24);
+    EXPECT_EQ(w.cmbSize.value, " 24 ");
+    typeAndLeave("10,5");  // read up to the comma; a number where ',' groups digits
+    EXPECT_EQ(w.txPreview.size, 10);
+    EXPECT_EQ(w.cmbSize.value, "10,5");
+    w.pc.format = {",", "."};
+    typeAndLeave("10,5,5");
+    EXPECT_EQ(w.cmbSize.value, "10,5");
 }
 
-TEST_F(PreviewTest, TheNumericTestFollowsTheUsersDecimalComma) {
-    world.window.onCmbSizeGotFocus();
-    world.cmbSize.setText("10,5");
-    world.window.onCmbSizeValidate();
-    world.window.onCmbSizeLostFocus();
-    EXPECT_EQ(world.txPreview.size, 10);      // the size is read up to the comma
-    EXPECT_EQ(world.cmbSize.text(), "10,5");  // and "10,5" is a number where ',' groups digits
+TEST(NumberText, LeadingNumbersAndWholeNumbers) {
+    const std::pair<const char*, double> leading[] = {
+        {"36", 36},          {" 8", 8},    {"12abc", 12}, {"10,5", 10},   {"10.5.7", 10.5},
+        {"1 2\t3\n4", 1234}, {" - 3", -3}, {".5", 0.5},   {"1E+2x", 100}, {"2.5e-1", 0.25},
+        {"1d2", 100},        {"3e+", 3},   {"&H1F", 31},  {"&o17", 15},   {"&o8", 0},
+        {"abc", 0},          {"", 0},      {"--1", 0},    {"1\r2", 1}};
+    for (const auto& [text, value] : leading) EXPECT_DOUBLE_EQ(LeadingNumber(text), value) << text;
+    EXPECT_TRUE(std::isinf(LeadingNumber("1e999")));
 
-    world.environment.format = {",", "."};
-    world.cmbSize.setText("10,5,5");
-    world.window.onCmbSizeLostFocus();
-    EXPECT_EQ(world.cmbSize.text(), "36");
-    world.cmbSize.setText("10,5");
-    world.window.onCmbSizeLostFocus();
-    EXPECT_EQ(world.cmbSize.text(), "10,5");
-}
-
-TEST_F(PreviewTest, BoldAndItalicChangeOnlyTheirOwnAttribute) {
-    world.window.onToolbar1ButtonClick(2, 1);
-    world.window.onToolbar1ButtonClick(3, 1);
-    EXPECT_TRUE(world.txPreview.bold);
-    EXPECT_TRUE(world.txPreview.italic);
-    world.window.onToolbar1ButtonClick(2, 0);
-    EXPECT_FALSE(world.txPreview.bold);
-    EXPECT_TRUE(world.txPreview.italic);
-    EXPECT_EQ(world.txPreview.face, "Arial");
-    EXPECT_EQ(world.txPreview.size, 36);
+    const NumberFormat english{".", ","}, german{",", "."}, spaced{",", "\xA0"};
+    for (const char* text : {" 36 ", "\t-1.5", "+2", "1,234.5", "1.5E-2", "&HFF", "10,5", "5."})
+        EXPECT_TRUE(IsNumeric(text, english)) << text;
+    for (const char* text : {"", "  ", "12abc", "1 2", "-", ",5", "1e", "1.2.3", "&HFG", "\n3"})
+        EXPECT_FALSE(IsNumeric(text, english)) << text;
+    EXPECT_DOUBLE_EQ(*ParseLocaleNumber("1.234,5", german), 1234.5);
+    EXPECT_FALSE(IsNumeric("10,5,1", german));
+    EXPECT_DOUBLE_EQ(*ParseLocaleNumber("1\xA0"
+                                        "000,25",
+                                        spaced),
+                     1000.25);
+    EXPECT_FALSE(IsNumeric("1,000", {".", ""}));
 }
 
 }  // namespace

@@ -1,17 +1,17 @@
+// The controls of the main window over their Windows counterparts.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
 
-#include "platform/controls_win32.h"
-#include "platform/gdi_objects_win32.h"
+#include "app/design.h"
+#include "app/glyphora_window_win32.h"
+#include "bench/gdi_objects_win32.h"
 
 namespace typelens::win32 {
 namespace {
 
-// A parent window holding one control of `kind`.
 struct Host {
-    HWND parent = nullptr;
-    HWND control = nullptr;
+    HWND parent, control;
     Host(const char* kind, DWORD style) {
         InitCommonControls();
         parent = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 300, 300, nullptr, nullptr,
@@ -22,107 +22,87 @@ struct Host {
     ~Host() { DestroyWindow(parent); }
 };
 
-TEST(TreeViewFolderTree, KeepsKeysAndSortsNamesWithoutRegardToCase) {
-    Host host(WC_TREEVIEWA, 0);
-    TreeViewFolderTree tree(host.control);
+LOGFONTA FontOf(HWND control) {
+    LOGFONTA font{};
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)), sizeof font,
+               &font);
+    return font;
+}
 
-    tree.beginFill();
-    const auto beta = tree.add(std::nullopt, "C:\\beta", "beta", 1);
-    const auto alpha = tree.add(std::nullopt, "C:\\Alpha", "Alpha", 1);
-    EXPECT_EQ(tree.add(std::nullopt, "C:\\Alpha", "Alpha", 1), std::nullopt);
-    tree.endFill(std::nullopt);
+TEST(Controls, TreeAndListKeepTheirKeysAndShowNamesInOrder) {
+    Host tree(WC_TREEVIEWA, 0);
+    TreeViewFolderTree Dir1(tree.control);
+    Dir1.beginFill();
+    const auto beta = Dir1.add(std::nullopt, "C:\\beta", "beta", 1);
+    const auto alpha = Dir1.add(std::nullopt, "C:\\Alpha", "Alpha", 1);
+    EXPECT_EQ(Dir1.add(std::nullopt, "C:\\Alpha", "Alpha", 1), std::nullopt);
+    Dir1.endFill(std::nullopt);
     ASSERT_TRUE(beta && alpha);
-    EXPECT_EQ(TreeView_GetRoot(host.control), reinterpret_cast<HTREEITEM>(alpha->value));
+    EXPECT_EQ(TreeView_GetRoot(tree.control), reinterpret_cast<HTREEITEM>(alpha->value));
+    Dir1.add(beta, "C:\\beta\\sub", "sub", 1);
+    EXPECT_EQ(Dir1.children(*beta), 1);
+    EXPECT_EQ(Dir1.selected(), std::nullopt);
+    TreeView_SelectItem(tree.control, reinterpret_cast<HTREEITEM>(beta->value));
+    EXPECT_EQ(Dir1.key(*Dir1.selected()), "C:\\beta");
+    Dir1.clear();
+    EXPECT_TRUE(Dir1.add(std::nullopt, "C:\\Alpha", "Alpha", 1));  // the key is free again
 
-    tree.beginFill();
-    for (const char* name : {"zeta", "Eta", "delta"}) {
-        ASSERT_TRUE(tree.add(beta, std::string("C:\\beta\\") + name, name, 1));
-    }
-    tree.endFill(beta);
-    EXPECT_EQ(tree.children(*beta), 3);
-    EXPECT_EQ(tree.children(*alpha), 0);
-    EXPECT_TRUE(tree.expand(*beta));
-    HTREEITEM first = TreeView_GetChild(host.control, reinterpret_cast<HTREEITEM>(beta->value));
-    EXPECT_EQ(tree.key(NodeId{reinterpret_cast<std::uintptr_t>(first)}), "C:\\beta\\delta");
-
-    EXPECT_EQ(tree.selected(), std::nullopt);
-    TreeView_SelectItem(host.control, reinterpret_cast<HTREEITEM>(beta->value));
-    EXPECT_EQ(tree.selected(), beta);
-    EXPECT_EQ(tree.key(*beta), "C:\\beta");
-
-    tree.clear();
-    EXPECT_EQ(TreeView_GetCount(host.control), 0u);
-    EXPECT_TRUE(tree.add(std::nullopt, "C:\\Alpha", "Alpha", 1));  // its key is free again
+    Host list(WC_LISTVIEWA, LVS_LIST | LVS_SINGLESEL);
+    ListViewFileList File1(list.control);
+    File1.beginFill();
+    for (std::string name : {"b.ttf", "C.TTF", "a.ttf"}) File1.add("D:\\f\\" + name, name, 2);
+    File1.endFill();
+    EXPECT_EQ(File1.selected(), std::nullopt);
+    ListView_SetItemState(list.control, 2, LVIS_SELECTED, LVIS_SELECTED);
+    EXPECT_EQ(File1.selected()->key, "D:\\f\\C.TTF");
+    EXPECT_EQ(File1.selected()->text, "C.TTF");
+    File1.clear();
+    EXPECT_EQ(File1.selected(), std::nullopt);
 }
 
-TEST(ListViewFileList, ItemsCarryTheirKeys) {
-    Host host(WC_LISTVIEWA, LVS_LIST | LVS_SINGLESEL);
-    ListViewFileList list(host.control);
-
-    list.beginFill();
-    for (const char* name : {"b.ttf", "C.TTF", "a.ttf"}) {
-        EXPECT_TRUE(list.add(std::string("D:\\fonts\\") + name, name, 2));
-    }
-    list.endFill();
-    EXPECT_EQ(list.selected(), std::nullopt);
-
-    ListView_SetItemState(host.control, 2, LVIS_SELECTED, LVIS_SELECTED);
-    const auto item = list.selected();
-    ASSERT_TRUE(item);
-    EXPECT_EQ(item->text, "C.TTF");
-    EXPECT_EQ(item->key, "D:\\fonts\\C.TTF");
-
-    list.clear();
-    EXPECT_EQ(ListView_GetItemCount(host.control), 0);
-    EXPECT_EQ(list.selected(), std::nullopt);
-}
-
-TEST(EditPreviewFont, EachSetterChangesOnlyItsOwnAttribute) {
-    Host host("EDIT", ES_MULTILINE);
+TEST(Controls, ThePreviewFontChangesOneAttributeAtATimeAndLeaksNone) {
+    Host edit("EDIT", ES_MULTILINE);
     EditPreviewFont font;
-    font.attach(host.control, "Arial", 36, 204, 96);
-    const auto current = [&] {
-        LOGFONTA now{};
-        GetObjectA(reinterpret_cast<HFONT>(SendMessageA(host.control, WM_GETFONT, 0, 0)),
-                   sizeof now, &now);
-        return now;
-    };
-    EXPECT_EQ(current().lfHeight, -48);
-    EXPECT_EQ(current().lfCharSet, 204);
-
-    EXPECT_TRUE(font.setBold(true));
-    EXPECT_TRUE(font.setItalic(true));
-    EXPECT_TRUE(font.setSize(72));
-    EXPECT_TRUE(font.setFace("Tahoma"));
-    const LOGFONTA styled = current();
+    font.attach(edit.control, "Arial", 36, 204, 96);
+    EXPECT_EQ(FontOf(edit.control).lfHeight, -48);
+    EXPECT_TRUE(font.setBold(true) && font.setItalic(true) && font.setSize(72) &&
+                font.setFace("Tahoma"));
+    EXPECT_TRUE(font.setBold(false));
+    const LOGFONTA styled = FontOf(edit.control);
     EXPECT_STREQ(styled.lfFaceName, "Tahoma");
     EXPECT_EQ(styled.lfHeight, -96);
-    EXPECT_EQ(styled.lfWeight, FW_BOLD);
+    EXPECT_EQ(styled.lfWeight, FW_NORMAL);
     EXPECT_TRUE(styled.lfItalic);
     EXPECT_EQ(styled.lfCharSet, 204);
-
-    EXPECT_TRUE(font.setBold(false));
-    EXPECT_EQ(current().lfWeight, FW_NORMAL);
-    EXPECT_TRUE(current().lfItalic);
     EXPECT_TRUE(font.setSize(0.1f));
-    EXPECT_EQ(current().lfHeight, -1);  // never 0, which would mean "any size"
+    EXPECT_EQ(FontOf(edit.control).lfHeight, -1);  // never 0, which would mean any size
     EXPECT_FALSE(font.setFace(std::string(40, 'x')));
-    EXPECT_STREQ(current().lfFaceName, "Tahoma");
-
     const std::size_t gdi = GdiObjectCount();
-    for (int i = 0; i < 100; ++i) font.setItalic(i % 2 == 0);
+    for (int i = 0; i < 50; ++i) font.setItalic(i % 2 == 0);
     EXPECT_EQ(GdiObjectCount(), gdi);
 }
 
-TEST(WindowText, ReadsAndWritesAComboBoxsEditPart) {
-    Host host("COMBOBOX", CBS_DROPDOWN);
-    WindowText text(host.control);
-    EXPECT_EQ(text.text(), "");
-    EXPECT_TRUE(text.setText("12abc"));
-    EXPECT_EQ(text.text(), "12abc");
-    const std::string long_(5000, 'x');
-    EXPECT_TRUE(text.setText(long_));
-    EXPECT_EQ(text.text().size(), 5000u);
+TEST(Controls, TheMainWindowsControlsCarryTheirDesignedFonts) {
+    GlyphoraWindow window;
+    window.show();
+    const auto control = [&](int id) {
+        HWND found = GetDlgItem(window.hwnd(), id);
+        return found ? found : GetDlgItem(GetDlgItem(window.hwnd(), control_id::Toolbar1), id);
+    };
+    for (const auto& [id, face, height, weight] :
+         {std::tuple{control_id::Drive1, "MS Sans Serif", -11, FW_NORMAL},
+          std::tuple{control_id::cmbSize, "Tahoma", -13, FW_BOLD},
+          std::tuple{control_id::Dir1, "Tahoma", -11, FW_NORMAL},
+          std::tuple{control_id::txPreview, "Arial", -48, FW_NORMAL}}) {
+        const LOGFONTA font = FontOf(control(id));
+        EXPECT_STREQ(font.lfFaceName, face) << id;
+        EXPECT_EQ(font.lfHeight, height) << id;
+        EXPECT_EQ(font.lfWeight, weight) << id;
+    }
+    EXPECT_EQ(FontOf(control(control_id::txPreview)).lfCharSet, 204);
+    WindowText size(control(control_id::cmbSize));
+    EXPECT_TRUE(size.setText("12abc"));
+    EXPECT_EQ(size.text(), "12abc");
 }
 
 }  // namespace

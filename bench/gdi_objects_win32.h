@@ -1,4 +1,4 @@
-// How many GDI objects the process holds: what the tests and the benchmark watch for leaks.
+// How many GDI objects the process holds: what the benchmark and the tests watch for leaks.
 #pragma once
 
 #include <windows.h>

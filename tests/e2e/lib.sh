@@ -1,0 +1,68 @@
+# Sourced by every end-to-end test: a fresh Wine prefix on a virtual display of its own,
+# Typelens started as a user starts it, real mouse and keys through xdotool, its windows read by
+# the probe, screenshots compared with ImageMagick. The test run's environment names the files
+# (see CMakeLists.txt).
+set -uo pipefail
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+prefix=$E2E_WORK/$(basename "$0" .sh)
+c=$prefix/drive_c
+failures=0
+
+fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
+# check <what> <command...>: the command must succeed.
+check() { local what=$1; shift; "$@" || fail "$what"; }
+# wait_for <seconds> <command...>: retries the command until it succeeds.
+wait_for() {
+  local tries=$(($1 * 10)); shift
+  until "$@"; do ((--tries > 0)) || return 1; sleep 0.1; done
+}
+finish() { ((failures == 0)) && echo "$(basename "$0"): passed"; exit $((failures > 0)); }
+
+# desktop [<dpi>]: the prefix and the display, torn down when the test ends.
+desktop() {
+  "$SCRIPTS/clone-prefix.sh" "$TEMPLATE" "$prefix"
+  export WINEPREFIX=$prefix
+  source "$SCRIPTS/lib.sh"
+  start_xvfb "$prefix/xvfb.pid"
+  trap 'wineserver -k 2>/dev/null; kill "$(cat "$prefix/xvfb.pid")"; rm -rf "$prefix"' EXIT
+  [[ -z ${1:-} ]] || wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+  wineserver -p
+}
+
+# fonts <host path> <family> <kind> ...: generated font files (see tests/fonts/make_fonts.py).
+fonts() {
+  local i; for ((i = 1; i <= $#; i += 3)); do mkdir -p "$(dirname "${!i}")"; done
+  /usr/bin/python3 "$MAKE_FONTS" "$@"
+}
+
+probe() { wine "$PROBE" "$@" 2>/dev/null | tr -d '\r'; }
+# typelens [<folder>]: starts the program there (C:\ by default) and waits for its window.
+typelens() {
+  (cd "${1:-$c}" && exec wine "$TYPELENS_EXE" >/dev/null 2>&1) &
+  app=$!
+  wait_for 30 eval 'main=$(probe find Typelens.Glyphora)' || { fail "no main window"; finish; }
+}
+# closes the main window; the process must end by itself.
+close() { probe close "$main"; wait_for 10 eval '! kill -0 $app 2>/dev/null'; }
+
+text() { probe text "$main" "$1"; }
+center() { local r=($1); echo $((r[0] + r[2] / 2)) $((r[1] + r[3] / 2)); }
+click() { xdotool mousemove $(center "$1") click 1; }
+double_click() { xdotool mousemove $(center "$1") click --repeat 2 --delay 90 1; }
+keys() { xdotool key --delay 60 "$@"; }
+node() { probe node "$main" 2004 "$1"; }     # Dir1's node: x y w h children expanded
+file() { probe item "$main" 2005 "$1"; }     # File1's item
+button() { probe button "$main" 2001 "$1"; } # Toolbar1's button: x y w h checked
+# shot <name> <x y w h>: a screenshot of that part of the screen in $prefix/<name>.png.
+shot() {
+  local r=($2)
+  import -silent -display "$DISPLAY" -window root -crop "${r[2]}x${r[3]}+${r[0]}+${r[1]}" +repage "$prefix/$1.png"
+}
+keep() { cp "$prefix/$1.png" "$SCREENSHOTS/$2.png"; }  # a screenshot for people to look at
+differ() { compare -metric AE "$prefix/$1.png" "$prefix/$2.png" null: 2>&1 | cut -d' ' -f1; }
+# the data of a registry value, read back through Wine's own registry editor.
+reg_value() {
+  wine regedit /E "$prefix/export.reg" "$1" >/dev/null 2>&1
+  iconv -f UTF-16 -t UTF-8 "$prefix/export.reg" | tr -d '\r' | grep -F "\"$2\"=" | cut -d= -f2- |
+    sed -e 's/^"//' -e 's/"$//' -e 's/\\\\/\\/g'
+}

@@ -1,0 +1,312 @@
+// One small machine in memory: files, a font table, a registry, a shell and the main window's
+// controls, any platform operation of which a test can make fail. Unit tests start from it.
+#pragma once
+
+#include <algorithm>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "app/glyphora.h"
+#include "platform/shell.h"
+
+namespace typelens::fakes {
+
+// clang-format off
+enum class Op {
+    Enumerate, NextName, Attributes, Copy, Delete, Read, Variable, CreateKey, SetValue,
+    Open, SetText, FaceList, AddFont, RemoveFont, SetFont, TreeAdd, TreeExpand, ListAdd, Count
+};
+// clang-format on
+using Faults = std::set<Op>;
+
+inline std::string Lower(std::string text) {
+    for (char& c : text) c = (c >= 'A' && c <= 'Z') ? char(c + 32) : c;
+    return text;
+}
+inline std::string ParentOf(const std::string& path) {
+    const auto slash = path.find_last_of('\\');
+    return slash == std::string::npos ? "" : path.substr(0, slash);
+}
+
+// Files and folders are kept by full path (no trailing "\"), folded to lower case; a listing
+// gives them in the order of those paths, and "." and ".." first below a root.
+struct Machine : FileSystem, Environment, Fonts, Registry, Shell, Dialogs {
+    explicit Machine(Faults& f) : fails(f) {}
+    Faults& fails;
+    bool failing(Op op) const { return fails.count(op) > 0; }
+
+    struct Entry {
+        std::string path, content;
+        std::uint32_t attributes = 0;
+    };
+    std::map<std::string, Entry> entries;
+    std::set<std::string> unwritable;  // folded folder paths
+    int openListings = 0;
+    std::map<std::string, std::string> variables{{"windir", "C:\\windows"}};
+    NumberFormat format;
+    int beeps = 0;
+    std::vector<std::string> installedFaces{"Arial", "Tahoma"};
+    std::map<std::string, std::vector<std::string>> facesOf;  // by font file
+    std::vector<std::string> loaded, fontCalls;               // "add x", "remove x", "announce"
+    std::map<std::string, std::pair<RegistryType, std::string>> values;  // by "root\key\name"
+    int openKeys = 0;
+    std::vector<std::string> opened;
+    int aboutOpenings = 0;
+
+    void file(const std::string& path, const std::string& content = "x", std::uint32_t a = 0) {
+        if (!ParentOf(path).empty() && !find(ParentOf(path))) folder(ParentOf(path));
+        entries[Lower(path)] = {path, content, a};
+    }
+    void folder(const std::string& path, std::uint32_t a = 0) {
+        file(path, "", a | attr::Directory);
+    }
+    void font(const std::string& path, const std::string& face) {
+        file(path, "font " + face);
+        facesOf[path] = {face};
+    }
+    const Entry* find(const std::string& path) const {
+        const auto found = entries.find(Lower(path));
+        return found == entries.end() ? nullptr : &found->second;
+    }
+    std::string copy(const std::string& path) const {
+        return find(path) ? find(path)->content : "<none>";
+    }
+    // A text value of the machine's fonts key, without its NUL.
+    std::string value(const std::string& name) const {
+        const auto found = values.find("2\\" + Lower(kFontsKeyPath) + name);
+        return found == values.end()
+                   ? "<none>"
+                   : found->second.second.substr(0, found->second.second.size() - 1);
+    }
+    static constexpr char kFontsKeyPath[] =
+        "Software\\Microsoft\\Windows NT\\CurrentVersion\\Fonts\\";
+
+    std::unique_ptr<FolderEnumeration> enumerate(const std::string& pattern,
+                                                 std::uint32_t mask) override {
+        struct Listing : FolderEnumeration {
+            Machine& pc;
+            std::vector<std::string> names;
+            std::size_t at = 0;
+            Listing(Machine& m, std::vector<std::string> n) : pc(m), names(std::move(n)) {
+                ++pc.openListings;
+            }
+            ~Listing() override { --pc.openListings; }
+            std::optional<std::string> next() override {
+                if (at == names.size() || (at > 0 && pc.failing(Op::NextName))) return std::nullopt;
+                return names[at++];
+            }
+        };
+        const std::string folder = Lower(ParentOf(pattern)),
+                          wildcard = Lower(pattern.substr(folder.size() + 1));
+        if (failing(Op::Enumerate) || (folder.size() > 2 && !find(folder))) return nullptr;
+        std::vector<std::string> names;
+        if (folder.size() > 2 && wildcard.empty()) names = {".", ".."};
+        for (const auto& [folded, e] : entries) {
+            if (ParentOf(folded) != folder || (e.attributes & attr::System) ||
+                (e.attributes & ~mask & (attr::Hidden | attr::Directory)) ||
+                !(wildcard.empty() || folded.ends_with(wildcard.substr(1))))
+                continue;
+            names.push_back(e.path.substr(folder.size() + 1));
+        }
+        return names.empty() ? nullptr : std::make_unique<Listing>(*this, names);
+    }
+    std::optional<std::uint32_t> attributes(const std::string& path) override {
+        if (failing(Op::Attributes) || !find(path)) return std::nullopt;
+        return find(path)->attributes;
+    }
+    bool copyNewFile(const std::string& from, const std::string& to) override {
+        if (failing(Op::Copy) || !find(from) || find(to) || !find(ParentOf(to)) ||
+            unwritable.count(Lower(ParentOf(to))))
+            return false;
+        file(to, find(from)->content);
+        return true;
+    }
+    bool deleteFile(const std::string& path) override {
+        return !failing(Op::Delete) && entries.erase(Lower(path)) > 0;
+    }
+    std::optional<std::string> readFile(const std::string& path) override {
+        if (failing(Op::Read) || !find(path)) return std::nullopt;
+        return find(path)->content;
+    }
+    std::vector<Drive> drives() override { return {{'C', ""}, {'D', "DATA"}}; }
+    std::optional<std::string> variable(const std::string& name) override {
+        if (failing(Op::Variable) || !variables.count(name)) return std::nullopt;
+        return variables[name];
+    }
+    void beep() override { ++beeps; }
+    NumberFormat numberFormat() override { return format; }
+
+    std::vector<std::string> faceList() override {
+        if (failing(Op::FaceList)) return {};
+        std::vector<std::string> faces = installedFaces;
+        for (const std::string& f : loaded)
+            faces.insert(faces.end(), facesOf[f].begin(), facesOf[f].end());
+        return faces;
+    }
+    int addFontResource(const std::string& path) override {
+        fontCalls.push_back("add " + path);
+        if (failing(Op::AddFont) || !find(path) || facesOf[path].empty()) return 0;
+        if (std::find(loaded.begin(), loaded.end(), path) == loaded.end()) loaded.push_back(path);
+        return int(facesOf[path].size());
+    }
+    bool removeFontResource(const std::string& path) override {
+        fontCalls.push_back("remove " + path);
+        const auto found = std::find(loaded.begin(), loaded.end(), path);
+        if (failing(Op::RemoveFont) || found == loaded.end()) return false;
+        loaded.erase(found);
+        return true;
+    }
+    void announceFontChange() override { fontCalls.push_back("announce"); }
+
+    std::unique_ptr<RegistryKey> createKey(RegistryRoot root, const std::string& path) override {
+        struct Key : RegistryKey {
+            Machine& pc;
+            std::string where;
+            Key(Machine& m, std::string w) : pc(m), where(std::move(w)) { ++pc.openKeys; }
+            ~Key() override { --pc.openKeys; }
+            bool setValue(const std::string& name, RegistryType type,
+                          const std::string& data) override {
+                if (pc.failing(Op::SetValue)) return false;
+                pc.values[where + name] = {type, data};
+                return true;
+            }
+        };
+        if (failing(Op::CreateKey)) return nullptr;
+        return std::make_unique<Key>(*this, std::to_string(int(root) & 0xF) + "\\" + Lower(path));
+    }
+    bool open(const std::string& address) override {
+        if (failing(Op::Open)) return false;
+        opened.push_back(address);
+        return true;
+    }
+    void showAbout() override { ++aboutOpenings; }
+};
+
+// The folder tree: NodeId n is nodes[n - 1].
+struct Tree : FolderTree {
+    explicit Tree(Faults& f) : fails(f) {}
+    Faults& fails;
+    struct Node {
+        std::string key, text;
+        int image = 0;
+        std::vector<std::size_t> children;
+        bool expanded = false;
+    };
+    std::vector<Node> nodes;
+    std::vector<std::size_t> top;
+    std::optional<NodeId> selection;
+    int openFills = 0;
+
+    std::optional<NodeId> find(const std::string& key) const {
+        for (std::size_t i = 0; i < nodes.size(); ++i) {
+            if (nodes[i].key == key) return NodeId{i + 1};
+        }
+        return std::nullopt;
+    }
+    Node& node(const std::string& key) { return nodes[find(key)->value - 1]; }
+    // The texts under the node keyed `key`, or at the top level.
+    std::vector<std::string> texts(const std::string& key = "") {
+        std::vector<std::string> texts;
+        for (std::size_t i : key.empty() ? top : node(key).children) texts.push_back(nodes[i].text);
+        return texts;
+    }
+
+    void clear() override { nodes.clear(), top.clear(), selection.reset(); }
+    std::optional<NodeId> add(std::optional<NodeId> parent, const std::string& key,
+                              const std::string& text, int image) override {
+        if (fails.count(Op::TreeAdd) || find(key)) return std::nullopt;
+        nodes.push_back({key, text, image, {}, false});
+        (parent ? nodes[parent->value - 1].children : top).push_back(nodes.size() - 1);
+        return NodeId{nodes.size()};
+    }
+    int children(NodeId n) const override { return int(nodes[n.value - 1].children.size()); }
+    bool expand(NodeId n) override {
+        return !fails.count(Op::TreeExpand) && (nodes[n.value - 1].expanded = true);
+    }
+    std::optional<NodeId> selected() const override { return selection; }
+    std::string key(NodeId n) const override { return nodes[n.value - 1].key; }
+    void beginFill() override { ++openFills; }
+    void endFill(std::optional<NodeId>) override { --openFills; }
+};
+
+struct List : FileList {
+    explicit List(Faults& f) : fails(f) {}
+    Faults& fails;
+    std::vector<FileItem> items;
+    std::map<std::string, int> images;  // by key
+    std::optional<std::size_t> selection;
+    int openFills = 0;
+
+    std::vector<std::string> texts() const {
+        std::vector<std::string> texts;
+        for (const FileItem& item : items) texts.push_back(item.text);
+        return texts;
+    }
+    void select(const std::string& text) {
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            if (items[i].text == text) selection = i;
+        }
+    }
+    void clear() override { items.clear(), images.clear(), selection.reset(); }
+    bool add(const std::string& key, const std::string& text, int image) override {
+        if (fails.count(Op::ListAdd)) return false;
+        items.push_back({key, text});
+        images[key] = image;
+        return true;
+    }
+    std::optional<FileItem> selected() const override {
+        return selection ? std::optional(items[*selection]) : std::nullopt;
+    }
+    void beginFill() override { ++openFills; }
+    void endFill() override { --openFills; }
+};
+
+struct Text : TextBox {
+    Text(Faults& f, std::string text) : fails(f), value(std::move(text)) {}
+    Faults& fails;
+    std::string value;
+    std::string text() const override { return value; }
+    bool setText(const std::string& text) override {
+        return !fails.count(Op::SetText) && (value = text, true);
+    }
+};
+
+struct Font : PreviewFont {
+    explicit Font(Faults& f) : fails(f) {}
+    Faults& fails;
+    std::string face = "Arial";
+    float size = 36;
+    bool bold = false, italic = false;
+    bool setFace(const std::string& v) override { return set(face, v); }
+    bool setSize(float v) override { return set(size, v); }
+    bool setBold(bool v) override { return set(bold, v); }
+    bool setItalic(bool v) override { return set(italic, v); }
+    template <typename T>
+    bool set(T& field, const T& v) {
+        return !fails.count(Op::SetFont) && (field = v, true);
+    }
+};
+
+// The main window over the machine, not yet loaded.
+struct World {
+    Faults fails;
+    Machine pc{fails};
+    Tree Dir1{fails};
+    List File1{fails};
+    Text txFontName{fails, ""}, cmbSize{fails, "36"};
+    Font txPreview{fails};
+    Glyphora window{{pc, pc, pc, pc, pc}, {Dir1, File1, txFontName, cmbSize, txPreview}};
+
+    // Shows the file alone in the list and clicks it.
+    void preview(const std::string& path) {
+        File1.clear();
+        File1.add(path, path.substr(path.find_last_of('\\') + 1), 2);
+        File1.selection = 0;
+        window.onFile1Click();
+    }
+};
+
+}  // namespace typelens::fakes
