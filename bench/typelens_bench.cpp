@@ -247,8 +247,8 @@ int main(int argc, char** argv) {
         const double face = Time(
             21, [] {},
             [&] {
-                session.previewFont.setFace(++shown % 2 ? "Bench Preview One"
-                                                        : "Bench Preview Two");
+                session.previewFont.setFace(
+                    ++shown % 2 ? "Bench Preview One" : "Bench Preview Two", 0);
             });
         rows.push_back({"  of it: drawing the preview in the new face", face, bare, 0});
         rows.push_back({"  the click up to finding the face", ours - face, bare, 0});

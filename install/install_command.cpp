@@ -1,5 +1,7 @@
 #include "install/install_command.h"
 
+#include <algorithm>
+
 #include "install/registry_value.h"
 
 namespace typelens {
@@ -19,6 +21,12 @@ Destination Examine(FileSystem& files, const std::string& source, const std::str
 InstallResult Refuse(Environment& environment, InstallResult result) {
     environment.beep();
     return result;
+}
+
+bool SameFileName(const std::string& a, const std::string& b) {
+    const auto fold = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [&](char x, char y) { return fold(x) == fold(y); });
 }
 
 }  // namespace
@@ -42,6 +50,15 @@ InstallResult InstallFont(FileSystem& files, Registry& registry, Environment& en
     // must name a file that is there.
     const std::string fileName = TrimSpaces(BareFileName(inputs.currentFontFile));
     const std::string target = inputs.fontsFolder + fileName;
+    const std::string valueName = inputs.previewedFace + kTrueTypeSuffix;
+
+    // The fonts key is keyed by face, and a family's faces share one name: a value that names
+    // another file (the Regular, when this is the Bold) registers that file and is never
+    // re-pointed, or its copy would stay in the fonts folder unregistered.
+    const auto registered = registry.readText(RegistryRoot::LocalMachine, kFontsKey, valueName);
+    if (registered && !SameFileName(*registered, fileName)) {
+        return Refuse(environment, InstallResult::ValueNamesAnotherFile);
+    }
 
     bool copied = false;
     switch (Examine(files, inputs.currentFontFile, target)) {
@@ -57,8 +74,7 @@ InstallResult InstallFont(FileSystem& files, Registry& registry, Environment& en
             break;
     }
 
-    if (!SetRegistryValue(registry, RegistryRoot::LocalMachine, kFontsKey,
-                          inputs.previewedFace + kTrueTypeSuffix, fileName,
+    if (!SetRegistryValue(registry, RegistryRoot::LocalMachine, kFontsKey, valueName, fileName,
                           environment.numberFormat())) {
         // No half-installed font stays behind; a file that was there before is not touched.
         if (copied) (void)files.deleteFile(target);

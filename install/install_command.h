@@ -20,12 +20,13 @@ struct InstallInputs {
 
 enum class InstallResult {
     Installed,
-    NothingPreviewed,    // beep
-    NoFaceName,          // silent
-    NoFaceOfThisFile,    // beep: the face shown belongs to a file previewed earlier
-    OtherFontInTheWay,   // beep: the fonts folder holds a different file of that name
-    CopyFailed,          // beep
-    RegistrationFailed,  // beep; a copy made by this command is taken back
+    NothingPreviewed,       // beep
+    NoFaceName,             // silent
+    NoFaceOfThisFile,       // beep: the face shown belongs to a file previewed earlier
+    OtherFontInTheWay,      // beep: the fonts folder holds a different file of that name
+    ValueNamesAnotherFile,  // beep: the face's value registers another file
+    CopyFailed,             // beep
+    RegistrationFailed,     // beep; a copy made by this command is taken back
 };
 
 // The user hears a beep for every refusal and failure except an empty face-name box.

@@ -61,7 +61,8 @@ class FileList {
 class PreviewFont {
   public:
     virtual ~PreviewFont() = default;
-    virtual bool setFace(const std::string& face) = 0;
+    // The face, in one of the character sets it offers.
+    virtual bool setFace(const std::string& face, int charset) = 0;
     virtual bool setSize(float points) = 0;
     virtual bool setBold(bool bold) = 0;
     virtual bool setItalic(bool italic) = 0;

@@ -170,10 +170,11 @@ void EditPreviewFont::attach(HWND edit, const std::string& face, float points, B
     apply(font);
 }
 
-bool EditPreviewFont::setFace(const std::string& face) {
+bool EditPreviewFont::setFace(const std::string& face, int charset) {
     if (face.size() >= LF_FACESIZE) return false;
     LOGFONTA font = font_;
     lstrcpynA(font.lfFaceName, face.c_str(), LF_FACESIZE);
+    font.lfCharSet = static_cast<BYTE>(charset);
     return apply(font);
 }
 

@@ -70,7 +70,7 @@ class EditPreviewFont : public PreviewFont {
     // Starts `edit` in `face` at `points`, regular, with the given character set.
     void attach(HWND edit, const std::string& face, float points, BYTE charset, int dpi);
 
-    bool setFace(const std::string& face) override;
+    bool setFace(const std::string& face, int charset) override;
     bool setSize(float points) override;
     bool setBold(bool bold) override;
     bool setItalic(bool italic) override;

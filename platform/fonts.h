@@ -6,12 +6,21 @@
 
 namespace typelens {
 
+// One entry of the face list: a face and one character set it offers.
+struct FontFace {
+    std::string name;
+    int charset = 0;
+    friend bool operator==(const FontFace&, const FontFace&) = default;
+};
+
+inline constexpr int kDefaultCharset = 1;  // lets the font mapper go by the face name alone
+
 class Fonts {
   public:
     virtual ~Fonts() = default;
-    // The faces available for the screen, in the system's order, read afresh on every call.
-    // A face can appear more than once (once per character set, for example).
-    virtual std::vector<std::string> faceList() = 0;
+    // The faces available for the screen, in the system's order, read afresh on every call:
+    // each face once for every character set it offers.
+    virtual std::vector<FontFace> faceList() = 0;
     // The number of faces the file added to the font table; 0 when it added none.
     virtual int addFontResource(const std::string& path) = 0;
     virtual bool removeFontResource(const std::string& path) = 0;

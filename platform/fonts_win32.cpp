@@ -6,17 +6,20 @@ namespace typelens::win32 {
 namespace {
 
 int CALLBACK CollectFace(const LOGFONTA* font, const TEXTMETRICA*, DWORD, LPARAM faces) {
-    reinterpret_cast<std::vector<std::string>*>(faces)->emplace_back(font->lfFaceName);
+    reinterpret_cast<std::vector<FontFace>*>(faces)->push_back({font->lfFaceName, font->lfCharSet});
     return 1;
 }
 
 }  // namespace
 
-std::vector<std::string> Win32Fonts::faceList() {
-    std::vector<std::string> faces;
+// Every face in every character set it offers, as the system lists them for the screen.
+std::vector<FontFace> Win32Fonts::faceList() {
+    std::vector<FontFace> faces;
     const WindowDC screen(nullptr);
     if (!screen.get()) return faces;
-    EnumFontFamiliesA(screen.get(), nullptr, CollectFace, reinterpret_cast<LPARAM>(&faces));
+    LOGFONTA all{};
+    all.lfCharSet = DEFAULT_CHARSET;
+    EnumFontFamiliesExA(screen.get(), &all, CollectFace, reinterpret_cast<LPARAM>(&faces), 0);
     return faces;
 }
 

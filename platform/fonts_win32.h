@@ -12,7 +12,7 @@ class Win32Fonts : public Fonts {
     explicit Win32Fonts(HWND mainWindow = nullptr) : mainWindow_(mainWindow) {}
     void setMainWindow(HWND mainWindow) { mainWindow_ = mainWindow; }
 
-    std::vector<std::string> faceList() override;
+    std::vector<FontFace> faceList() override;
     int addFontResource(const std::string& path) override;
     bool removeFontResource(const std::string& path) override;
     void announceFontChange() override;

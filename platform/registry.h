@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace typelens {
@@ -30,6 +31,9 @@ class Registry {
     virtual ~Registry() = default;
     // Opens `path` below `root`, creating missing keys; nullptr when that is refused.
     virtual std::unique_ptr<RegistryKey> createKey(RegistryRoot root, const std::string& path) = 0;
+    // The text of a REG_SZ value; nullopt when there is none (or it holds no text).
+    virtual std::optional<std::string> readText(RegistryRoot root, const std::string& path,
+                                                const std::string& name) = 0;
 };
 
 }  // namespace typelens

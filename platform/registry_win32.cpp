@@ -18,13 +18,32 @@ class Key : public RegistryKey {
     UniqueKey key_;
 };
 
+HKEY RootKey(RegistryRoot root) {
+    return reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(static_cast<LONG>(root)));
+}
+
 }  // namespace
 
 std::unique_ptr<RegistryKey> Win32Registry::createKey(RegistryRoot root, const std::string& path) {
     HKEY opened = nullptr;
-    const HKEY rootKey = reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(static_cast<LONG>(root)));
-    if (RegCreateKeyA(rootKey, path.c_str(), &opened) != ERROR_SUCCESS) return nullptr;
+    if (RegCreateKeyA(RootKey(root), path.c_str(), &opened) != ERROR_SUCCESS) return nullptr;
     return std::make_unique<Key>(UniqueKey(opened));
+}
+
+std::optional<std::string> Win32Registry::readText(RegistryRoot root, const std::string& path,
+                                                   const std::string& name) {
+    DWORD size = 0;
+    if (RegGetValueA(RootKey(root), path.c_str(), name.c_str(), RRF_RT_REG_SZ, nullptr, nullptr,
+                     &size) != ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    std::string text(size, '\0');
+    if (RegGetValueA(RootKey(root), path.c_str(), name.c_str(), RRF_RT_REG_SZ, nullptr, text.data(),
+                     &size) != ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    text.resize(text.find('\0'));  // the NUL the value ends in, and the room for it
+    return text;
 }
 
 }  // namespace typelens::win32

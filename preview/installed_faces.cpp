@@ -3,35 +3,49 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
-#include <vector>
+#include <optional>
 
 namespace typelens {
 namespace {
 
 // Positions in the face list are 16-bit; a list longer than that is beyond what the program
 // was made for, and the faces past the limit are not looked at.
-std::size_t WalkLength(const std::vector<std::string>& faces) {
+std::size_t WalkLength(const std::vector<FontFace>& faces) {
     return std::min<std::size_t>(faces.size(), std::numeric_limits<std::int16_t>::max());
 }
+
+constexpr int kCyrillicCharset = 204;
 
 }  // namespace
 
 void TakeFaceSnapshot(Fonts& fonts, KeyedTexts& installed) {
-    const std::vector<std::string> faces = fonts.faceList();
+    const std::vector<FontFace> faces = fonts.faceList();
     for (std::size_t i = 0; i < WalkLength(faces); ++i) {
         // A name seen before, in any letter case, is already in; the walk goes on.
-        (void)installed.add(faces[i], faces[i]);
+        (void)installed.add(faces[i].name, faces[i].name);
     }
 }
 
-std::string getNewFontName(Fonts& fonts, const KeyedTexts& installed, TextBox& txFontName) {
-    const std::vector<std::string> faces = fonts.faceList();
+std::string getNewFontName(const std::vector<FontFace>& faces, const KeyedTexts& installed,
+                           TextBox& txFontName) {
     for (std::size_t i = 0; i < WalkLength(faces); ++i) {
-        if (installed.contains(faces[i])) continue;
-        if (!txFontName.setText(faces[i])) return {};
-        return faces[i];
+        const std::string& name = faces[i].name;
+        // "@Face" is the face turned for vertical writing, never the face a file brings.
+        if (installed.contains(name) || name.starts_with('@')) continue;
+        if (!txFontName.setText(name)) return {};
+        return name;
     }
     return {};
+}
+
+int PreviewCharset(const std::vector<FontFace>& faces, const std::string& face) {
+    std::optional<int> own;
+    for (const FontFace& listed : faces) {
+        if (listed.name != face) continue;
+        if (listed.charset == kCyrillicCharset) return kCyrillicCharset;
+        if (!own) own = listed.charset;
+    }
+    return own.value_or(kDefaultCharset);
 }
 
 }  // namespace typelens

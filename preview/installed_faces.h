@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/controls.h"
 #include "platform/fonts.h"
@@ -14,9 +15,15 @@ namespace typelens {
 // first appearance.
 void TakeFaceSnapshot(Fonts& fonts, KeyedTexts& installed);
 
-// The first face of the current list that `installed` lacks, also written into `txFontName`.
-// Empty when every listed face was installed (`txFontName` keeps its text) or when the name
-// could not be written into the box.
-std::string getNewFontName(Fonts& fonts, const KeyedTexts& installed, TextBox& txFontName);
+// The first face of `faces` (the list as it is now) that `installed` lacks, also written into
+// `txFontName`. Empty when every listed face was installed (`txFontName` keeps its text) or when
+// the name could not be written into the box.
+std::string getNewFontName(const std::vector<FontFace>& faces, const KeyedTexts& installed,
+                           TextBox& txFontName);
+
+// The character set to draw `face` in: Cyrillic (204) where the face has it, so Cyrillic typed
+// into the sample still comes out in that face; else the first the face offers. The font mapper
+// weighs a character set the face lacks above the face's name and would draw another face.
+int PreviewCharset(const std::vector<FontFace>& faces, const std::string& face);
 
 }  // namespace typelens

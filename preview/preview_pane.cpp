@@ -21,6 +21,9 @@ void PreviewPane::clearSnapshot() {
 void PreviewPane::onFile1Click() {
     // Before the first preview there is nothing to take out.
     if (!CurrentFontFile.empty()) (void)fonts_.removeFontResource(CurrentFontFile);
+    // Out before the walk, or its face would count as new.
+    if (shownFileKept_) (void)fonts_.removeFontResource(ShownFontFile);
+    shownFileKept_ = false;
 
     // With no selected item the file previewed before is added again.
     if (const auto item = controls_.File1.selected()) CurrentFontFile = item->key;
@@ -31,9 +34,17 @@ void PreviewPane::onFile1Click() {
     // The face list must know of the new faces before it is walked.
     fonts_.announceFontChange();
 
-    PreviewedFace = getNewFontName(fonts_, InstalledFaces, controls_.txFontName);
-    // No new face: the preview and the face box keep the face of the file shown before.
-    if (!PreviewedFace.empty()) (void)controls_.txPreview.setFace(PreviewedFace);
+    const std::vector<FontFace> faces = fonts_.faceList();
+    PreviewedFace = getNewFontName(faces, InstalledFaces, controls_.txFontName);
+    if (!PreviewedFace.empty()) {
+        (void)controls_.txPreview.setFace(PreviewedFace, PreviewCharset(faces, PreviewedFace));
+        ShownFontFile = CurrentFontFile;
+    } else if (!ShownFontFile.empty() && ShownFontFile != CurrentFontFile) {
+        // No new face: the preview and the face box keep the face shown before, so the file
+        // that brought it goes back into the font table; without it the preview would be
+        // drawn in whatever face the font mapper chose, under the same name.
+        shownFileKept_ = fonts_.addFontResource(ShownFontFile) > 0;
+    }
 }
 
 void PreviewPane::onCmbSizeClick() {

@@ -55,6 +55,8 @@ class PreviewPane {
     std::string CurrentFontFile;
     std::string SavedSizeText;
     std::string PreviewedFace;
+    std::string ShownFontFile;    // the file that brought the face the preview shows
+    bool shownFileKept_ = false;  // it is in the font table, though another file was clicked since
 };
 
 }  // namespace typelens

@@ -24,7 +24,7 @@ desktop() {
   export WINEPREFIX=$prefix
   source "$SCRIPTS/lib.sh"
   start_xvfb "$prefix/xvfb.pid"
-  trap 'wineserver -k 2>/dev/null; kill "$(cat "$prefix/xvfb.pid")"; rm -rf "$prefix"' EXIT
+  trap 'wineserver -k 2>/dev/null; kill "$(cat "$prefix/xvfb.pid")"; [[ -n ${E2E_KEEP:-} ]] || rm -rf "$prefix"' EXIT
   [[ -z ${1:-} ]] || wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
   wineserver -p
 }
@@ -57,6 +57,17 @@ button() { probe button "$main" 2001 "$1"; } # Toolbar1's button: x y w h checke
 shot() {
   local r=($2)
   import -silent -display "$DISPLAY" -window root -crop "${r[2]}x${r[3]}+${r[0]}+${r[1]}" +repage "$prefix/$1.png"
+}
+# steady <name> <x y w h>: the shot once two in a row agree, the drawing having settled.
+steady() {
+  local tries=20
+  shot "$1" "$2"
+  while ((--tries > 0)); do
+    sleep 0.2
+    shot "$1.next" "$2"
+    [[ $(differ "$1" "$1.next") == 0 ]] && return
+    mv "$prefix/$1.next.png" "$prefix/$1.png"
+  done
 }
 keep() { cp "$prefix/$1.png" "$SCREENSHOTS/$2.png"; }  # a screenshot for people to look at
 differ() { compare -metric AE "$prefix/$1.png" "$prefix/$2.png" null: 2>&1 | cut -d' ' -f1; }

@@ -1,50 +1,74 @@
 #!/usr/bin/env bash
-# The preview, proved from its pixels: each font drawn in its own face, the size box, and files
-# that are no font.
+# The preview, proved from its pixels: fonts that declare what real fonts declare are each drawn
+# in their own face, also bold, italic and at 72 points; a symbol font and files that are no
+# font do no harm; the size box applies typed sizes as the focus leaves it.
 source "$(dirname "$0")/lib.sh"
 desktop
-fonts "$c/blocks.ttf" "Qzx Blocks" cyrillic "$c/dots.ttf" "Qzx Dots" cyrillic \
-  "$c/empty.ttf" - broken-empty "$c/random.ttf" - broken-random "$c/cut.ttf" - broken-cut \
-  "$c/text.ttf" - broken-text "$c/offsets.ttf" - broken-offsets "$c/vanishing.ttf" "Qzx Gone" cyrillic
+latin="western nocp japanese cyrillic"  # 1252 only, no code page at all, 1252 + 932, 1252 + 1251
+fonts "$c/western.ttf" "Qzx Western" western "$c/nocp.ttf" "Qzx Nocp" nocp \
+  "$c/japanese.ttf" "Qzx Japanese" japanese "$c/cyrillic.ttf" "Qzx Cyrillic" cyrillic \
+  "$c/symbol.ttf" "Qzx Symbol" symbol "$c/empty.ttf" - broken-empty "$c/random.ttf" - broken-random \
+  "$c/cut.ttf" - broken-cut "$c/text.ttf" - broken-text "$c/offsets.ttf" - broken-offsets
 mkdir "$c/a folder.ttf"
 typelens
-preview=$(probe control "$main" 2007)
-face() { [[ $(text 2006) == "$1" ]]; }
 check "folders named *.ttf are not listed" test -z "$(file 'a folder.ttf')"
+preview=$(probe control "$main" 2007 | awk '{print $1, $2, $3 - 22, $4}')  # without the scroll bar
+face() { [[ $(text 2006) == "$1" ]]; }
+show() {  # show <font>: a click, its face named, the preview shot as <font>-regular
+  click "$(file "$1.ttf")"
+  check "$1: its face named" wait_for 10 face "Qzx ${1^}"
+  steady "$1-regular" "$preview"
+}
+pick() { click "$(probe control "$main" 2002)"; keys F4 "$@" Return; }
+styles() { click "$(button 2102)"; click "$(button 2103)"; pick "$1"; }  # bold, italic, a size
+drawn_apart() {  # no two pictures alike: no font was drawn in another face
+  local style=$1 a b; shift
+  for a in "$@"; do for b in "$@"; do
+    [[ $a == "$b" ]] && break
+    check "$style: $b is drawn unlike $a" test "$(differ "$a-$style" "$b-$style")" -gt 2000
+  done; done
+}
 
-shot start "$preview"
-click "$(file blocks.ttf)"
-check "blocks: its face named" wait_for 10 face "Qzx Blocks"
-shot blocks "$preview"
-check "blocks: drawn in it" test "$(differ start blocks)" -gt 2000
-click "$(file dots.ttf)"
-check "dots: its face named" wait_for 10 face "Qzx Dots"
-shot dots "$(probe control "$main" 2007)"
-check "dots: drawn unlike blocks" test "$(differ blocks dots)" -gt 2000
-
-rm "$c/vanishing.ttf"
-for name in empty random cut text offsets vanishing; do
-  click "$(file $name.ttf)"
-  check "$name: the face stays" face "Qzx Dots"
+steady start-regular "$preview"
+for font in $latin; do
+  show $font
+  styles Down  # bold, italic, and from 36 to 72 on the face shown
+  steady $font-styled "$preview"
+  styles Up
 done
-shot after-broken "$preview"
-check "no usable font changes nothing" test "$(differ dots after-broken)" = 0
+drawn_apart regular start $latin
+drawn_apart styled $latin
 
-# A typed size counts once the focus leaves the box: Enter alone changes nothing, and a text that
-# is no number is taken back after its leading number was applied.
+show symbol  # no Latin letters: named, and the program goes on
+show western
+styles Down
+steady western-styled "$preview"
+for broken in empty random cut text offsets; do
+  click "$(file $broken.ttf)"
+  check "$broken: the face stays" face "Qzx Western"
+done
+steady after-broken "$preview"
+check "no usable font changes nothing" test "$(differ western-styled after-broken)" = 0
+
 size() { click "$(probe control "$main" 2002)"; keys End shift+Home; xdotool type "$1"; }
 size 24
 keys Return
-shot typed "$preview"
-check "Enter alone changes nothing" test "$(differ dots typed)" = 0
+steady typed "$preview"
+check "a typed size and Enter change nothing" test "$(differ after-broken typed)" = 0
 keys Tab
-shot 24 "$preview"
+steady 24 "$preview"
 check "leaving the box applies 24" test "$(differ typed 24)" -gt 2000
 size 12abc
 keys Tab
 check "12abc: the text goes back" wait_for 5 eval '[[ $(text 2002) == 24 ]]'
-shot 12 "$preview"
+steady 12 "$preview"
 check "12abc: 12 points" test "$(differ 24 12)" -gt 2000
+
+click "$(button 2102)"
+click "$(button 2103)"
+size 36
+keys Tab
+show western
 shot preview "$(probe frame "$main")" && keep preview preview
 check "closing the window ends the program" close
 finish

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "install/install_command.h"
 #include "install/registry_value.h"
 #include "tests/unit/world.h"
 
@@ -62,6 +63,25 @@ TEST_F(Install, RefusesWhatWouldNameTheWrongFaceOrReplaceAnotherFont) {
     EXPECT_EQ(w.pc.beeps, 3);
     EXPECT_EQ(w.pc.copy(kFonts + "arial.ttf") + w.pc.copy(kFonts + "neat.ttf"), "<none><none>");
     EXPECT_TRUE(w.pc.values.empty());
+}
+
+TEST_F(Install, NeverRepointsAValueThatRegistersAnotherFile) {
+    const auto registered = [&](const std::string& data) {
+        SetRegistryValue(w.pc, RegistryRoot::LocalMachine, kFontsKey, "neat (TrueType)", data, {});
+    };
+    registered("Neat-Regular.ttf");  // the family's Regular, installed before this, its Bold
+    w.pc.file(kFonts + "Neat-Regular.ttf", "regular");
+    w.preview("C:\\in\\neat.ttf");
+    w.window.install();
+    EXPECT_EQ(w.pc.beeps, 1);
+    EXPECT_EQ(w.pc.copy(kFonts + "neat.ttf"), "<none>");
+    EXPECT_EQ(w.pc.value("neat (TrueType)"), "Neat-Regular.ttf");
+    EXPECT_EQ(w.pc.copy(kFonts + "Neat-Regular.ttf"), "regular");
+    registered("NEAT.TTF");  // this very file, in other letters: installed again, silently
+    w.window.install();
+    EXPECT_EQ(w.pc.beeps, 1);
+    EXPECT_EQ(w.pc.value("neat (TrueType)"), "neat.ttf");
+    EXPECT_EQ(w.pc.copy(kFonts + "neat.ttf"), "font neat");
 }
 
 TEST_F(Install, AFailedRegistrationTakesBackOnlyTheCopyItMade) {

@@ -13,7 +13,7 @@ using Calls = std::vector<std::string>;
 
 TEST(Faces, TheSnapshotHoldsEachNameOnceAndANewFaceIsTheFirstOutsideIt) {
     fakes::World w;
-    w.pc.installedFaces = {"Tahoma", "Arial", "arial", "ARIAL", "Tahoma", "\xC9toile"};
+    w.pc.installedFaces = {{"Tahoma"}, {"Arial"}, {"arial"}, {"ARIAL", 204}, {"\xC9toile"}};
     KeyedTexts installed;
     TakeFaceSnapshot(w.pc, installed);
     EXPECT_EQ(installed.count(), 3u);
@@ -21,27 +21,19 @@ TEST(Faces, TheSnapshotHoldsEachNameOnceAndANewFaceIsTheFirstOutsideIt) {
     EXPECT_FALSE(installed.contains("\xE9toile"));  // only A-Z fold
 
     w.txFontName.value = "Earlier";
-    w.pc.installedFaces = {"tahoma", "Arial"};
-    EXPECT_EQ(getNewFontName(w.pc, installed, w.txFontName), "");
+    EXPECT_EQ(getNewFontName({{"tahoma"}, {"Arial"}}, installed, w.txFontName), "");
     EXPECT_EQ(w.txFontName.value, "Earlier");
-
-    // Someone installed a face after the snapshot, ahead of the file's two faces.
-    w.pc.installedFaces = {"Arial", "Late", "Tahoma"};
-    w.pc.facesOf["C:\\two.ttf"] = {"Second", "First"};
-    w.pc.file("C:\\two.ttf");
-    w.pc.addFontResource("C:\\two.ttf");
-    EXPECT_EQ(getNewFontName(w.pc, installed, w.txFontName), "Late");
-    w.pc.installedFaces = {"Arial"};
-    EXPECT_EQ(getNewFontName(w.pc, installed, w.txFontName), "Second");
+    // A face someone installed after the snapshot comes first; a face turned for vertical
+    // writing is no face of its own.
+    EXPECT_EQ(getNewFontName({{"Arial"}, {"Late"}, {"Second"}, {"First"}}, installed, w.txFontName),
+              "Late");
+    EXPECT_EQ(getNewFontName({{"Arial"}, {"@Second"}, {"Second"}}, installed, w.txFontName),
+              "Second");
     EXPECT_EQ(w.txFontName.value, "Second");
-
     w.fails = {fakes::Op::SetText};  // the box refuses the name: no face is reported
-    w.pc.installedFaces = {"Brand New"};
-    EXPECT_EQ(getNewFontName(w.pc, installed, w.txFontName), "");
-
-    KeyedTexts none;  // an empty snapshot makes the first face of the list new
+    EXPECT_EQ(getNewFontName({{"Brand New"}}, installed, w.txFontName), "");
     w.fails.clear();
-    EXPECT_EQ(getNewFontName(w.pc, none, w.txFontName), "Brand New");
+    EXPECT_EQ(getNewFontName({{"Brand New"}}, KeyedTexts(), w.txFontName), "Brand New");
 }
 
 struct Preview : ::testing::Test {
@@ -70,14 +62,14 @@ TEST_F(Preview, AClickShowsTheClickedFilesFaceAndTakesTheFileBeforeOut) {
     w.txPreview.size = 72;
     w.txPreview.bold = true;
     for (const char* name : {"tahoma.ttf", "broken.ttf", "gone.ttf"}) {
-        w.preview(std::string("C:\\f\\") + name);  // no new face: the face stays, the file moves on
+        // No new face: the face stays, and stays in the font table; the file moves on.
+        w.preview(std::string("C:\\f\\") + name);
         EXPECT_EQ(current(), std::string("C:\\f\\") + name);
-        EXPECT_EQ(w.txFontName.value, "Face One");
-        EXPECT_EQ(w.txPreview.face, "Face One");
+        EXPECT_EQ(w.txFontName.value + w.txPreview.face, "Face OneFace One");
         EXPECT_EQ(w.window.preview().previewedFace(), "");
+        EXPECT_EQ(std::count(w.pc.loaded.begin(), w.pc.loaded.end(), "C:\\f\\one.ttf"), 1);
     }
-    EXPECT_TRUE(w.pc.loaded.empty());  // each file went out before the next came in
-
+    EXPECT_EQ(w.pc.loaded.size(), 1u);  // each file went out before the next came in
     w.preview("C:\\f\\two.ttf");
     w.File1.selection.reset();
     w.pc.fontCalls.clear();
@@ -87,6 +79,19 @@ TEST_F(Preview, AClickShowsTheClickedFilesFaceAndTakesTheFileBeforeOut) {
     EXPECT_EQ(w.txPreview.size, 72);  // size and style stay with the next face
     EXPECT_TRUE(w.txPreview.bold);
     EXPECT_EQ(w.pc.loaded, Calls{"C:\\f\\two.ttf"});
+}
+
+// Cyrillic where the face offers it, else the face's own first character set: asked for one it
+// lacks, the font mapper would draw another face.
+TEST_F(Preview, EachFaceIsDrawnInACharacterSetItOffers) {
+    const std::pair<std::vector<int>, int> cases[] = {
+        {{0, 204}, 204}, {{0, 128}, 0}, {{128, 0}, 128}, {{2}, 2}, {{204}, 204}};
+    for (const auto& [offered, drawn] : cases) {
+        w.pc.facesOf["C:\\f\\one.ttf"].clear();
+        for (int charset : offered) w.pc.facesOf["C:\\f\\one.ttf"].push_back({"Face One", charset});
+        w.preview("C:\\f\\one.ttf");
+        EXPECT_EQ(w.txPreview.charset, drawn) << offered.front();
+    }
 }
 
 TEST_F(Preview, TheSizeBoxAppliesItsLeadingNumberAndTakesBackWhatIsNoNumber) {

@@ -17,7 +17,8 @@ namespace typelens::fakes {
 // clang-format off
 enum class Op {
     Enumerate, NextName, Attributes, Copy, Delete, Read, Variable, CreateKey, SetValue,
-    Open, SetText, FaceList, AddFont, RemoveFont, SetFont, TreeAdd, TreeExpand, ListAdd, Count
+    ReadValue, Open, SetText, FaceList, AddFont, RemoveFont, SetFont, TreeAdd, TreeExpand,
+    ListAdd, Count
 };
 // clang-format on
 using Faults = std::set<Op>;
@@ -48,9 +49,9 @@ struct Machine : FileSystem, Environment, Fonts, Registry, Shell, Dialogs {
     std::map<std::string, std::string> variables{{"windir", "C:\\windows"}};
     NumberFormat format;
     int beeps = 0;
-    std::vector<std::string> installedFaces{"Arial", "Tahoma"};
-    std::map<std::string, std::vector<std::string>> facesOf;  // by font file
-    std::vector<std::string> loaded, fontCalls;               // "add x", "remove x", "announce"
+    std::vector<FontFace> installedFaces{{"Arial", 0}, {"Tahoma", 0}};
+    std::map<std::string, std::vector<FontFace>> facesOf;  // by font file
+    std::vector<std::string> loaded, fontCalls;            // "add x", "remove x", "announce"
     std::map<std::string, std::pair<RegistryType, std::string>> values;  // by "root\key\name"
     int openKeys = 0;
     std::vector<std::string> opened;
@@ -65,7 +66,7 @@ struct Machine : FileSystem, Environment, Fonts, Registry, Shell, Dialogs {
     }
     void font(const std::string& path, const std::string& face) {
         file(path, "font " + face);
-        facesOf[path] = {face};
+        facesOf[path] = {{face, 0}, {face, 204}};
     }
     const Entry* find(const std::string& path) const {
         const auto found = entries.find(Lower(path));
@@ -139,9 +140,9 @@ struct Machine : FileSystem, Environment, Fonts, Registry, Shell, Dialogs {
     void beep() override { ++beeps; }
     NumberFormat numberFormat() override { return format; }
 
-    std::vector<std::string> faceList() override {
+    std::vector<FontFace> faceList() override {
         if (failing(Op::FaceList)) return {};
-        std::vector<std::string> faces = installedFaces;
+        std::vector<FontFace> faces = installedFaces;
         for (const std::string& f : loaded)
             faces.insert(faces.end(), facesOf[f].begin(), facesOf[f].end());
         return faces;
@@ -176,6 +177,12 @@ struct Machine : FileSystem, Environment, Fonts, Registry, Shell, Dialogs {
         };
         if (failing(Op::CreateKey)) return nullptr;
         return std::make_unique<Key>(*this, std::to_string(int(root) & 0xF) + "\\" + Lower(path));
+    }
+    std::optional<std::string> readText(RegistryRoot root, const std::string& path,
+                                        const std::string& name) override {
+        const auto found = values.find(std::to_string(int(root) & 0xF) + "\\" + Lower(path) + name);
+        if (failing(Op::ReadValue) || found == values.end()) return std::nullopt;
+        return found->second.second.substr(0, found->second.second.find('\0'));
     }
     bool open(const std::string& address) override {
         if (failing(Op::Open)) return false;
@@ -278,9 +285,12 @@ struct Font : PreviewFont {
     explicit Font(Faults& f) : fails(f) {}
     Faults& fails;
     std::string face = "Arial";
+    int charset = 204;
     float size = 36;
     bool bold = false, italic = false;
-    bool setFace(const std::string& v) override { return set(face, v); }
+    bool setFace(const std::string& v, int set) override {
+        return !fails.count(Op::SetFont) && (face = v, charset = set, true);
+    }
     bool setSize(float v) override { return set(size, v); }
     bool setBold(bool v) override { return set(bold, v); }
     bool setItalic(bool v) override { return set(italic, v); }

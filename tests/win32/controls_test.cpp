@@ -65,18 +65,18 @@ TEST(Controls, ThePreviewFontChangesOneAttributeAtATimeAndLeaksNone) {
     EditPreviewFont font;
     font.attach(edit.control, "Arial", 36, 204, 96);
     EXPECT_EQ(FontOf(edit.control).lfHeight, -48);
-    EXPECT_TRUE(font.setBold(true) && font.setItalic(true) && font.setSize(72) &&
-                font.setFace("Tahoma"));
-    EXPECT_TRUE(font.setBold(false));
+    EXPECT_EQ(FontOf(edit.control).lfCharSet, 204);
+    EXPECT_TRUE(font.setBold(true) && font.setItalic(true) && font.setFace("Tahoma", 0) &&
+                font.setSize(72) && font.setBold(false));
     const LOGFONTA styled = FontOf(edit.control);
     EXPECT_STREQ(styled.lfFaceName, "Tahoma");
     EXPECT_EQ(styled.lfHeight, -96);
     EXPECT_EQ(styled.lfWeight, FW_NORMAL);
     EXPECT_TRUE(styled.lfItalic);
-    EXPECT_EQ(styled.lfCharSet, 204);
+    EXPECT_EQ(styled.lfCharSet, 0);  // the face's, kept by every other attribute
     EXPECT_TRUE(font.setSize(0.1f));
     EXPECT_EQ(FontOf(edit.control).lfHeight, -1);  // never 0, which would mean any size
-    EXPECT_FALSE(font.setFace(std::string(40, 'x')));
+    EXPECT_FALSE(font.setFace(std::string(40, 'x'), 0));
     const std::size_t gdi = GdiObjectCount();
     for (int i = 0; i < 50; ++i) font.setItalic(i % 2 == 0);
     EXPECT_EQ(GdiObjectCount(), gdi);

@@ -98,9 +98,9 @@ TEST(Win32Registry, WritesTypedValues) {
     RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Typelens tests");
 }
 
-bool Listed(Fonts& fonts, const std::string& face) {
+bool Listed(Fonts& fonts, const std::string& face, int charset = 0) {
     const auto faces = fonts.faceList();
-    return std::find(faces.begin(), faces.end(), face) != faces.end();
+    return std::find(faces.begin(), faces.end(), FontFace{face, charset}) != faces.end();
 }
 
 TEST(Win32Fonts, AFontFileBringsItsFacesAndTakesThemAgainBrokenOnesNothing) {
@@ -108,7 +108,7 @@ TEST(Win32Fonts, AFontFileBringsItsFacesAndTakesThemAgainBrokenOnesNothing) {
     const std::string face = TYPELENS_TEST_FONTS "\\face.ttf";
     ASSERT_FALSE(Listed(fonts, "Qzx Table Test"));
     EXPECT_EQ(fonts.addFontResource(face), 1);
-    EXPECT_TRUE(Listed(fonts, "Qzx Table Test"));
+    EXPECT_TRUE(Listed(fonts, "Qzx Table Test", 0) && Listed(fonts, "Qzx Table Test", 204));
     EXPECT_TRUE(fonts.removeFontResource(face));
     EXPECT_FALSE(Listed(fonts, "Qzx Table Test"));
     EXPECT_FALSE(fonts.removeFontResource(face));
