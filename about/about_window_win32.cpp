@@ -7,7 +7,8 @@
 
 #include "about/about_box.h"
 #include "app/design.h"
-#include "app/resources/resource.h"
+#include "app/pictures_win32.h"
+#include "platform/ansi_win32.h"
 #include "platform/message_win32.h"
 #include "platform/scoped_win32.h"
 
@@ -35,15 +36,15 @@ class AboutWindow {
 
     void run() {
         std::vector<WORD> dialog = EmptyTemplate(L"About...");
-        DialogBoxIndirectParamA(GetModuleHandleA(nullptr),
+        DialogBoxIndirectParamW(GetModuleHandleW(nullptr),
                                 reinterpret_cast<const DLGTEMPLATE*>(dialog.data()), owner_,
                                 DialogProc, AsParam(this));
     }
 
   private:
     static INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM w, LPARAM l) {
-        if (message == WM_INITDIALOG) SetWindowLongPtrA(dialog, DWLP_USER, l);
-        auto* self = reinterpret_cast<AboutWindow*>(GetWindowLongPtrA(dialog, DWLP_USER));
+        if (message == WM_INITDIALOG) SetWindowLongPtrW(dialog, DWLP_USER, l);
+        auto* self = reinterpret_cast<AboutWindow*>(GetWindowLongPtrW(dialog, DWLP_USER));
         if (!self) return FALSE;
         if (message == WM_INITDIALOG) self->dialog_ = dialog;
         return self->handle(message, w, l);
@@ -62,7 +63,7 @@ class AboutWindow {
             case WM_SETCURSOR:
                 if (AsWindow(w) == Label2_ || AsWindow(w) == Image2_) {
                     SetCursor(hand_.get());
-                    SetWindowLongPtrA(dialog_, DWLP_MSGRESULT, TRUE);
+                    SetWindowLongPtrW(dialog_, DWLP_MSGRESULT, TRUE);
                     return TRUE;
                 }
                 return FALSE;
@@ -76,105 +77,103 @@ class AboutWindow {
 
     int px(int twips) const { return TwipsToPixels(twips, dpi_); }
 
-    HFONT makeFont(const char* face, double points, bool bold, bool italic, UniqueFont& owner) {
-        LOGFONTA font{};
+    HFONT makeFont(const wchar_t* face, double points, bool bold, bool italic, UniqueFont& owner) {
+        LOGFONTW font{};
         font.lfHeight = FontHeight(points, dpi_);
         font.lfWeight = bold ? FW_BOLD : FW_NORMAL;
         font.lfItalic = italic ? TRUE : FALSE;
         font.lfCharSet = DEFAULT_CHARSET;
-        lstrcpynA(font.lfFaceName, face, LF_FACESIZE);
-        owner.reset(CreateFontIndirectA(&font));
+        lstrcpynW(font.lfFaceName, face, LF_FACESIZE);
+        owner.reset(CreateFontIndirectW(&font));
         return owner.get();
     }
 
-    HWND add(const char* kind, const char* text, DWORD style, int id, int left, int top, int width,
-             int height, HFONT font) {
-        HWND control = CreateWindowExA(0, kind, text, WS_CHILD | WS_VISIBLE | style, px(left),
-                                       px(top), px(width), px(height), dialog_, AsMenuId(id),
-                                       GetModuleHandleA(nullptr), nullptr);
-        SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    HWND add(const wchar_t* kind, const std::wstring& text, DWORD style, int id, int left, int top,
+             int width, int height, HFONT font) {
+        HWND control = CreateWindowExW(0, kind, text.c_str(), WS_CHILD | WS_VISIBLE | style,
+                                       px(left), px(top), px(width), px(height), dialog_,
+                                       AsMenuId(id), GetModuleHandleW(nullptr), nullptr);
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         return control;
     }
 
     void onLoad() {
         dpi_ = ScreenDpi();
-        const HINSTANCE instance = GetModuleHandleA(nullptr);
+        const HINSTANCE instance = GetModuleHandleW(nullptr);
 
         RECT frame{0, 0, px(design::AboutClientWidth), px(design::AboutClientHeight)};
-        AdjustWindowRectEx(&frame, kStyle, FALSE, GetWindowLongA(dialog_, GWL_EXSTYLE));
+        AdjustWindowRectEx(&frame, kStyle, FALSE, GetWindowLongW(dialog_, GWL_EXSTYLE));
         const int width = frame.right - frame.left;
         const int height = frame.bottom - frame.top;
         RECT over{};
         if (!owner_ || !GetWindowRect(owner_, &over)) {
-            SystemParametersInfoA(SPI_GETWORKAREA, 0, &over, 0);
+            SystemParametersInfoW(SPI_GETWORKAREA, 0, &over, 0);
         }
         SetWindowPos(dialog_, nullptr, over.left + (over.right - over.left - width) / 2,
                      over.top + (over.bottom - over.top - height) / 2, width, height,
                      SWP_NOZORDER | SWP_NOACTIVATE);
 
-        smallIcon_.reset(static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_TYPELENS),
-                                                       IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                                       GetSystemMetrics(SM_CYSMICON), 0)));
-        bigIcon_.reset(static_cast<HICON>(
-            LoadImageA(instance, MAKEINTRESOURCEA(IDI_TYPELENS), IMAGE_ICON, 48, 48, 0)));
-        SendMessageA(dialog_, WM_SETICON, ICON_SMALL, AsParam(smallIcon_.get()));
-        SendMessageA(dialog_, WM_SETICON, ICON_BIG, AsParam(bigIcon_.get()));
-        hand_.reset(static_cast<HCURSOR>(
-            LoadImageA(instance, MAKEINTRESOURCEA(IDC_HAND_POINTER), IMAGE_CURSOR, 32, 32, 0)));
-        donate_.reset(static_cast<HBITMAP>(
-            LoadImageA(instance, MAKEINTRESOURCEA(IDB_DONATE), IMAGE_BITMAP, 0, 0, 0)));
+        // The pictures at their designed size in twips, whatever the screen's resolution.
+        smallIcon_.reset(LoadProgramIcon(GetSystemMetrics(SM_CXSMICON)));
+        bigIcon_.reset(LoadProgramIcon(px(picture::ProgramIcon)));
+        SendMessageW(dialog_, WM_SETICON, ICON_SMALL, AsParam(smallIcon_.get()));
+        SendMessageW(dialog_, WM_SETICON, ICON_BIG, AsParam(bigIcon_.get()));
+        hand_.reset(static_cast<HCURSOR>(LoadImageW(instance, MAKEINTRESOURCEW(IDC_HAND_POINTER),
+                                                    IMAGE_CURSOR, px(picture::HandCursor),
+                                                    px(picture::HandCursor), 0)));
+        donate_.reset(LoadPicture(IDB_DONATE, px(930), px(465), dpi_));
 
-        const HFONT plain = makeFont("MS Sans Serif", 8.25, false, false, plainFont_);
-        const HFONT notice = makeFont("Tahoma", 8.25, false, false, noticeFont_);
-        const HFONT link = makeFont("Arial", 9.75, true, true, linkFont_);
-        const HFONT title = makeFont("Verdana", 20.25, true, false, titleFont_);
+        const HFONT plain = makeFont(L"MS Sans Serif", 8.25, false, false, plainFont_);
+        const HFONT notice = makeFont(L"Tahoma", 8.25, false, false, noticeFont_);
+        const HFONT link = makeFont(L"Arial", 9.75, true, true, linkFont_);
+        const HFONT title = makeFont(L"Verdana", 20.25, true, false, titleFont_);
 
         // Created from the top of the drawing order down; the white panel and the etched line
         // are painted beneath them all.
-        HWND ok =
-            add("BUTTON", "&Ok", WS_TABSTOP | BS_DEFPUSHBUTTON, IDOK, 1568, 2820, 1695, 375, plain);
-        HWND Label5 = add("STATIC", "Label3", SS_LEFT | SS_NOPREFIX, control_id::Label5, 60, 1320,
-                          4695, 615, notice);
-        HWND Image3 = add("STATIC", "", SS_ICON | SS_REALSIZEIMAGE, control_id::Image3, 2055, 540,
-                          720, 720, plain);
-        Label2_ = add("STATIC", kHomePage, SS_LEFT | SS_NOTIFY | SS_NOPREFIX, control_id::Label2,
-                      120, 2460, 2430, 240, link);
-        add("STATIC", kAboutTitle, SS_CENTER | SS_NOPREFIX, control_id::Label1, 0, 0, 4815, 615,
-            title);
-        Image2_ = add("STATIC", "", SS_BITMAP | SS_NOTIFY, control_id::Image2, 120, 1980, 930, 465,
+        HWND ok = add(L"BUTTON", L"&Ok", WS_TABSTOP | BS_DEFPUSHBUTTON, IDOK, 1568, 2820, 1695, 375,
                       plain);
+        HWND Label5 = add(L"STATIC", L"Label3", SS_LEFT | SS_NOPREFIX, control_id::Label5, 60, 1320,
+                          4695, 615, notice);
+        HWND Image3 = add(L"STATIC", L"", SS_ICON | SS_REALSIZEIMAGE, control_id::Image3, 2055, 540,
+                          720, 720, plain);
+        Label2_ = add(L"STATIC", Widen(kHomePage), SS_LEFT | SS_NOTIFY | SS_NOPREFIX,
+                      control_id::Label2, 120, 2460, 2430, 240, link);
+        add(L"STATIC", Widen(kAboutTitle), SS_CENTER | SS_NOPREFIX, control_id::Label1, 0, 0, 4815,
+            615, title);
+        Image2_ = add(L"STATIC", L"", SS_BITMAP | SS_NOTIFY, control_id::Image2, 120, 1980, 930,
+                      465, plain);
 
-        SendMessageA(Image3, STM_SETICON, AsParam(bigIcon_.get()), 0);
-        SendMessageA(Image2_, STM_SETIMAGE, IMAGE_BITMAP, AsParam(donate_.get()));
+        SendMessageW(Image3, STM_SETICON, AsParam(bigIcon_.get()), 0);
+        SendMessageW(Image2_, STM_SETIMAGE, IMAGE_BITMAP, AsParam(donate_.get()));
         fitToText(Label2_, link);
-        addTip(Image2_, kDonateTip);
+        addTip(Image2_, Widen(kDonateTip));
 
-        SetWindowTextA(Label5, about_.onLoad().c_str());
+        SetWindowTextW(Label5, Widen(about_.onLoad()).c_str());
         SetFocus(ok);
     }
 
     // The link is as large as its one line of text, so only the text is clickable.
     void fitToText(HWND label, HFONT font) {
-        char text[256] = {};
-        GetWindowTextA(label, text, sizeof text);
+        wchar_t text[256] = {};
+        GetWindowTextW(label, text, 256);
         const WindowDC dc(label);
         const SelectedObject selected(dc.get(), font);
         SIZE size{};
-        GetTextExtentPoint32A(dc.get(), text, lstrlenA(text), &size);
+        GetTextExtentPoint32W(dc.get(), text, lstrlenW(text), &size);
         SetWindowPos(label, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
     }
 
-    void addTip(HWND control, const char* text) {
-        tip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+    void addTip(HWND control, std::wstring text) {
+        tip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, dialog_,
-                               nullptr, GetModuleHandleA(nullptr), nullptr);
-        TTTOOLINFOA tool{};
+                               nullptr, GetModuleHandleW(nullptr), nullptr);
+        TTTOOLINFOW tool{};
         tool.cbSize = sizeof tool;
         tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
         tool.hwnd = dialog_;
         tool.uId = reinterpret_cast<UINT_PTR>(control);
-        tool.lpszText = const_cast<char*>(text);
-        SendMessageA(tip_, TTM_ADDTOOLA, 0, AsParam(&tool));
+        tool.lpszText = text.data();  // the tip keeps its own copy
+        SendMessageW(tip_, TTM_ADDTOOLW, 0, AsParam(&tool));
     }
 
     void onPaint() {

@@ -45,8 +45,19 @@ inline constexpr int Label1 = 2204;
 inline constexpr int Image2 = 2205;
 }  // namespace control_id
 
-inline constexpr char kMainWindowClass[] = "Typelens.Glyphora";
-inline constexpr char kMainCaption[] = "Typelens 1.2";
+inline constexpr wchar_t kMainWindowClass[] = L"Typelens.Glyphora";
+inline constexpr wchar_t kMainCaption[] = L"Typelens 1.2";
+
+// Sizes of the pictures, in twips: 24, 16 and 48 pixels at 96 dots per inch.
+namespace picture {
+inline constexpr int ToolbarImage = 360;
+inline constexpr int ButtonWidth = 450;  // 30 x 31 pixels
+inline constexpr int ButtonHeight = 465;
+inline constexpr int Separator = 120;
+inline constexpr int ListImage = 240;
+inline constexpr int ProgramIcon = 720;
+inline constexpr int HandCursor = 480;
+}  // namespace picture
 
 inline int TwipsToPixels(int twips, int dpi) {
     return static_cast<int>(std::lround(twips * static_cast<double>(dpi) / 1440.0));

@@ -22,9 +22,9 @@ void Glyphora::onLoad() {
     (void)ListFontFiles(platform_.files, controls_.File1, kStartFolder);
 }
 
-// Closing is never refused; the font of the last preview stays in the font table.
+// Closing is never refused.
 void Glyphora::onUnload() {
-    preview_.clearSnapshot();
+    preview_.unload();
 }
 
 // The file list keeps showing the folder listed last, on whatever drive that was.
@@ -33,9 +33,23 @@ void Glyphora::onDrive1Change(char driveLetter) {
     (void)LoadFolderNodes(platform_.files, controls_.Dir1, DriveRoot(driveLetter), std::nullopt);
 }
 
+void Glyphora::onDir1SelectionChange(NodeId node) {
+    onDir1NodeClick(node);
+}
+
 void Glyphora::onDir1NodeClick(NodeId node) {
     // A folder that cannot be listed (its drive's medium taken out, say) leaves the list empty.
-    (void)ListFontFiles(platform_.files, controls_.File1, controls_.Dir1.key(node) + "\\");
+    if (dirClick_.answer()) {
+        (void)ListFontFiles(platform_.files, controls_.File1, controls_.Dir1.key(node) + "\\");
+    }
+}
+
+void Glyphora::onFile1SelectionChange() {
+    onFile1Click();
+}
+
+void Glyphora::onFile1Click() {
+    if (fileClick_.answer()) preview_.onFile1Click();
 }
 
 bool Glyphora::onDir1DblClick() {
@@ -65,9 +79,11 @@ void Glyphora::onToolbar1ButtonClick(int image, int value) {
 }
 
 void Glyphora::install() {
-    (void)InstallFont(platform_.files, platform_.registry, platform_.environment,
-                      {FontsFolder, preview_.currentFontFile(), controls_.txFontName.text(),
-                       preview_.previewedFace()});
+    const InstallReport report =
+        InstallFont(platform_.files, platform_.registry, platform_.environment,
+                    {FontsFolder, preview_.currentFontFile(), controls_.txFontName.text(),
+                     preview_.previewedFace()});
+    if (report.result == InstallResult::Installed) preview_.fontInstalled(report.copy);
 }
 
 }  // namespace typelens

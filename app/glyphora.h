@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
 #include "platform/controls.h"
 #include "platform/filesystem.h"
@@ -27,8 +28,22 @@ struct GlyphoraControls {
     PreviewFont& txPreview;
 };
 
-// Where the tree and the file list start, whatever drive the drive box shows.
+// Where the tree and the file list start; the drive box shows its drive.
 inline constexpr char kStartFolder[] = "C:\\";
+
+// The selection of the tree or the list moves with the keyboard as well as with the mouse, and
+// either way the folder is listed or the file previewed. One press of the mouse button is
+// answered once, though it may both move the selection and click, in either order.
+class ClickOnce {
+  public:
+    void press() { pressed_ = true, answered_ = false; }
+    void release() { pressed_ = false; }
+    // Whether a selection move or a click still needs its answer.
+    bool answer() { return !pressed_ || !std::exchange(answered_, true); }
+
+  private:
+    bool pressed_ = false, answered_ = false;
+};
 
 class Glyphora {
   public:
@@ -38,10 +53,17 @@ class Glyphora {
     void onUnload();
 
     void onDrive1Change(char driveLetter);
+    // The mouse button went down on the tree, or came up, or a key began; the selection moved
+    // to `node`; a click on `node`.
+    void onDir1Press(bool down) { down ? dirClick_.press() : dirClick_.release(); }
+    void onDir1SelectionChange(NodeId node);
     void onDir1NodeClick(NodeId node);
-    // True when this double click read the folder; otherwise the tree handles it as usual.
+    // Also Enter and the Right key. True when this read the folder; otherwise the tree handles
+    // it as usual.
     bool onDir1DblClick();
-    void onFile1Click() { preview_.onFile1Click(); }
+    void onFile1Press(bool down) { down ? fileClick_.press() : fileClick_.release(); }
+    void onFile1SelectionChange();
+    void onFile1Click();
     void onCmbSizeClick() { preview_.onCmbSizeClick(); }
     void onCmbSizeValidate() { preview_.onCmbSizeValidate(); }
     void onCmbSizeGotFocus() { preview_.onCmbSizeGotFocus(); }
@@ -58,6 +80,7 @@ class Glyphora {
     GlyphoraControls controls_;
     std::string FontsFolder;
     PreviewPane preview_;
+    ClickOnce dirClick_, fileClick_;
 };
 
 }  // namespace typelens

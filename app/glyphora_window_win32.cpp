@@ -2,41 +2,40 @@
 
 #include <windowsx.h>
 
-#include <cctype>
 #include <iterator>
 
-#include "app/design.h"
-#include "app/resources/resource.h"
+#include "app/pictures_win32.h"
 #include "app/toolbar.h"
+#include "platform/ansi_win32.h"
 #include "platform/message_win32.h"
 
 namespace typelens::win32 {
 namespace {
 
-constexpr char kSampleText[] = "The Quick \r\nBrown Fox \r\nJumps over the \r\nlazy dog\r\n";
+constexpr wchar_t kSampleText[] = L"The Quick \r\nBrown Fox \r\nJumps over the \r\nlazy dog\r\n";
 constexpr BYTE kPreviewCharset = 204;
-constexpr const char* kSizes[] = {" 8", " 9", "10", "12", "14", "16", "18",
-                                  "20", "22", "24", "28", "36", "72"};
-constexpr int kToolbarImage = 24;  // pixels, square
-constexpr int kButtonWidth = 30;   // pixels
-constexpr int kButtonHeight = 31;
-constexpr int kSeparatorWidth = 8;
+constexpr const wchar_t* kSizes[] = {L" 8", L" 9", L"10", L"12", L"14", L"16", L"18",
+                                     L"20", L"22", L"24", L"28", L"36", L"72"};
 constexpr int kPlaceholderLeft = 1710;  // twips from the toolbar's left end
-constexpr int kComboDropHeight = 240;   // pixels of list below a combo box
+constexpr int kComboDropHeight = 3600;  // twips of list below a combo box
 
-const char* TipFor(UINT_PTR command) {
+const wchar_t* TipFor(UINT_PTR command) {
     switch (command) {
         case control_id::InstallButton:
-            return "Install the selected font";
+            return L"Install the selected font";
         case control_id::BoldButton:
-            return "Bold";
+            return L"Bold";
         case control_id::ItalicButton:
-            return "Italic";
+            return L"Italic";
         case control_id::AboutButton:
-            return "About";
+            return L"About";
         default:
             return nullptr;
     }
+}
+
+NodeId Node(HTREEITEM item) {
+    return NodeId{reinterpret_cast<std::uintptr_t>(item)};
 }
 
 }  // namespace
@@ -57,20 +56,21 @@ void GlyphoraWindow::show() {
 }
 
 bool GlyphoraWindow::load() {
-    const HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSEXA windowClass{};
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    dpi_ = ScreenDpi();
+    WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
-    if (!GetClassInfoExA(instance, kMainWindowClass, &windowClass)) {
+    if (!GetClassInfoExW(instance, kMainWindowClass, &windowClass)) {
         windowClass.lpfnWndProc = WindowProc;
         windowClass.hInstance = instance;
-        windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_TYPELENS));
+        windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_TYPELENS));
         windowClass.hIconSm = static_cast<HICON>(
-            LoadImageA(instance, MAKEINTRESOURCEA(IDI_TYPELENS), IMAGE_ICON,
+            LoadImageW(instance, MAKEINTRESOURCEW(IDI_TYPELENS), IMAGE_ICON,
                        GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
-        windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
         windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
         windowClass.lpszClassName = kMainWindowClass;
-        if (!RegisterClassExA(&windowClass)) return false;
+        if (!RegisterClassExW(&windowClass)) return false;
     }
 
     // The tree, list and toolbar classes this window is made of; registering twice is harmless.
@@ -78,18 +78,16 @@ bool GlyphoraWindow::load() {
                                  ICC_TREEVIEW_CLASSES | ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&classes);
 
-    dpi_ = ScreenDpi();
     constexpr DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-    RECT frame{0, 0, TwipsToPixels(design::ClientWidth, dpi_),
-               TwipsToPixels(design::ClientHeight, dpi_)};
+    RECT frame{0, 0, px(design::ClientWidth), px(design::ClientHeight)};
     AdjustWindowRectEx(&frame, style, FALSE, 0);
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
     RECT screen{};
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &screen, 0);
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &screen, 0);
     const int left = screen.left + (screen.right - screen.left - width) / 2;
     const int top = screen.top + (screen.bottom - screen.top - height) / 2;
-    if (!CreateWindowExA(0, kMainWindowClass, kMainCaption, style, left > 0 ? left : 0,
+    if (!CreateWindowExW(0, kMainWindowClass, kMainCaption, style, left > 0 ? left : 0,
                          top > 0 ? top : 0, width, height, nullptr, nullptr, instance, this)) {
         return false;
     }
@@ -101,16 +99,16 @@ bool GlyphoraWindow::load() {
 
 LRESULT CALLBACK GlyphoraWindow::WindowProc(HWND window, UINT message, WPARAM w, LPARAM l) {
     if (message == WM_NCCREATE) {
-        auto* self = static_cast<GlyphoraWindow*>(AsPointer<CREATESTRUCTA>(l)->lpCreateParams);
+        auto* self = static_cast<GlyphoraWindow*>(AsPointer<CREATESTRUCTW>(l)->lpCreateParams);
         self->window_ = window;
-        SetWindowLongPtrA(window, GWLP_USERDATA, AsParam(self));
+        SetWindowLongPtrW(window, GWLP_USERDATA, AsParam(self));
     }
-    auto* self = reinterpret_cast<GlyphoraWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (!self) return DefWindowProcA(window, message, w, l);
+    auto* self = reinterpret_cast<GlyphoraWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!self) return DefWindowProcW(window, message, w, l);
     if (message == WM_NCDESTROY) {
-        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         self->window_ = nullptr;
-        return DefWindowProcA(window, message, w, l);
+        return DefWindowProcW(window, message, w, l);
     }
     return self->handle(message, w, l);
 }
@@ -137,28 +135,27 @@ LRESULT GlyphoraWindow::handle(UINT message, WPARAM w, LPARAM l) {
             PostQuitMessage(0);
             return 0;
         default:
-            return DefWindowProcA(window_, message, w, l);
+            return DefWindowProcW(window_, message, w, l);
     }
 }
 
-HFONT GlyphoraWindow::makeFont(const char* face, double points, bool bold,
+HFONT GlyphoraWindow::makeFont(const wchar_t* face, double points, bool bold,
                                UniqueFont& owner) const {
-    LOGFONTA font{};
+    LOGFONTW font{};
     font.lfHeight = FontHeight(points, dpi_);
     font.lfWeight = bold ? FW_BOLD : FW_NORMAL;
     font.lfCharSet = DEFAULT_CHARSET;
-    lstrcpynA(font.lfFaceName, face, LF_FACESIZE);
-    owner.reset(CreateFontIndirectA(&font));
+    lstrcpynW(font.lfFaceName, face, LF_FACESIZE);
+    owner.reset(CreateFontIndirectW(&font));
     return owner.get();
 }
 
-HWND GlyphoraWindow::add(DWORD exStyle, const char* kind, const char* text, DWORD style, int id,
-                         const TwipRect& at, HFONT font, HWND parent) {
-    HWND control = CreateWindowExA(
-        exStyle, kind, text, WS_CHILD | WS_VISIBLE | style, TwipsToPixels(at.left, dpi_),
-        TwipsToPixels(at.top, dpi_), TwipsToPixels(at.width, dpi_), TwipsToPixels(at.height, dpi_),
-        parent ? parent : window_, AsMenuId(id), GetModuleHandleA(nullptr), nullptr);
-    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+HWND GlyphoraWindow::add(DWORD exStyle, const wchar_t* kind, const wchar_t* text, DWORD style,
+                         int id, const TwipRect& at, HFONT font, HWND parent) {
+    HWND control = CreateWindowExW(
+        exStyle, kind, text, WS_CHILD | WS_VISIBLE | style, px(at.left), px(at.top), px(at.width),
+        px(at.height), parent ? parent : window_, AsMenuId(id), GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     return control;
 }
 
@@ -166,44 +163,45 @@ HWND GlyphoraWindow::add(DWORD exStyle, const char* kind, const char* text, DWOR
 // the designed height instead. Windows and Wine disagree on how the height read back relates to
 // the height set, so the box is measured after each try.
 void GlyphoraWindow::setComboHeight(HWND combo, const TwipRect& designed) {
-    const int target = TwipsToPixels(designed.height, dpi_);
-    LRESULT item = SendMessageA(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+    const int target = px(designed.height);
+    LRESULT item = SendMessageW(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
     for (int attempt = 0; attempt < 4 && item > 0; ++attempt) {
         RECT now{};
         GetWindowRect(combo, &now);
         const int off = target - (now.bottom - now.top);
         if (off == 0) return;
         item += off;
-        SendMessageA(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), item);
+        SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), item);
     }
 }
 
 // Created in tab order: the drive box first, then the preview, the toolbar with the size box,
-// the tree, the file list and the face-name box.
+// the tree, the file list and the face-name box. Pictures and buttons come out at their
+// designed size in twips whatever the screen's resolution.
 void GlyphoraWindow::createControls() {
-    const HINSTANCE instance = GetModuleHandleA(nullptr);
-    const HFONT windowFont = makeFont("Tahoma", 8.25, false, windowFont_);
-    const HFONT driveFont = makeFont("MS Sans Serif", 8.25, false, driveFont_);
-    makeFont("Tahoma", 9.75, true, sizeFont_);
+    const HFONT windowFont = makeFont(L"Tahoma", 8.25, false, windowFont_);
+    const HFONT driveFont = makeFont(L"MS Sans Serif", 8.25, false, driveFont_);
+    makeFont(L"Tahoma", 9.75, true, sizeFont_);
 
-    ImageList1_.reset(ImageList_Create(kToolbarImage, kToolbarImage, ILC_COLOR24 | ILC_MASK, 5, 0));
-    ImageList2_.reset(ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 2, 0));
-    for (const auto& [list, bitmap] :
-         {std::pair{ImageList1_.get(), IDB_TOOLBAR}, std::pair{ImageList2_.get(), IDB_LIST}}) {
-        const UniqueBitmap strip(static_cast<HBITMAP>(
-            LoadImageA(instance, MAKEINTRESOURCEA(bitmap), IMAGE_BITMAP, 0, 0, 0)));
+    const int image = px(picture::ToolbarImage), small = px(picture::ListImage);
+    ImageList1_.reset(ImageList_Create(image, image, ILC_COLOR24 | ILC_MASK, 5, 0));
+    ImageList2_.reset(ImageList_Create(small, small, ILC_COLOR24 | ILC_MASK, 2, 0));
+    for (const auto& [list, bitmap, size, count] :
+         {std::tuple{ImageList1_.get(), IDB_TOOLBAR, image, 5},
+          std::tuple{ImageList2_.get(), IDB_LIST, small, 2}}) {
+        const UniqueBitmap strip(LoadPicture(bitmap, size * count, size, dpi_));
         ImageList_AddMasked(list, strip.get(), RGB(255, 0, 255));  // magenta is transparent
     }
 
     TwipRect drive = design::Drive1;
-    drive.height += PixelsToTwips(kComboDropHeight, dpi_);
-    Drive1_ = add(0, "COMBOBOX", "", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, control_id::Drive1,
-                  drive, driveFont);
+    drive.height += kComboDropHeight;
+    Drive1_ = add(0, L"COMBOBOX", L"", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST,
+                  control_id::Drive1, drive, driveFont);
     setComboHeight(Drive1_, design::Drive1);
     fillDrives();
 
     txPreview_ =
-        add(WS_EX_CLIENTEDGE, "EDIT", kSampleText,
+        add(WS_EX_CLIENTEDGE, L"EDIT", kSampleText,
             WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | ES_NOHIDESEL,
             control_id::txPreview, design::txPreview, windowFont);
     previewFont_.attach(txPreview_, "Arial", 36, kPreviewCharset, dpi_);
@@ -211,41 +209,46 @@ void GlyphoraWindow::createControls() {
 
     createToolbar();
 
-    Dir1_ = add(WS_EX_CLIENTEDGE, WC_TREEVIEWA, "", kDir1Style, control_id::Dir1, design::Dir1,
+    Dir1_ = add(WS_EX_CLIENTEDGE, WC_TREEVIEWW, L"", kDir1Style, control_id::Dir1, design::Dir1,
                 windowFont);
     TreeView_SetImageList(Dir1_, ImageList2_.get(), TVSIL_NORMAL);
     tree_.attach(Dir1_);
+    SetWindowSubclass(Dir1_, BrowseProc, 1, reinterpret_cast<DWORD_PTR>(this));
 
-    File1_ = add(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "", kFile1Style, control_id::File1, design::File1,
+    File1_ = add(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"", kFile1Style, control_id::File1, design::File1,
                  windowFont);
     ListView_SetImageList(File1_, ImageList2_.get(), LVSIL_SMALL);
     ListView_SetImageList(File1_, ImageList2_.get(), LVSIL_NORMAL);
     list_.attach(File1_);
+    SetWindowSubclass(File1_, BrowseProc, 1, reinterpret_cast<DWORD_PTR>(this));
 
-    txFontName_ = add(WS_EX_CLIENTEDGE, "EDIT", "", WS_TABSTOP | ES_AUTOHSCROLL,
+    txFontName_ = add(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_TABSTOP | ES_AUTOHSCROLL,
                       control_id::txFontName, design::txFontName, windowFont);
     fontName_.attach(txFontName_);
 }
 
 void GlyphoraWindow::createToolbar() {
     Toolbar1_ =
-        add(WS_EX_CONTROLPARENT, TOOLBARCLASSNAMEA, "",
+        add(WS_EX_CONTROLPARENT, TOOLBARCLASSNAMEW, L"",
             TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER,
             control_id::Toolbar1, design::Toolbar1, windowFont_.get());
-    SendMessageA(Toolbar1_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-    SendMessageA(Toolbar1_, TB_SETBITMAPSIZE, 0, MAKELPARAM(kToolbarImage, kToolbarImage));
-    SendMessageA(Toolbar1_, TB_SETIMAGELIST, 0, AsParam(ImageList1_.get()));
+    const int image = px(picture::ToolbarImage);
+    const int buttonWidth = px(picture::ButtonWidth), buttonHeight = px(picture::ButtonHeight);
+    SendMessageW(Toolbar1_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    SendMessageW(Toolbar1_, TB_SETBITMAPSIZE, 0, MAKELPARAM(image, image));
+    SendMessageW(Toolbar1_, TB_SETIMAGELIST, 0, AsParam(ImageList1_.get()));
     // The padding around an image sets the smallest button the toolbar allows.
-    SendMessageA(Toolbar1_, TB_SETPADDING, 0,
-                 MAKELPARAM(kButtonWidth - kToolbarImage, kButtonHeight - kToolbarImage));
-    SendMessageA(Toolbar1_, TB_SETBUTTONSIZE, 0, MAKELPARAM(kButtonWidth, kButtonHeight));
+    SendMessageW(Toolbar1_, TB_SETPADDING, 0,
+                 MAKELPARAM(buttonWidth - image, buttonHeight - image));
+    SendMessageW(Toolbar1_, TB_SETBUTTONSIZE, 0, MAKELPARAM(buttonWidth, buttonHeight));
 
     // The size box sits on a separator as wide as the box plus its margin on either side.
-    const int margin = TwipsToPixels(design::cmbSize.left - kPlaceholderLeft, dpi_);
-    const int placeholder = TwipsToPixels(design::cmbSize.width, dpi_) + 2 * margin;
-    const auto button = [](int image, int command, BYTE style) {
+    const int margin = px(design::cmbSize.left - kPlaceholderLeft);
+    const int placeholder = px(design::cmbSize.width) + 2 * margin;
+    const int gap = px(picture::Separator);
+    const auto button = [](int picture, int command, BYTE style) {
         TBBUTTON b{};
-        b.iBitmap = image - 1;  // the image list counts from 0
+        b.iBitmap = picture - 1;  // the image list counts from 0
         b.idCommand = command;
         b.fsState = TBSTATE_ENABLED;
         b.fsStyle = style;
@@ -259,27 +262,27 @@ void GlyphoraWindow::createToolbar() {
         return b;
     };
     const TBBUTTON buttons[] = {
-        separator(kSeparatorWidth, 0),
+        separator(gap, 0),
         button(toolbar_image::Install, control_id::InstallButton, BTNS_BUTTON),
-        separator(kSeparatorWidth, 0),
+        separator(gap, 0),
         button(toolbar_image::Bold, control_id::BoldButton, BTNS_CHECK),
         button(toolbar_image::Italic, control_id::ItalicButton, BTNS_CHECK),
-        separator(kSeparatorWidth, 0),
+        separator(gap, 0),
         separator(placeholder, control_id::SizePlaceholder),
         button(toolbar_image::About, control_id::AboutButton, BTNS_BUTTON),
     };
-    SendMessageA(Toolbar1_, TB_ADDBUTTONSA, std::size(buttons), AsParam(buttons));
+    SendMessageW(Toolbar1_, TB_ADDBUTTONSW, std::size(buttons), AsParam(buttons));
     SetWindowSubclass(Toolbar1_, ToolbarProc, 1, reinterpret_cast<DWORD_PTR>(this));
 
     RECT slot{};
-    SendMessageA(Toolbar1_, TB_GETITEMRECT, 6, AsParam(&slot));
+    SendMessageW(Toolbar1_, TB_GETITEMRECT, 6, AsParam(&slot));
     TwipRect size = design::cmbSize;
     size.left = PixelsToTwips(slot.left + margin, dpi_);
-    size.height += PixelsToTwips(kComboDropHeight, dpi_);
-    cmbSize_ = add(0, "COMBOBOX", "", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL,
+    size.height += kComboDropHeight;
+    cmbSize_ = add(0, L"COMBOBOX", L"", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL,
                    control_id::cmbSize, size, sizeFont_.get(), Toolbar1_);
-    for (const char* entry : kSizes) SendMessageA(cmbSize_, CB_ADDSTRING, 0, AsParam(entry));
-    SetWindowTextA(cmbSize_, "36");
+    for (const wchar_t* entry : kSizes) SendMessageW(cmbSize_, CB_ADDSTRING, 0, AsParam(entry));
+    SetWindowTextW(cmbSize_, L"36");
     setComboHeight(cmbSize_, design::cmbSize);
     sizeText_.attach(cmbSize_);
 }
@@ -289,44 +292,77 @@ LRESULT CALLBACK GlyphoraWindow::ToolbarProc(HWND toolbar, UINT message, WPARAM 
                                              UINT_PTR, DWORD_PTR self) {
     auto* window = reinterpret_cast<GlyphoraWindow*>(self);
     if (message == WM_COMMAND && AsWindow(l) == window->cmbSize_) {
-        return SendMessageA(window->window_, WM_COMMAND, w, l);
+        return SendMessageW(window->window_, WM_COMMAND, w, l);
     }
     if (message == WM_NCDESTROY) RemoveWindowSubclass(toolbar, ToolbarProc, 1);
     return DefSubclassProc(toolbar, message, w, l);
 }
 
 // A multi-line box keeps Tab for itself; here Tab moves on to the next control, as everywhere
-// else in the window, and Ctrl+Tab types a tab.
+// else in the window, and Ctrl+Tab types a tab. Driven by the dialog keys, the box would answer
+// Esc by closing the whole window, typed sample and all; Esc closes nothing here.
 LRESULT CALLBACK GlyphoraWindow::PreviewProc(HWND edit, UINT message, WPARAM w, LPARAM l, UINT_PTR,
                                              DWORD_PTR) {
     if (message == WM_GETDLGCODE && l) {
         const MSG* key = AsPointer<MSG>(l);
-        if (key->message == WM_KEYDOWN && key->wParam == VK_TAB && GetKeyState(VK_CONTROL) >= 0) {
+        const bool tab = key->wParam == VK_TAB && GetKeyState(VK_CONTROL) >= 0;
+        if (key->message == WM_KEYDOWN && (tab || key->wParam == VK_ESCAPE)) {
             return DefSubclassProc(edit, message, w, l) & ~(DLGC_WANTALLKEYS | DLGC_WANTTAB);
         }
     }
+    if ((message == WM_KEYDOWN || message == WM_CHAR) && w == VK_ESCAPE) return 0;
     if (message == WM_NCDESTROY) RemoveWindowSubclass(edit, PreviewProc, 1);
     return DefSubclassProc(edit, message, w, l);
 }
 
-// The drives the way the classic drive box shows them: "c: [LABEL]"; the current drive first
-// selected.
-void GlyphoraWindow::fillDrives() {
-    char current[MAX_PATH] = {};
-    GetCurrentDirectoryA(MAX_PATH, current);
-    const char currentLetter =
-        current[1] == ':' ? static_cast<char>(std::toupper(static_cast<unsigned char>(current[0])))
-                          : 'C';
-    for (const Drive& drive : files_.drives()) {
-        std::string text{static_cast<char>(std::tolower(static_cast<unsigned char>(drive.letter))),
-                         ':'};
-        if (!drive.label.empty()) text += " [" + drive.label + "]";
-        const LRESULT index = SendMessageA(Drive1_, CB_ADDSTRING, 0, AsParam(text.c_str()));
-        if (index < 0) continue;
-        SendMessageA(Drive1_, CB_SETITEMDATA, index, drive.letter);
-        if (drive.letter == currentLetter) SendMessageA(Drive1_, CB_SETCURSEL, index, 0);
+// The tree and the list tell of each press of the mouse button, so that a click that moved the
+// selection is not answered twice. Enter or the Right key on a folder not yet read reads it, as
+// a double click does.
+LRESULT CALLBACK GlyphoraWindow::BrowseProc(HWND control, UINT message, WPARAM w, LPARAM l,
+                                            UINT_PTR, DWORD_PTR self) {
+    auto* window = reinterpret_cast<GlyphoraWindow*>(self);
+    const bool tree = control == window->Dir1_;
+    const auto press = [&](bool down) {
+        tree ? window->glyphora_.onDir1Press(down) : window->glyphora_.onFile1Press(down);
+    };
+    switch (message) {
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+            press(true);
+            break;
+        case WM_LBUTTONUP: {
+            const LRESULT result = DefSubclassProc(control, message, w, l);
+            press(false);
+            return result;
+        }
+        case WM_GETDLGCODE:
+            if (tree && l && AsPointer<MSG>(l)->wParam == VK_RETURN) return DLGC_WANTALLKEYS;
+            break;
+        case WM_KEYDOWN:
+            press(false);  // whatever the mouse did is over
+            if (tree && (w == VK_RETURN || w == VK_RIGHT) && window->glyphora_.onDir1DblClick()) {
+                return 0;
+            }
+            break;
+        case WM_NCDESTROY:
+            RemoveWindowSubclass(control, BrowseProc, 1);
+            break;
+        default:
+            break;
     }
-    if (SendMessageA(Drive1_, CB_GETCURSEL, 0, 0) < 0) SendMessageA(Drive1_, CB_SETCURSEL, 0, 0);
+    return DefSubclassProc(control, message, w, l);
+}
+
+// The drives as the classic drive box shows them, "c: [LABEL]"; the tree's drive selected.
+void GlyphoraWindow::fillDrives() {
+    for (const Drive& drive : files_.drives()) {
+        std::wstring text{static_cast<wchar_t>(drive.letter - 'A' + 'a'), L':'};
+        if (!drive.label.empty()) text += L" [" + Widen(drive.label) + L"]";
+        const LRESULT index = SendMessageW(Drive1_, CB_ADDSTRING, 0, AsParam(text.c_str()));
+        if (index < 0) continue;
+        SendMessageW(Drive1_, CB_SETITEMDATA, index, drive.letter);
+        if (drive.letter == kStartFolder[0]) SendMessageW(Drive1_, CB_SETCURSEL, index, 0);
+    }
 }
 
 TwipRect GlyphoraWindow::twipsOf(HWND control) const {
@@ -359,7 +395,7 @@ void GlyphoraWindow::applyLayout(const MainLayout& before, const MainLayout& aft
         if (control == Drive1_) {
             // A combo box's window height is that of its dropped-down list.
             RECT dropped{};
-            SendMessageA(control, CB_GETDROPPEDCONTROLRECT, 0, AsParam(&dropped));
+            SendMessageW(control, CB_GETDROPPEDCONTROLRECT, 0, AsParam(&dropped));
             height = dropped.bottom - dropped.top;
         }
         const int x = TwipsToPixels(now.left, dpi_);
@@ -396,38 +432,44 @@ void GlyphoraWindow::onSize(WPARAM kind) {
 }
 
 LRESULT GlyphoraWindow::onNotify(NMHDR& header) {
-    if (header.hwndFrom == Dir1_ && header.code == NM_CLICK) {
-        const DWORD at = GetMessagePos();
-        TVHITTESTINFO hit{};
-        hit.pt = {GET_X_LPARAM(at), GET_Y_LPARAM(at)};
-        ScreenToClient(Dir1_, &hit.pt);
-        const HTREEITEM item = TreeView_HitTest(Dir1_, &hit);
-        if (item && (hit.flags & TVHT_ONITEM)) {
-            glyphora_.onDir1NodeClick(NodeId{reinterpret_cast<std::uintptr_t>(item)});
+    if (header.hwndFrom == Dir1_) {
+        switch (header.code) {
+            case NM_CLICK: {
+                const DWORD at = GetMessagePos();
+                TVHITTESTINFO hit{};
+                hit.pt = {GET_X_LPARAM(at), GET_Y_LPARAM(at)};
+                ScreenToClient(Dir1_, &hit.pt);
+                const HTREEITEM item = TreeView_HitTest(Dir1_, &hit);
+                if (item && (hit.flags & TVHT_ONITEM)) glyphora_.onDir1NodeClick(Node(item));
+                return 0;
+            }
+            case TVN_SELCHANGEDW: {
+                const HTREEITEM item = reinterpret_cast<NMTREEVIEWW&>(header).itemNew.hItem;
+                if (item) glyphora_.onDir1SelectionChange(Node(item));
+                return 0;
+            }
+            case NM_DBLCLK:
+                // A folder just read is expanded already; the tree's own toggle would fold it
+                // again.
+                return glyphora_.onDir1DblClick() ? TRUE : FALSE;
+            default:
+                return 0;
         }
-        return 0;
     }
-    if (header.hwndFrom == Dir1_ && header.code == NM_DBLCLK) {
-        // A folder just read is expanded already; the tree's own toggle would fold it again.
-        return glyphora_.onDir1DblClick() ? TRUE : FALSE;
-    }
-    if (header.hwndFrom == File1_ && header.code == NM_CLICK) {
-        glyphora_.onFile1Click();
-        return 0;
-    }
-    if (header.code == TTN_GETDISPINFOA) {
-        auto& tip = reinterpret_cast<NMTTDISPINFOA&>(header);
-        if (const char* text = TipFor(header.idFrom)) tip.lpszText = const_cast<char*>(text);
+    if (header.hwndFrom == File1_) {
+        const auto& change = reinterpret_cast<NMLISTVIEW&>(header);
+        if (header.code == NM_CLICK) {
+            glyphora_.onFile1Click();
+        } else if (header.code == LVN_ITEMCHANGED && (change.uChanged & LVIF_STATE) &&
+                   (change.uNewState & LVIS_SELECTED) && !(change.uOldState & LVIS_SELECTED)) {
+            glyphora_.onFile1SelectionChange();
+        }
         return 0;
     }
     if (header.code == TTN_GETDISPINFOW) {
-        auto& tip = reinterpret_cast<NMTTDISPINFOW&>(header);
-        if (const char* text = TipFor(header.idFrom)) {
-            MultiByteToWideChar(CP_ACP, 0, text, -1, tip.szText,
-                                static_cast<int>(std::size(tip.szText)));
-            tip.lpszText = tip.szText;
+        if (const wchar_t* text = TipFor(header.idFrom)) {
+            reinterpret_cast<NMTTDISPINFOW&>(header).lpszText = const_cast<wchar_t*>(text);
         }
-        return 0;
     }
     return 0;
 }
@@ -436,21 +478,21 @@ void GlyphoraWindow::onCommand(int id, int code, HWND from) {
     if (from && from == Toolbar1_) {
         onToolbarButton(id);
     } else if (id == control_id::Drive1 && code == CBN_SELCHANGE) {
-        const LRESULT index = SendMessageA(Drive1_, CB_GETCURSEL, 0, 0);
+        const LRESULT index = SendMessageW(Drive1_, CB_GETCURSEL, 0, 0);
         if (index >= 0) {
             glyphora_.onDrive1Change(
-                static_cast<char>(SendMessageA(Drive1_, CB_GETITEMDATA, index, 0)));
+                static_cast<char>(SendMessageW(Drive1_, CB_GETITEMDATA, index, 0)));
         }
     } else if (id == control_id::cmbSize) {
         switch (code) {
             case CBN_SELCHANGE: {
                 // The edit part takes the picked entry only after this notification.
-                const LRESULT index = SendMessageA(cmbSize_, CB_GETCURSEL, 0, 0);
-                char entry[16] = {};
-                if (index >= 0 && SendMessageA(cmbSize_, CB_GETLBTEXTLEN, index, 0) <
-                                      static_cast<LRESULT>(sizeof entry)) {
-                    SendMessageA(cmbSize_, CB_GETLBTEXT, index, AsParam(entry));
-                    SetWindowTextA(cmbSize_, entry);
+                const LRESULT index = SendMessageW(cmbSize_, CB_GETCURSEL, 0, 0);
+                wchar_t entry[16] = {};
+                if (index >= 0 && SendMessageW(cmbSize_, CB_GETLBTEXTLEN, index, 0) <
+                                      static_cast<LRESULT>(std::size(entry))) {
+                    SendMessageW(cmbSize_, CB_GETLBTEXT, index, AsParam(entry));
+                    SetWindowTextW(cmbSize_, entry);
                 }
                 glyphora_.onCmbSizeClick();
                 break;
@@ -469,10 +511,10 @@ void GlyphoraWindow::onCommand(int id, int code, HWND from) {
 }
 
 void GlyphoraWindow::onToolbarButton(int command) {
-    TBBUTTONINFOA info{};
+    TBBUTTONINFOW info{};
     info.cbSize = sizeof info;
     info.dwMask = TBIF_IMAGE | TBIF_STATE;
-    if (SendMessageA(Toolbar1_, TB_GETBUTTONINFOA, command, AsParam(&info)) < 0) return;
+    if (SendMessageW(Toolbar1_, TB_GETBUTTONINFOW, command, AsParam(&info)) < 0) return;
     // The toolbar has flipped a check button's state by the time it reports the click.
     glyphora_.onToolbar1ButtonClick(info.iImage + 1, (info.fsState & TBSTATE_CHECKED) ? 1 : 0);
 }

@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include "about/about_window_win32.h"
+#include "app/design.h"
 #include "app/glyphora.h"
 #include "app/layout.h"
 #include "platform/controls_win32.h"
@@ -40,15 +41,18 @@ class GlyphoraWindow {
                                         DWORD_PTR self);
     static LRESULT CALLBACK PreviewProc(HWND edit, UINT message, WPARAM w, LPARAM l, UINT_PTR id,
                                         DWORD_PTR unused);
+    static LRESULT CALLBACK BrowseProc(HWND control, UINT message, WPARAM w, LPARAM l, UINT_PTR id,
+                                       DWORD_PTR self);
     LRESULT handle(UINT message, WPARAM w, LPARAM l);
 
     bool load();
     void createControls();
     void createToolbar();
     void fillDrives();
-    HWND add(DWORD exStyle, const char* kind, const char* text, DWORD style, int id,
+    HWND add(DWORD exStyle, const wchar_t* kind, const wchar_t* text, DWORD style, int id,
              const TwipRect& at, HFONT font, HWND parent = nullptr);
-    HFONT makeFont(const char* face, double points, bool bold, UniqueFont& owner) const;
+    int px(int twips) const { return TwipsToPixels(twips, dpi_); }
+    HFONT makeFont(const wchar_t* face, double points, bool bold, UniqueFont& owner) const;
     void setComboHeight(HWND combo, const TwipRect& designed);
 
     void onSize(WPARAM kind);

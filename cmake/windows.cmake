@@ -17,8 +17,10 @@ add_library(typelens_win32 STATIC
   platform/registry_win32.cpp
   platform/shell_win32.cpp
 )
-target_compile_definitions(typelens_win32 PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
-target_link_libraries(typelens_win32 PUBLIC typelens_logic comctl32 gdi32 user32 advapi32 shell32)
+target_compile_definitions(typelens_win32 PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX UNICODE _UNICODE
+                                                  _WIN32_WINNT=0x0601)
+target_link_libraries(typelens_win32 PUBLIC typelens_logic comctl32 gdi32 user32 advapi32 shell32
+                                            ole32)
 
 add_executable(Typelens WIN32 app/winmain_win32.cpp app/resources/typelens.rc)
 target_link_libraries(Typelens PRIVATE typelens_win32)

@@ -7,6 +7,13 @@
 namespace typelens {
 namespace {
 
+// Where a font is installed: the machine's fonts folder and key, or the user's own.
+struct Place {
+    std::string folder;  // ends in "\"
+    RegistryRoot root;
+    bool fullPathInValue;  // a user's value names the copy by its full path
+};
+
 enum class Destination { Free, SameFont, Other };
 
 Destination Examine(FileSystem& files, const std::string& source, const std::string& target) {
@@ -18,15 +25,51 @@ Destination Examine(FileSystem& files, const std::string& source, const std::str
     return Destination::SameFont;
 }
 
-InstallResult Refuse(Environment& environment, InstallResult result) {
-    environment.beep();
-    return result;
-}
-
 bool SameFileName(const std::string& a, const std::string& b) {
     const auto fold = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
     return std::equal(a.begin(), a.end(), b.begin(), b.end(),
                       [&](char x, char y) { return fold(x) == fold(y); });
+}
+
+InstallResult Failure(Outcome outcome, InstallResult otherwise) {
+    return outcome == Outcome::Denied ? InstallResult::Denied : otherwise;
+}
+
+// The copy, then the value that names it; a step that fails leaves nothing of this install in
+// that place, and a file that was there before is never touched.
+InstallResult InstallAt(FileSystem& files, Registry& registry, Environment& environment,
+                        const Place& place, const std::string& source, const std::string& fileName,
+                        const std::string& valueName) {
+    const std::string target = place.folder + fileName;
+    const std::string data = place.fullPathInValue ? target : fileName;
+
+    // The fonts key is keyed by face, and a family's faces share one name: a value that names
+    // another file (the Regular, when this is the Bold) registers that file and is never
+    // re-pointed, or its copy would stay in the fonts folder unregistered.
+    const auto registered = registry.readText(place.root, kFontsKey, valueName);
+    if (registered && !SameFileName(*registered, data)) return InstallResult::ValueNamesAnotherFile;
+
+    bool copied = false;
+    switch (Examine(files, source, target)) {
+        case Destination::Other:
+            return InstallResult::OtherFontInTheWay;
+        case Destination::SameFont:
+            break;  // installed before: only the registry value is written again
+        case Destination::Free:
+            if (const Outcome copy = files.copyNewFile(source, target); copy != Outcome::Done) {
+                return Failure(copy, InstallResult::CopyFailed);
+            }
+            copied = true;
+            break;
+    }
+
+    const Outcome written = SetRegistryValue(registry, place.root, kFontsKey, valueName, data,
+                                             environment.numberFormat());
+    if (written != Outcome::Done) {
+        if (copied) (void)files.deleteFile(target);
+        return Failure(written, InstallResult::RegistrationFailed);
+    }
+    return InstallResult::Installed;
 }
 
 }  // namespace
@@ -36,51 +79,40 @@ std::string BareFileName(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-InstallResult InstallFont(FileSystem& files, Registry& registry, Environment& environment,
+InstallReport InstallFont(FileSystem& files, Registry& registry, Environment& environment,
                           const InstallInputs& inputs) {
-    if (inputs.currentFontFile.empty()) return Refuse(environment, InstallResult::NothingPreviewed);
-    if (inputs.faceBoxText.empty()) return InstallResult::NoFaceName;
+    const auto refuse = [&](InstallResult result) {
+        environment.beep();
+        return InstallReport{result, {}};
+    };
+    if (inputs.currentFontFile.empty()) return refuse(InstallResult::NothingPreviewed);
+    if (inputs.faceBoxText.empty()) return {InstallResult::NoFaceName, {}};
     // The face box may still show a face that an earlier file brought; registering that name
     // for this file would name a face the copy does not hold.
-    if (inputs.previewedFace.empty()) return Refuse(environment, InstallResult::NoFaceOfThisFile);
+    if (inputs.previewedFace.empty()) return refuse(InstallResult::NoFaceOfThisFile);
 
     // The copy is named after the previewed file itself, never after whatever the list has
     // selected now, so one font's content can never get another font's name. The registry value
     // names the file without spaces at its ends, so the copy is named the same way: the value
     // must name a file that is there.
     const std::string fileName = TrimSpaces(BareFileName(inputs.currentFontFile));
-    const std::string target = inputs.fontsFolder + fileName;
     const std::string valueName = inputs.previewedFace + kTrueTypeSuffix;
+    Place place{inputs.fontsFolder, RegistryRoot::LocalMachine, false};
+    InstallResult result =
+        InstallAt(files, registry, environment, place, inputs.currentFontFile, fileName, valueName);
 
-    // The fonts key is keyed by face, and a family's faces share one name: a value that names
-    // another file (the Regular, when this is the Bold) registers that file and is never
-    // re-pointed, or its copy would stay in the fonts folder unregistered.
-    const auto registered = registry.readText(RegistryRoot::LocalMachine, kFontsKey, valueName);
-    if (registered && !SameFileName(*registered, fileName)) {
-        return Refuse(environment, InstallResult::ValueNamesAnotherFile);
+    // A standard user, or a program run without elevation, may not write the machine's fonts
+    // folder or key; Windows 10 and later load fonts installed for one user from their own.
+    const auto local = environment.variable("LOCALAPPDATA");
+    if (result == InstallResult::Denied && local && !local->empty()) {
+        place = {*local + kUserFontsFolder, RegistryRoot::CurrentUser, true};
+        result = files.createFolder(place.folder) == Outcome::Done
+                     ? InstallAt(files, registry, environment, place, inputs.currentFontFile,
+                                 fileName, valueName)
+                     : InstallResult::CopyFailed;
     }
-
-    bool copied = false;
-    switch (Examine(files, inputs.currentFontFile, target)) {
-        case Destination::Other:
-            return Refuse(environment, InstallResult::OtherFontInTheWay);
-        case Destination::SameFont:
-            break;  // installed before: only the registry value is written again
-        case Destination::Free:
-            if (!files.copyNewFile(inputs.currentFontFile, target)) {
-                return Refuse(environment, InstallResult::CopyFailed);
-            }
-            copied = true;
-            break;
-    }
-
-    if (!SetRegistryValue(registry, RegistryRoot::LocalMachine, kFontsKey, valueName, fileName,
-                          environment.numberFormat())) {
-        // No half-installed font stays behind; a file that was there before is not touched.
-        if (copied) (void)files.deleteFile(target);
-        return Refuse(environment, InstallResult::RegistrationFailed);
-    }
-    return InstallResult::Installed;
+    if (result != InstallResult::Installed) return refuse(result);
+    return {result, place.folder + fileName};
 }
 
 }  // namespace typelens

@@ -1,4 +1,5 @@
-// Installs the previewed font: a copy in the fonts folder and one registry value naming it.
+// Installs the previewed font: a copy in the fonts folder and one registry value naming it, for
+// the whole machine, or for the user alone where the machine refuses for lack of rights.
 #pragma once
 
 #include <string>
@@ -10,6 +11,8 @@ namespace typelens {
 
 inline constexpr char kFontsKey[] = "Software\\Microsoft\\Windows NT\\CurrentVersion\\Fonts\\";
 inline constexpr char kTrueTypeSuffix[] = " (TrueType)";
+// Below the user's local application data folder.
+inline constexpr char kUserFontsFolder[] = "\\Microsoft\\Windows\\Fonts\\";
 
 struct InstallInputs {
     std::string fontsFolder;      // ends in "\"
@@ -25,12 +28,18 @@ enum class InstallResult {
     NoFaceOfThisFile,       // beep: the face shown belongs to a file previewed earlier
     OtherFontInTheWay,      // beep: the fonts folder holds a different file of that name
     ValueNamesAnotherFile,  // beep: the face's value registers another file
+    Denied,                 // beep: neither the machine nor the user's place may be written
     CopyFailed,             // beep
     RegistrationFailed,     // beep; a copy made by this command is taken back
 };
 
+struct InstallReport {
+    InstallResult result;
+    std::string copy;  // full path of the installed copy
+};
+
 // The user hears a beep for every refusal and failure except an empty face-name box.
-InstallResult InstallFont(FileSystem& files, Registry& registry, Environment& environment,
+InstallReport InstallFont(FileSystem& files, Registry& registry, Environment& environment,
                           const InstallInputs& inputs);
 
 // The part of a full path after its last "\".

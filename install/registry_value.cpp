@@ -32,22 +32,22 @@ std::string TrimSpaces(const std::string& text) {
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-bool SetRegistryValue(Registry& registry, RegistryRoot root, const std::string& keyPath,
-                      const std::string& valueName, const RegistryValue& value,
-                      const NumberFormat& format) {
+Outcome SetRegistryValue(Registry& registry, RegistryRoot root, const std::string& keyPath,
+                         const std::string& valueName, const RegistryValue& value,
+                         const NumberFormat& format) {
     const std::optional<double> number = NumberIn(value, format);
 
-    const auto key = registry.createKey(root, keyPath);
-    if (!key) return false;
+    const OpenedKey opened = registry.createKey(root, keyPath);
+    if (!opened.key) return opened.outcome;
 
     if (!number) {
         std::string data = TrimSpaces(std::get<std::string>(value));
         data += '\0';
-        return key->setValue(valueName, RegistryType::String, data);
+        return opened.key->setValue(valueName, RegistryType::String, data);
     }
     const auto bytes = DwordBytes(*number);
-    if (!bytes) return false;
-    return key->setValue(valueName, RegistryType::Dword, *bytes);
+    if (!bytes) return Outcome::Failed;
+    return opened.key->setValue(valueName, RegistryType::Dword, *bytes);
 }
 
 }  // namespace typelens

@@ -6,10 +6,10 @@ namespace typelens::win32 {
 
 std::wstring Widen(const std::string& ansi) {
     if (ansi.empty()) return {};
-    const int length =
-        MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
+    const int size = static_cast<int>(ansi.size());
+    const int length = MultiByteToWideChar(CP_ACP, 0, ansi.data(), size, nullptr, 0);
     std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), wide.data(), length);
+    MultiByteToWideChar(CP_ACP, 0, ansi.data(), size, wide.data(), length);
     return wide;
 }
 
@@ -23,9 +23,17 @@ std::optional<std::string> ExactAnsi(const wchar_t* wide) {
         WideCharToMultiByte(CP_ACP, flags, wide, -1, nullptr, 0, nullptr, askUsedDefault);
     if (length <= 0 || usedDefault) return std::nullopt;
     std::string ansi(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_ACP, flags, wide, -1, ansi.data(), length, nullptr, askUsedDefault);
+    WideCharToMultiByte(CP_ACP, flags, wide, -1, ansi.data(), length, nullptr, nullptr);
     ansi.pop_back();  // the terminating NUL
-    if (usedDefault) return std::nullopt;
+    return ansi;
+}
+
+std::string Narrow(const wchar_t* wide) {
+    const int length = WideCharToMultiByte(CP_ACP, 0, wide, -1, nullptr, 0, nullptr, nullptr);
+    if (length <= 0) return {};
+    std::string ansi(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide, -1, ansi.data(), length, nullptr, nullptr);
+    ansi.pop_back();
     return ansi;
 }
 

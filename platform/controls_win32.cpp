@@ -2,8 +2,11 @@
 
 #include <commctrl.h>
 
+#include <climits>
 #include <cmath>
 #include <cstring>
+
+#include "platform/ansi_win32.h"
 
 namespace typelens::win32 {
 namespace {
@@ -28,22 +31,21 @@ NodeId Node(HTREEITEM item) {
 }
 
 void SetRedraw(HWND window, bool on) {
-    SendMessageA(window, WM_SETREDRAW, on ? TRUE : FALSE, 0);
+    SendMessageW(window, WM_SETREDRAW, on ? TRUE : FALSE, 0);
     if (on) InvalidateRect(window, nullptr, TRUE);
 }
 
 }  // namespace
 
 std::string WindowText::text() const {
-    const int length = GetWindowTextLengthA(window_);
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    const int copied = GetWindowTextA(window_, text.data(), length + 1);
-    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
-    return text;
+    const int length = GetWindowTextLengthW(window_);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    GetWindowTextW(window_, text.data(), length + 1);
+    return Narrow(text.c_str());
 }
 
 bool WindowText::setText(const std::string& text) {
-    return SetWindowTextA(window_, text.c_str()) != FALSE;
+    return SetWindowTextW(window_, Widen(text).c_str()) != FALSE;
 }
 
 void TreeViewFolderTree::clear() {
@@ -55,16 +57,17 @@ std::optional<NodeId> TreeViewFolderTree::add(std::optional<NodeId> parent, cons
                                               const std::string& text, int image) {
     const auto [stored, fresh] = keys_.insert(key);
     if (!fresh) return std::nullopt;
-    TVINSERTSTRUCTA insert{};
+    std::wstring wide = Widen(text);
+    TVINSERTSTRUCTW insert{};
     insert.hParent = parent ? Item(*parent) : TVI_ROOT;
     insert.hInsertAfter = TVI_LAST;
     insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
-    insert.item.pszText = const_cast<char*>(text.c_str());
+    insert.item.pszText = wide.data();
     insert.item.iImage = image - 1;  // pictures count from 1, the image list from 0
     insert.item.iSelectedImage = image - 1;
     insert.item.lParam = reinterpret_cast<LPARAM>(stored->c_str());
     const auto item = reinterpret_cast<HTREEITEM>(
-        SendMessageA(tree_, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
+        SendMessageW(tree_, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
     if (!item) {
         keys_.erase(stored);
         return std::nullopt;
@@ -92,10 +95,10 @@ std::optional<NodeId> TreeViewFolderTree::selected() const {
 }
 
 std::string TreeViewFolderTree::key(NodeId node) const {
-    TVITEMA item{};
+    TVITEMW item{};
     item.mask = TVIF_PARAM | TVIF_HANDLE;
     item.hItem = Item(node);
-    if (!SendMessageA(tree_, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)) || !item.lParam) {
+    if (!SendMessageW(tree_, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item)) || !item.lParam) {
         return {};
     }
     return reinterpret_cast<const char*>(item.lParam);
@@ -120,13 +123,14 @@ void ListViewFileList::clear() {
 
 bool ListViewFileList::add(const std::string& key, const std::string& text, int image) {
     keys_.push_back(key);
-    LVITEMA item{};
+    std::wstring wide = Widen(text);
+    LVITEMW item{};
     item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
     item.iItem = INT_MAX;  // at the end
-    item.pszText = const_cast<char*>(text.c_str());
+    item.pszText = wide.data();
     item.iImage = image - 1;
     item.lParam = reinterpret_cast<LPARAM>(keys_.back().c_str());
-    if (SendMessageA(list_, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)) < 0) {
+    if (SendMessageW(list_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)) < 0) {
         keys_.pop_back();
         return false;
     }
@@ -136,16 +140,15 @@ bool ListViewFileList::add(const std::string& key, const std::string& text, int 
 std::optional<FileItem> ListViewFileList::selected() const {
     const int index = ListView_GetNextItem(list_, -1, LVNI_SELECTED);
     if (index < 0) return std::nullopt;
-    char text[MAX_PATH * 2] = {};
-    LVITEMA item{};
-    item.mask = LVIF_PARAM | LVIF_TEXT;
+    LVITEMW item{};
+    item.mask = LVIF_PARAM;
     item.iItem = index;
-    item.pszText = text;
-    item.cchTextMax = sizeof text;
-    if (!SendMessageA(list_, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)) || !item.lParam) {
+    if (!SendMessageW(list_, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item)) || !item.lParam) {
         return std::nullopt;
     }
-    return FileItem{reinterpret_cast<const char*>(item.lParam), text};
+    // The text is the key's last part: the list keeps no other spelling of it.
+    const std::string key = reinterpret_cast<const char*>(item.lParam);
+    return FileItem{key, key.substr(key.find_last_of('\\') + 1)};
 }
 
 void ListViewFileList::beginFill() {
@@ -161,47 +164,48 @@ void EditPreviewFont::attach(HWND edit, const std::string& face, float points, B
                              int dpi) {
     edit_ = edit;
     dpi_ = dpi;
-    LOGFONTA font{};
+    LOGFONTW font{};
     font.lfWeight = FW_NORMAL;
     font.lfCharSet = charset;
     font.lfQuality = DEFAULT_QUALITY;
-    lstrcpynA(font.lfFaceName, face.c_str(), LF_FACESIZE);
+    lstrcpynW(font.lfFaceName, Widen(face).c_str(), LF_FACESIZE);
     font.lfHeight = -static_cast<LONG>(std::lround(points * dpi_ / 72.0));
     apply(font);
 }
 
 bool EditPreviewFont::setFace(const std::string& face, int charset) {
-    if (face.size() >= LF_FACESIZE) return false;
-    LOGFONTA font = font_;
-    lstrcpynA(font.lfFaceName, face.c_str(), LF_FACESIZE);
+    const std::wstring wide = Widen(face);
+    if (wide.size() >= LF_FACESIZE) return false;
+    LOGFONTW font = font_;
+    lstrcpynW(font.lfFaceName, wide.c_str(), LF_FACESIZE);
     font.lfCharSet = static_cast<BYTE>(charset);
     return apply(font);
 }
 
 bool EditPreviewFont::setSize(float points) {
     const long pixels = std::lround(points * dpi_ / 72.0);
-    LOGFONTA font = font_;
+    LOGFONTW font = font_;
     font.lfHeight = -(pixels < 1 ? 1 : pixels);  // 0 would ask for the default size
     return apply(font);
 }
 
 bool EditPreviewFont::setBold(bool bold) {
-    LOGFONTA font = font_;
+    LOGFONTW font = font_;
     font.lfWeight = bold ? FW_BOLD : FW_NORMAL;
     return apply(font);
 }
 
 bool EditPreviewFont::setItalic(bool italic) {
-    LOGFONTA font = font_;
+    LOGFONTW font = font_;
     font.lfItalic = italic ? TRUE : FALSE;
     return apply(font);
 }
 
-bool EditPreviewFont::apply(const LOGFONTA& font) {
-    UniqueFont handle(CreateFontIndirectA(&font));
+bool EditPreviewFont::apply(const LOGFONTW& font) {
+    UniqueFont handle(CreateFontIndirectW(&font));
     if (!handle) return false;
     // The box lets go of the old font before the old font is deleted.
-    SendMessageA(edit_, WM_SETFONT, reinterpret_cast<WPARAM>(handle.get()), TRUE);
+    SendMessageW(edit_, WM_SETFONT, reinterpret_cast<WPARAM>(handle.get()), TRUE);
     handle_ = std::move(handle);
     font_ = font;
     return true;

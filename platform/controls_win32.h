@@ -74,14 +74,13 @@ class EditPreviewFont : public PreviewFont {
     bool setSize(float points) override;
     bool setBold(bool bold) override;
     bool setItalic(bool italic) override;
-    const LOGFONTA& logFont() const { return font_; }
 
   private:
-    bool apply(const LOGFONTA& font);
+    bool apply(const LOGFONTW& font);
 
     HWND edit_ = nullptr;
     int dpi_ = 96;
-    LOGFONTA font_{};
+    LOGFONTW font_{};
     UniqueFont handle_;
 };
 

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/outcome.h"
+
 namespace typelens {
 
 // Attribute bits, with the values the file system uses.
@@ -43,7 +45,10 @@ class FileSystem {
                                                          std::uint32_t mask) = 0;
     virtual std::optional<std::uint32_t> attributes(const std::string& path) = 0;
     // Copies `from` to `to`; fails (and writes nothing) when `to` already exists.
-    virtual bool copyNewFile(const std::string& from, const std::string& to) = 0;
+    virtual Outcome copyNewFile(const std::string& from, const std::string& to) = 0;
+    // Creates the folder `path` (ending in "\") and whatever folders above it are missing;
+    // Done when it is there already.
+    virtual Outcome createFolder(const std::string& path) = 0;
     virtual bool deleteFile(const std::string& path) = 0;
     virtual std::optional<std::string> readFile(const std::string& path) = 0;
     virtual std::vector<Drive> drives() = 0;

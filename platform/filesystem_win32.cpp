@@ -1,6 +1,7 @@
 #include "platform/filesystem_win32.h"
 
 #include <windows.h>
+#include <shlobj.h>
 
 #include "platform/ansi_win32.h"
 #include "platform/scoped_win32.h"
@@ -43,39 +44,68 @@ class Listing : public FolderEnumeration {
     bool pending_ = true;  // the entry FindFirstFile returned has not been handed out yet
 };
 
+namespace {
+
+// The program's paths are those of the ANSI calls, which end at MAX_PATH characters; a path
+// that the calls would refuse is refused here too, not silently reached by the wide calls.
+std::optional<std::wstring> WidePath(const std::string& path) {
+    std::wstring wide = Widen(path);
+    if (wide.size() >= MAX_PATH) return std::nullopt;
+    return wide;
+}
+
+Outcome Failure() {
+    return GetLastError() == ERROR_ACCESS_DENIED ? Outcome::Denied : Outcome::Failed;
+}
+
+}  // namespace
+
 std::unique_ptr<FolderEnumeration> Win32FileSystem::enumerate(const std::string& pattern,
                                                               std::uint32_t mask) {
-    std::string full = pattern;
     // A folder path alone names the folder, not its entries.
-    if (!full.empty() && full.back() == '\\') full += '*';
-    // The program's paths are ANSI paths, which end at MAX_PATH characters.
-    if (full.size() >= MAX_PATH) return nullptr;
-    const std::wstring wide = Widen(full);
+    const bool folderOnly = !pattern.empty() && pattern.back() == '\\';
+    const auto wide = WidePath(folderOnly ? pattern + '*' : pattern);
+    if (!wide) return nullptr;
     WIN32_FIND_DATAW first{};
-    UniqueFind find(FindFirstFileW(wide.c_str(), &first));
+    UniqueFind find(FindFirstFileW(wide->c_str(), &first));
     if (!find) return nullptr;
     const std::string folder = pattern.substr(0, pattern.find_last_of('\\') + 1);
     return std::make_unique<Listing>(*this, folder, std::move(find), first, mask);
 }
 
 std::optional<std::uint32_t> Win32FileSystem::attributes(const std::string& path) {
-    if (path.size() >= MAX_PATH) return std::nullopt;  // as GetFileAttributesA would answer
+    // No fewer bytes than characters: a short path needs no counting.
+    if (path.size() >= MAX_PATH && !WidePath(path)) return std::nullopt;
     if (!lastListed_.path.empty() && path == lastListed_.path) return lastListed_.attributes;
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const DWORD attributes = GetFileAttributesW(Widen(path).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) return std::nullopt;
     return attributes;
 }
 
-bool Win32FileSystem::copyNewFile(const std::string& from, const std::string& to) {
-    return CopyFileA(from.c_str(), to.c_str(), /*bFailIfExists=*/TRUE) != FALSE;
+Outcome Win32FileSystem::copyNewFile(const std::string& from, const std::string& to) {
+    const auto source = WidePath(from), target = WidePath(to);
+    if (!source || !target) return Outcome::Failed;
+    if (CopyFileW(source->c_str(), target->c_str(), /*bFailIfExists=*/TRUE)) return Outcome::Done;
+    return Failure();
+}
+
+Outcome Win32FileSystem::createFolder(const std::string& path) {
+    const auto wide = WidePath(path);
+    if (!wide) return Outcome::Failed;
+    const int made = SHCreateDirectoryExW(nullptr, wide->c_str(), nullptr);
+    if (made == ERROR_SUCCESS || made == ERROR_ALREADY_EXISTS) return Outcome::Done;
+    return made == ERROR_ACCESS_DENIED ? Outcome::Denied : Outcome::Failed;
 }
 
 bool Win32FileSystem::deleteFile(const std::string& path) {
-    return DeleteFileA(path.c_str()) != FALSE;
+    const auto wide = WidePath(path);
+    return wide && DeleteFileW(wide->c_str());
 }
 
 std::optional<std::string> Win32FileSystem::readFile(const std::string& path) {
-    UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ,
+    const auto wide = WidePath(path);
+    if (!wide) return std::nullopt;
+    UniqueFile file(CreateFileW(wide->c_str(), GENERIC_READ,
                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return std::nullopt;
@@ -97,12 +127,12 @@ std::vector<Drive> Win32FileSystem::drives() {
     for (int i = 0; i < 26; ++i) {
         if (!(present & (1u << i))) continue;
         Drive drive{static_cast<char>('A' + i), {}};
-        const char root[] = {drive.letter, ':', '\\', '\0'};
-        char label[MAX_PATH + 1] = {};
+        const wchar_t root[] = {static_cast<wchar_t>(drive.letter), L':', L'\\', L'\0'};
+        wchar_t label[MAX_PATH + 1] = {};
         // A drive that is not ready has no label to show.
-        if (GetVolumeInformationA(root, label, sizeof label, nullptr, nullptr, nullptr, nullptr,
+        if (GetVolumeInformationW(root, label, MAX_PATH + 1, nullptr, nullptr, nullptr, nullptr,
                                   0)) {
-            drive.label = label;
+            drive.label = Narrow(label);
         }
         drives.push_back(std::move(drive));
     }
@@ -110,16 +140,18 @@ std::vector<Drive> Win32FileSystem::drives() {
 }
 
 std::optional<std::string> Win32Environment::variable(const std::string& name) {
+    const std::wstring wideName = Widen(name);
     SetLastError(ERROR_SUCCESS);
-    const DWORD size = GetEnvironmentVariableA(name.c_str(), nullptr, 0);
+    const DWORD size = GetEnvironmentVariableW(wideName.c_str(), nullptr, 0);
     if (size == 0) {
         if (GetLastError() == ERROR_ENVVAR_NOT_FOUND) return std::nullopt;
         return std::string{};
     }
-    std::string value(size, '\0');
-    const DWORD length = GetEnvironmentVariableA(name.c_str(), value.data(), size);
+    std::wstring value(size, L'\0');
+    const DWORD length = GetEnvironmentVariableW(wideName.c_str(), value.data(), size);
     value.resize(length < size ? length : 0);
-    return value;
+    // A folder the code page cannot spell is no folder the program could use.
+    return ExactAnsi(value.c_str());
 }
 
 void Win32Environment::beep() {

@@ -13,7 +13,8 @@ class Win32FileSystem : public FileSystem {
     std::unique_ptr<FolderEnumeration> enumerate(const std::string& pattern,
                                                  std::uint32_t mask) override;
     std::optional<std::uint32_t> attributes(const std::string& path) override;
-    bool copyNewFile(const std::string& from, const std::string& to) override;
+    Outcome copyNewFile(const std::string& from, const std::string& to) override;
+    Outcome createFolder(const std::string& path) override;
     bool deleteFile(const std::string& path) override;
     std::optional<std::string> readFile(const std::string& path) override;
     std::vector<Drive> drives() override;

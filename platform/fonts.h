@@ -26,6 +26,8 @@ class Fonts {
     virtual bool removeFontResource(const std::string& path) = 0;
     // Tells the main window, synchronously, that the font table changed.
     virtual void announceFontChange() = 0;
+    // Tells every top-level window, not waiting long for any that hangs.
+    virtual void broadcastFontChange() = 0;
 };
 
 }  // namespace typelens

@@ -16,6 +16,7 @@ class Win32Fonts : public Fonts {
     int addFontResource(const std::string& path) override;
     bool removeFontResource(const std::string& path) override;
     void announceFontChange() override;
+    void broadcastFontChange() override;
 
   private:
     HWND mainWindow_;

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/outcome.h"
+
 namespace typelens {
 
 enum class RegistryRoot : std::uint32_t {
@@ -23,14 +25,20 @@ class RegistryKey {
   public:
     virtual ~RegistryKey() = default;
     // Creates or replaces the value; `data` is written byte for byte.
-    virtual bool setValue(const std::string& name, RegistryType type, const std::string& data) = 0;
+    virtual Outcome setValue(const std::string& name, RegistryType type,
+                             const std::string& data) = 0;
+};
+
+struct OpenedKey {
+    std::unique_ptr<RegistryKey> key;  // empty unless the key was opened
+    Outcome outcome = Outcome::Failed;
 };
 
 class Registry {
   public:
     virtual ~Registry() = default;
-    // Opens `path` below `root`, creating missing keys; nullptr when that is refused.
-    virtual std::unique_ptr<RegistryKey> createKey(RegistryRoot root, const std::string& path) = 0;
+    // Opens `path` below `root`, creating missing keys.
+    virtual OpenedKey createKey(RegistryRoot root, const std::string& path) = 0;
     // The text of a REG_SZ value; nullopt when there is none (or it holds no text).
     virtual std::optional<std::string> readText(RegistryRoot root, const std::string& path,
                                                 const std::string& name) = 0;

@@ -1,17 +1,30 @@
 #include "platform/registry_win32.h"
 
+#include "platform/ansi_win32.h"
 #include "platform/scoped_win32.h"
 
 namespace typelens::win32 {
 namespace {
 
+Outcome OutcomeOf(LSTATUS status) {
+    if (status == ERROR_SUCCESS) return Outcome::Done;
+    return status == ERROR_ACCESS_DENIED ? Outcome::Denied : Outcome::Failed;
+}
+
 class Key : public RegistryKey {
   public:
     explicit Key(UniqueKey key) : key_(std::move(key)) {}
-    bool setValue(const std::string& name, RegistryType type, const std::string& data) override {
-        return RegSetValueExA(key_.get(), name.c_str(), 0, static_cast<DWORD>(type),
-                              reinterpret_cast<const BYTE*>(data.data()),
-                              static_cast<DWORD>(data.size())) == ERROR_SUCCESS;
+    // A text is stored as the system stores every text, in UTF-16, so that a name in any
+    // script reads back as itself.
+    Outcome setValue(const std::string& name, RegistryType type, const std::string& data) override {
+        const std::wstring text = type == RegistryType::String ? Widen(data) : std::wstring();
+        const BYTE* bytes = type == RegistryType::String
+                                ? reinterpret_cast<const BYTE*>(text.data())
+                                : reinterpret_cast<const BYTE*>(data.data());
+        const std::size_t size =
+            type == RegistryType::String ? text.size() * sizeof(wchar_t) : data.size();
+        return OutcomeOf(RegSetValueExW(key_.get(), Widen(name).c_str(), 0,
+                                        static_cast<DWORD>(type), bytes, static_cast<DWORD>(size)));
     }
 
   private:
@@ -24,26 +37,27 @@ HKEY RootKey(RegistryRoot root) {
 
 }  // namespace
 
-std::unique_ptr<RegistryKey> Win32Registry::createKey(RegistryRoot root, const std::string& path) {
+OpenedKey Win32Registry::createKey(RegistryRoot root, const std::string& path) {
     HKEY opened = nullptr;
-    if (RegCreateKeyA(RootKey(root), path.c_str(), &opened) != ERROR_SUCCESS) return nullptr;
-    return std::make_unique<Key>(UniqueKey(opened));
+    const Outcome outcome = OutcomeOf(RegCreateKeyW(RootKey(root), Widen(path).c_str(), &opened));
+    if (outcome != Outcome::Done) return {nullptr, outcome};
+    return {std::make_unique<Key>(UniqueKey(opened)), outcome};
 }
 
 std::optional<std::string> Win32Registry::readText(RegistryRoot root, const std::string& path,
                                                    const std::string& name) {
+    const std::wstring key = Widen(path), value = Widen(name);
     DWORD size = 0;
-    if (RegGetValueA(RootKey(root), path.c_str(), name.c_str(), RRF_RT_REG_SZ, nullptr, nullptr,
+    if (RegGetValueW(RootKey(root), key.c_str(), value.c_str(), RRF_RT_REG_SZ, nullptr, nullptr,
                      &size) != ERROR_SUCCESS) {
         return std::nullopt;
     }
-    std::string text(size, '\0');
-    if (RegGetValueA(RootKey(root), path.c_str(), name.c_str(), RRF_RT_REG_SZ, nullptr, text.data(),
+    std::wstring text(size / sizeof(wchar_t) + 1, L'\0');
+    if (RegGetValueW(RootKey(root), key.c_str(), value.c_str(), RRF_RT_REG_SZ, nullptr, text.data(),
                      &size) != ERROR_SUCCESS) {
         return std::nullopt;
     }
-    text.resize(text.find('\0'));  // the NUL the value ends in, and the room for it
-    return text;
+    return ExactAnsi(text.c_str());
 }
 
 }  // namespace typelens::win32

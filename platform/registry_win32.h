@@ -6,7 +6,7 @@ namespace typelens::win32 {
 
 class Win32Registry : public Registry {
   public:
-    std::unique_ptr<RegistryKey> createKey(RegistryRoot root, const std::string& path) override;
+    OpenedKey createKey(RegistryRoot root, const std::string& path) override;
     std::optional<std::string> readText(RegistryRoot root, const std::string& path,
                                         const std::string& name) override;
 };

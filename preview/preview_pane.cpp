@@ -12,8 +12,20 @@ void PreviewPane::takeSnapshot() {
     TakeFaceSnapshot(fonts_, InstalledFaces);
 }
 
-void PreviewPane::clearSnapshot() {
+// The previewed file stays in use while it is in the font table: the user could neither delete
+// nor replace it before signing out. An installed copy stays.
+void PreviewPane::unload() {
     InstalledFaces.clear();
+    if (!CurrentFontFile.empty()) (void)fonts_.removeFontResource(CurrentFontFile);
+    if (shownFileKept_) (void)fonts_.removeFontResource(ShownFontFile);
+}
+
+// The copy goes into the font table for good, other programs hear of it, and its face counts
+// as installed from now on, so no later preview takes it for the face of another file.
+void PreviewPane::fontInstalled(const std::string& copy) {
+    (void)fonts_.addFontResource(copy);
+    fonts_.broadcastFontChange();
+    (void)InstalledFaces.add(PreviewedFace, PreviewedFace);
 }
 
 // Every step runs whatever became of the one before; a failing step only leaves its own part

@@ -29,7 +29,9 @@ class PreviewPane {
 
     // Loading and unloading the main window.
     void takeSnapshot();
-    void clearSnapshot();
+    void unload();
+    // The previewed font is installed now, its copy at `copy`.
+    void fontInstalled(const std::string& copy);
 
     void onFile1Click();
     void onCmbSizeClick();

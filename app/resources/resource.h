@@ -2,7 +2,19 @@
 #pragma once
 
 #define IDI_TYPELENS 1
+#define IDC_HAND_POINTER 104
+// Bitmaps drawn for 96 dots per inch; the drawings for 144 and 192 follow at +10 and +20.
 #define IDB_TOOLBAR 101
 #define IDB_LIST 102
 #define IDB_DONATE 103
-#define IDC_HAND_POINTER 104
+#define IDB_TOOLBAR_144 111
+#define IDB_LIST_144 112
+#define IDB_DONATE_144 113
+#define IDB_TOOLBAR_192 121
+#define IDB_LIST_192 122
+#define IDB_DONATE_192 123
+
+#ifdef __cplusplus
+inline constexpr int kPicturesFor144 = IDB_TOOLBAR_144 - IDB_TOOLBAR;
+inline constexpr int kPicturesFor192 = IDB_TOOLBAR_192 - IDB_TOOLBAR;
+#endif

@@ -1,17 +1,23 @@
 #!/usr/bin/env bash
-# Install, into the prefix's fonts folder and registry: the copy and its value, what is refused,
+# Install, into the prefix's fonts folders and registry: for the machine, for the user alone
+# where the machine's fonts folder may not be written, names in other scripts, what is refused,
 # and a program started afterwards that counts the face as installed.
 source "$(dirname "$0")/lib.sh"
 desktop
-fonts "$c/In/neat.ttf" "Qzx Neat" cyrillic "$c/In/other.ttf" "Qzx Other" cyrillic \
-  "$c/In/third.ttf" "Qzx Third" cyrillic "$c/windows/Fonts/other.ttf" "Qzx Occupant" cyrillic
+greek='Ελληνικά'
+fonts "$c/In/neat.ttf" "Qzx Neat" western "$c/In/other.ttf" "Qzx Other" western \
+  "$c/In/third.ttf" "Qzx Third" western "$c/windows/Fonts/other.ttf" "Qzx Occupant" western \
+  "$c/$greek/шрифт.ttf" "Qzx шрифт" cyrillic "$c/$greek/字体.ttf" "Qzx 字体" japanese
 cp "$c/windows/Fonts/other.ttf" "$prefix/occupant.ttf"
-machine='HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\Fonts'
-# freeze|thaw <folder>: unwritable for Wine, also when it runs as root.
-freeze() { chattr +i "$1" 2>/dev/null || chmod a-w "$1"; }
-thaw() { chattr -i "$1" 2>/dev/null; chmod u+w "$1"; }
+fonts_key='Software\Microsoft\Windows NT\CurrentVersion\Fonts'
+appdata=$(wine cmd /c echo %LOCALAPPDATA% 2>/dev/null | tr -d '\r')  # C:\users\<name>\AppData\Local
+user_fonts="$c/$(tr '\\' / <<<"${appdata:3}")/Microsoft/Windows/Fonts"
 typelens
 preview() { local face=$2; click "$(file "$1")" && wait_for 10 eval '[[ $(text 2006) == "$face" ]]'; }
+installed() {  # installed <file> <face>: the copy is the file, and the machine's value names it
+  wait_for 10 cmp -s "$1" "$c/windows/Fonts/$(basename "$1")" &&
+    [[ $(reg_value "HKEY_LOCAL_MACHINE\\$fonts_key" "$2 (TrueType)") == "$(basename "$1")" ]]
+}
 
 click "$(button 2101)"  # nothing previewed yet
 click "$(node 'C:\In')"
@@ -20,25 +26,33 @@ check "nothing was installed before a preview" test ! -e "$c/windows/Fonts/neat.
 check "neat previews" preview neat.ttf "Qzx Neat"
 click "$(button 2101)"
 click "$(button 2101)"
-check "installed twice: one copy" wait_for 10 cmp -s "$c/In/neat.ttf" "$c/windows/Fonts/neat.ttf"
-check "and one value" test "$(reg_value "$machine" "Qzx Neat (TrueType)")" = neat.ttf
+check "installed twice: one copy, one value" installed "$c/In/neat.ttf" "Qzx Neat"
 
 check "other previews" preview other.ttf "Qzx Other"
 click "$(button 2101)"
 sleep 1
 check "a different font of the same name stays" cmp -s "$prefix/occupant.ttf" "$c/windows/Fonts/other.ttf"
-check "and nothing names the new one" test -z "$(reg_value "$machine" "Qzx Other (TrueType)")"
+check "and nothing names the new one" test -z "$(reg_value "HKEY_LOCAL_MACHINE\\$fonts_key" "Qzx Other (TrueType)")"
 
-freeze "$c/windows/Fonts"
+# The fonts folder unwritable for the program, as for a user without admin rights.
+chattr +i "$c/windows/Fonts" 2>/dev/null || chmod a-w "$c/windows/Fonts"
 check "third previews" preview third.ttf "Qzx Third"
 click "$(button 2101)"
-sleep 1
-thaw "$c/windows/Fonts"
-check "an unwritable fonts folder: no copy" test ! -e "$c/windows/Fonts/third.ttf"
-check "and no value" test -z "$(reg_value "$machine" "Qzx Third (TrueType)")"
+check "installed for the user: the copy" wait_for 10 cmp -s "$c/In/third.ttf" "$user_fonts/third.ttf"
+chattr -i "$c/windows/Fonts" 2>/dev/null; chmod u+w "$c/windows/Fonts"
+check "and the user's value, naming it by its full path" \
+  test "$(reg_value "HKEY_CURRENT_USER\\$fonts_key" "Qzx Third (TrueType)")" = "$appdata\\Microsoft\\Windows\\Fonts\\third.ttf"
+check "nothing for the machine" test ! -e "$c/windows/Fonts/third.ttf"
+
+click "$(node "C:\\$greek")"
+for name in шрифт 字体; do
+  check "$name is listed and previews in its own name" preview $name.ttf "Qzx $name"
+  click "$(button 2101)"
+  check "$name is installed under its own name" installed "$c/$greek/$name.ttf" "Qzx $name"
+done
 check "closing the window ends the program" close
 
-typelens  # a program started now has the installed face among the installed ones
+typelens  # a program started now has the faces installed for the machine among its installed ones
 double_click "$(node 'C:\windows')"
 wait_for 10 eval '[[ -n $(node "C:\\windows\\Fonts") ]]'
 click "$(node 'C:\windows\Fonts')"

@@ -3,7 +3,7 @@
 # the probe, screenshots compared with ImageMagick. The test run's environment names the files
 # (see CMakeLists.txt).
 set -uo pipefail
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=C.UTF-8  # names in any script
 prefix=$E2E_WORK/$(basename "$0" .sh)
 c=$prefix/drive_c
 failures=0
@@ -18,13 +18,20 @@ wait_for() {
 }
 finish() { ((failures == 0)) && echo "$(basename "$0"): passed"; exit $((failures > 0)); }
 
-# desktop [<dpi>]: the prefix and the display, torn down when the test ends.
+# desktop [<dpi>]: a new prefix and display, torn down when the test ends or another is made.
+teardown() {
+  [[ -f $prefix/xvfb.pid ]] || return 0
+  wineserver -k 2>/dev/null
+  kill "$(cat "$prefix/xvfb.pid")"
+  [[ -n ${E2E_KEEP:-} ]] || rm -rf "$prefix"
+}
 desktop() {
+  teardown
   "$SCRIPTS/clone-prefix.sh" "$TEMPLATE" "$prefix"
   export WINEPREFIX=$prefix
   source "$SCRIPTS/lib.sh"
   start_xvfb "$prefix/xvfb.pid"
-  trap 'wineserver -k 2>/dev/null; kill "$(cat "$prefix/xvfb.pid")"; [[ -n ${E2E_KEEP:-} ]] || rm -rf "$prefix"' EXIT
+  trap teardown EXIT
   [[ -z ${1:-} ]] || wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
   wineserver -p
 }

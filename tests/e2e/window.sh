@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # The main window as designed: where each control is, the tab order, the tool tips, the drive
-# box, and the layout as the window is resized, maximised and minimised.
+# box, the keyboard alone, and the layout as the window is resized, maximised and minimised.
 source "$(dirname "$0")/lib.sh"
 desktop
-typelens
+fonts "$c/Keys/a.ttf" "Qzx Key A" western "$c/Keys/b.ttf" "Qzx Key B" nocp
+mkdir -p "$c/Keys/Sub/Deeper"
+typelens /tmp  # started elsewhere, it shows the drive whose folders the tree shows
 # at <id> <left top width height>: the control is there, in twips of the client area at 96 dpi.
 at() {
   local r=($(probe control "$main" "$1")) o=($(probe client "$main")) t=($2) i d
@@ -21,12 +23,31 @@ check "File1" at 2005 "4492 600 4372 2820"
 check "txFontName" at 2006 "4492 3480 4372 285"
 check "txPreview" at 2007 "60 3825 8774 3105"
 check "the size box says 36" test "$(text 2002)" = 36
+check "the drive box shows C:, as the tree does" test "$(text 2003)" = c:
 check "the sample text" test "$(text 2007 | head -n 4 | tr '\n' '|')" = "The Quick |Brown Fox |Jumps over the |lazy dog|"
 
 order=
 for _ in 1 2 3 4 5 6; do keys Tab; order+="$(probe focus "$main") "; done
 check "tab order" test "$order" = "2007 2002 2004 2005 2006 2003 "
-keys z  # the drive box has the focus again: z: rebuilds the tree from Z:\
+# The keyboard alone: a folder found by its name and read with Enter, fonts run through with Down.
+face() { [[ $(text 2006) == "$1" ]]; }
+keys Tab Tab Tab
+xdotool type K
+check "a folder reached by its name is listed" wait_for 10 eval '[[ $(probe items "$main" 2005 | wc -l) == 2 ]]'
+keys Return
+check "Enter reads its subfolders" wait_for 10 eval '[[ $(node "C:\\Keys" | cut -d" " -f5) == 1 ]]'
+keys Tab Home
+check "Home previews the first font" wait_for 10 face "Qzx Key A"
+keys Down
+check "Down previews the next" wait_for 10 face "Qzx Key B"
+click "$(probe control "$main" 2007)"
+keys ctrl+End
+xdotool type " typed here"
+keys Escape
+sleep 1
+check "Esc in the preview closes nothing" test "$(probe state "$main")" = "normal enabled"
+check "and keeps what was typed" eval '[[ $(text 2007) == *"typed here"* ]]'
+keys shift+Tab z  # back to the drive box, and z:
 check "a drive change reads the new root" wait_for 10 eval '[[ -n $(node "Z:\\usr") ]]'
 
 xdotool mousemove $(center "$(button 2101)")

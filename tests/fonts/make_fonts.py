@@ -86,7 +86,7 @@ def build(family, kind, style):
     fb.setupGlyf(glyphs)
     fb.setupHorizontalMetrics({name: (ADVANCE if name != ".notdef" else 500, 0) for name in glyphs})
     fb.setupHorizontalHeader(ascent=800, descent=-200)
-    fb.setupNameTable({"familyName": family, "styleName": "Regular"})
+    fb.setupNameTable({"familyName": family, "styleName": "Regular"}, mac=False)
     if kind == "nocp":
         fb.setupOS2(version=0, sTypoAscender=800, sTypoDescender=-200, usWinAscent=800,
                     usWinDescent=200, ulUnicodeRange1=0)

@@ -73,6 +73,39 @@ TEST_F(Browse, TheTreeReadsOneLevelAtATimeAndEachFolderOnce) {
     EXPECT_EQ(w.pc.openListings + w.Dir1.openFills, 0);
 }
 
+// The keyboard moves the selection as the mouse does, and a press of the mouse button is
+// answered once, whether it moves the selection before its click or after, or not at all.
+TEST_F(Browse, KeysMoveLikeClicksAndEachPressIsAnsweredOnce) {
+    w.pc.font("D:\\F\\a.ttf", "Face A");
+    w.window.onLoad();
+    w.window.onDrive1Change('D');
+    w.File1.fills = 0;
+    const NodeId node = *w.Dir1.find("D:\\F");
+    const auto press = [&](auto&& pressed, auto&&... events) {
+        pressed(true);
+        (events(), ...);
+        pressed(false);
+    };
+    const auto dir = [&](bool down) { w.window.onDir1Press(down); };
+    const auto moved = [&] { w.window.onDir1SelectionChange(node); };
+    const auto clicked = [&] { w.window.onDir1NodeClick(node); };
+    moved();  // by a key
+    press(dir, moved, clicked);
+    press(dir, clicked, moved);
+    press(dir, clicked);  // on the node selected already
+    EXPECT_EQ(w.File1.fills, 4);
+
+    const auto file = [&](bool down) { w.window.onFile1Press(down); };
+    const auto fileMoved = [&] { w.window.onFile1SelectionChange(); };
+    const auto fileClicked = [&] { w.window.onFile1Click(); };
+    w.File1.select("a.ttf");
+    fileMoved();
+    press(file, fileMoved, fileClicked);
+    press(file, fileClicked);
+    EXPECT_EQ(std::count(w.pc.fontCalls.begin(), w.pc.fontCalls.end(), "add D:\\F\\a.ttf"), 3);
+    EXPECT_EQ(w.txFontName.value, "Face A");
+}
+
 TEST_F(Browse, WhatCannotBeReadIsLeftOutAndNothingElse) {
     w.window.onDrive1Change('D');
     w.Dir1.selection.reset();

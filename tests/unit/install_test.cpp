@@ -8,19 +8,22 @@ namespace typelens {
 namespace {
 
 using fakes::Op;
+using Calls = std::vector<std::string>;
 const std::string kFonts = "C:\\windows\\Fonts\\";
+
+const std::string kUser = "C:\\users\\me\\AppData\\Local\\Microsoft\\Windows\\Fonts\\";
+
+void Prepare(fakes::World& w) {
+    w.pc.folder("C:\\windows\\Fonts");
+    w.pc.variables["LOCALAPPDATA"] = "C:\\users\\me\\AppData\\Local";
+    for (std::string name : {"neat", "other", "Arial"}) w.pc.font("C:\\in\\" + name + ".ttf", name);
+    w.pc.font("C:\\in\\ spaced.ttf", " Spaced ");
+    w.window.onLoad();
+}
 
 struct Install : ::testing::Test {
     fakes::World w;
-    Install() {
-        w.pc.folder("C:\\windows\\Fonts");
-        for (const char* name : {"neat", "other", "arial"}) {
-            w.pc.font("C:\\in\\" + std::string(name) + ".ttf",
-                      name == std::string("arial") ? "Arial" : name);
-        }
-        w.pc.font("C:\\in\\ spaced.ttf", " Spaced ");
-        w.window.onLoad();
-    }
+    Install() { Prepare(w); }
 };
 
 TEST_F(Install, CopiesThePreviewedFileAndRegistersItsFaceOnce) {
@@ -51,17 +54,18 @@ TEST_F(Install, RefusesWhatWouldNameTheWrongFaceOrReplaceAnotherFont) {
     w.window.install();
     EXPECT_EQ(w.pc.beeps, 0);
     w.preview("C:\\in\\neat.ttf");
-    w.preview("C:\\in\\arial.ttf");  // no new face: the box still says neat
+    w.preview("C:\\in\\Arial.ttf");  // no new face: the box still says neat
     w.window.install();
     w.pc.file(kFonts + "other.ttf", "ANOTHER FONT");
     w.preview("C:\\in\\other.ttf");
     w.window.install();
     EXPECT_EQ(w.pc.copy(kFonts + "other.ttf"), "ANOTHER FONT");
-    w.pc.unwritable.insert("c:\\windows\\fonts");
+    w.fails = {Op::Copy};  // a failure other than of rights: nothing is tried for the user
     w.preview("C:\\in\\neat.ttf");
     w.window.install();
+    EXPECT_EQ(w.pc.copy(kUser + "neat.ttf"), "<none>");
     EXPECT_EQ(w.pc.beeps, 3);
-    EXPECT_EQ(w.pc.copy(kFonts + "arial.ttf") + w.pc.copy(kFonts + "neat.ttf"), "<none><none>");
+    EXPECT_EQ(w.pc.copy(kFonts + "Arial.ttf") + w.pc.copy(kFonts + "neat.ttf"), "<none><none>");
     EXPECT_TRUE(w.pc.values.empty());
 }
 
@@ -98,12 +102,53 @@ TEST_F(Install, AFailedRegistrationTakesBackOnlyTheCopyItMade) {
     EXPECT_EQ(w.pc.openKeys, 0);
 }
 
+// A standard user, or an administrator's program without elevation, may write neither the
+// machine's fonts folder nor its key: the font is installed for the user.
+TEST(InstallWithoutRights, EachRefusalOfTheMachineLeadsToTheUsersPlaceWithNothingLeftBehind) {
+    for (int refused = 0; refused < 3; ++refused) {
+        SCOPED_TRACE(refused);
+        fakes::World w;
+        Prepare(w);
+        if (refused == 0) w.pc.unwritable.insert("c:\\windows\\fonts");
+        if (refused == 1) w.pc.lockedKeys.insert(2);
+        if (refused == 2) w.pc.lockedValues.insert(2);
+        w.preview("C:\\in\\neat.ttf");
+        w.pc.fontCalls.clear();
+        w.window.install();
+        EXPECT_EQ(w.pc.copy(kUser + "neat.ttf"), "font neat");
+        EXPECT_EQ(w.pc.value("neat (TrueType)", 1), kUser + "neat.ttf");
+        EXPECT_EQ(w.pc.copy(kFonts + "neat.ttf") + w.pc.value("neat (TrueType)"), "<none><none>");
+        EXPECT_EQ(w.pc.beeps, 0);
+        // Usable at once, here and in every program, and never again taken for a new face.
+        EXPECT_EQ(w.pc.fontCalls, (Calls{"add " + kUser + "neat.ttf", "broadcast"}));
+        EXPECT_TRUE(w.window.preview().installedFaces().contains("neat"));
+        w.preview("C:\\in\\other.ttf");
+        EXPECT_EQ(w.txFontName.value, "other");
+        w.window.onUnload();  // the previewed file goes out of the font table, the copy stays
+        EXPECT_EQ(w.pc.loaded, Calls{kUser + "neat.ttf"});
+    }
+    fakes::World w;  // a different font of that name in the user's folder stays
+    Prepare(w);
+    w.pc.unwritable.insert("c:\\windows\\fonts");
+    w.pc.file(kUser + "neat.ttf", "ANOTHER FONT");
+    w.preview("C:\\in\\neat.ttf");
+    w.window.install();
+    EXPECT_EQ(w.pc.copy(kUser + "neat.ttf"), "ANOTHER FONT");
+    EXPECT_EQ(w.pc.value("neat (TrueType)", 1), "<none>");
+    EXPECT_EQ(w.pc.beeps, 1);
+    w.pc.unwritable.insert(fakes::Lower(kUser.substr(0, kUser.size() - 1)));
+    w.pc.entries.erase(fakes::Lower(kUser + "neat.ttf"));
+    w.window.install();  // and where neither may be written: a beep
+    EXPECT_EQ(w.pc.beeps, 2);
+    EXPECT_EQ(w.pc.openKeys, 0);
+}
+
 TEST(SetRegistryValue, TakesItsTypeFromTheValue) {
     fakes::Faults fails;
     fakes::Machine pc(fails);
     const auto write = [&](const RegistryValue& value) {
         pc.values.clear();
-        if (!SetRegistryValue(pc, RegistryRoot::CurrentUser, "K\\", "v", value, {}))
+        if (SetRegistryValue(pc, RegistryRoot::CurrentUser, "K\\", "v", value, {}) != Outcome::Done)
             return std::string("<failed>");
         return std::to_string(int(pc.values["1\\k\\v"].first)) + ":" + pc.values["1\\k\\v"].second;
     };

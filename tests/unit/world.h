@@ -16,9 +16,9 @@ namespace typelens::fakes {
 
 // clang-format off
 enum class Op {
-    Enumerate, NextName, Attributes, Copy, Delete, Read, Variable, CreateKey, SetValue,
-    ReadValue, Open, SetText, FaceList, AddFont, RemoveFont, SetFont, TreeAdd, TreeExpand,
-    ListAdd, Count
+    Enumerate, NextName, Attributes, Copy, CreateFolder, Delete, Read, Variable, CreateKey,
+    SetValue, ReadValue, Open, SetText, FaceList, AddFont, RemoveFont, SetFont, TreeAdd,
+    TreeExpand, ListAdd, Count
 };
 // clang-format on
 using Faults = std::set<Op>;
@@ -44,7 +44,9 @@ struct Machine : FileSystem, Environment, Fonts, Registry, Shell, Dialogs {
         std::uint32_t attributes = 0;
     };
     std::map<std::string, Entry> entries;
-    std::set<std::string> unwritable;  // folded folder paths
+    std::set<std::string> unwritable;  // folded folder paths: no right to write there
+    std::set<int> lockedKeys,
+        lockedValues;  // roots (1 the user's, 2 the machine's) in the same way
     int openListings = 0;
     std::map<std::string, std::string> variables{{"windir", "C:\\windows"}};
     NumberFormat format;
@@ -75,9 +77,9 @@ struct Machine : FileSystem, Environment, Fonts, Registry, Shell, Dialogs {
     std::string copy(const std::string& path) const {
         return find(path) ? find(path)->content : "<none>";
     }
-    // A text value of the machine's fonts key, without its NUL.
-    std::string value(const std::string& name) const {
-        const auto found = values.find("2\\" + Lower(kFontsKeyPath) + name);
+    // A text value of the fonts key of the machine (root 2) or the user (1), without its NUL.
+    std::string value(const std::string& name, int root = 2) const {
+        const auto found = values.find(std::to_string(root) + "\\" + Lower(kFontsKeyPath) + name);
         return found == values.end()
                    ? "<none>"
                    : found->second.second.substr(0, found->second.second.size() - 1);
@@ -118,12 +120,18 @@ struct Machine : FileSystem, Environment, Fonts, Registry, Shell, Dialogs {
         if (failing(Op::Attributes) || !find(path)) return std::nullopt;
         return find(path)->attributes;
     }
-    bool copyNewFile(const std::string& from, const std::string& to) override {
-        if (failing(Op::Copy) || !find(from) || find(to) || !find(ParentOf(to)) ||
-            unwritable.count(Lower(ParentOf(to))))
-            return false;
+    Outcome copyNewFile(const std::string& from, const std::string& to) override {
+        if (unwritable.count(Lower(ParentOf(to)))) return Outcome::Denied;
+        if (failing(Op::Copy) || !find(from) || find(to) || !find(ParentOf(to)))
+            return Outcome::Failed;
         file(to, find(from)->content);
-        return true;
+        facesOf[to] = facesOf[from];
+        return Outcome::Done;
+    }
+    Outcome createFolder(const std::string& path) override {
+        if (failing(Op::CreateFolder)) return Outcome::Failed;
+        if (!find(ParentOf(path))) folder(ParentOf(path));
+        return Outcome::Done;
     }
     bool deleteFile(const std::string& path) override {
         return !failing(Op::Delete) && entries.erase(Lower(path)) > 0;
@@ -161,22 +169,30 @@ struct Machine : FileSystem, Environment, Fonts, Registry, Shell, Dialogs {
         return true;
     }
     void announceFontChange() override { fontCalls.push_back("announce"); }
+    void broadcastFontChange() override { fontCalls.push_back("broadcast"); }
 
-    std::unique_ptr<RegistryKey> createKey(RegistryRoot root, const std::string& path) override {
+    OpenedKey createKey(RegistryRoot root, const std::string& path) override {
         struct Key : RegistryKey {
             Machine& pc;
+            int root;
             std::string where;
-            Key(Machine& m, std::string w) : pc(m), where(std::move(w)) { ++pc.openKeys; }
+            Key(Machine& m, int r, std::string w) : pc(m), root(r), where(std::move(w)) {
+                ++pc.openKeys;
+            }
             ~Key() override { --pc.openKeys; }
-            bool setValue(const std::string& name, RegistryType type,
-                          const std::string& data) override {
-                if (pc.failing(Op::SetValue)) return false;
+            Outcome setValue(const std::string& name, RegistryType type,
+                             const std::string& data) override {
+                if (pc.lockedValues.count(root)) return Outcome::Denied;
+                if (pc.failing(Op::SetValue)) return Outcome::Failed;
                 pc.values[where + name] = {type, data};
-                return true;
+                return Outcome::Done;
             }
         };
-        if (failing(Op::CreateKey)) return nullptr;
-        return std::make_unique<Key>(*this, std::to_string(int(root) & 0xF) + "\\" + Lower(path));
+        const int r = int(root) & 0xF;
+        if (lockedKeys.count(r)) return {nullptr, Outcome::Denied};
+        if (failing(Op::CreateKey)) return {nullptr, Outcome::Failed};
+        return {std::make_unique<Key>(*this, r, std::to_string(r) + "\\" + Lower(path)),
+                Outcome::Done};
     }
     std::optional<std::string> readText(RegistryRoot root, const std::string& path,
                                         const std::string& name) override {
@@ -245,7 +261,7 @@ struct List : FileList {
     std::vector<FileItem> items;
     std::map<std::string, int> images;  // by key
     std::optional<std::size_t> selection;
-    int openFills = 0;
+    int openFills = 0, fills = 0;
 
     std::vector<std::string> texts() const {
         std::vector<std::string> texts;
@@ -267,7 +283,7 @@ struct List : FileList {
     std::optional<FileItem> selected() const override {
         return selection ? std::optional(items[*selection]) : std::nullopt;
     }
-    void beginFill() override { ++openFills; }
+    void beginFill() override { ++openFills, ++fills; }
     void endFill() override { --openFills; }
 };
 

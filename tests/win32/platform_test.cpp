@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <fstream>
 
+#include "platform/ansi_win32.h"
 #include "platform/filesystem_win32.h"
 #include "platform/fonts_win32.h"
 #include "platform/registry_win32.h"
@@ -64,38 +65,43 @@ TEST(Win32FileSystem, ListsByMaskNeverSystemEntriesAndCopiesOnlyToNewNames) {
     {
         auto listing = files.enumerate(dir + "e.tt*", attr::Directory);
         ASSERT_EQ(listing->next(), "e.ttf");
-        RemoveDirectoryA((dir + "e.ttf").c_str());
+        RemoveDirectoryW(Widen(dir + "e.ttf").c_str());
         EXPECT_EQ(files.attributes(dir + "e.ttf").value_or(0) & attr::Directory, attr::Directory);
     }
     EXPECT_EQ(files.attributes(dir + "e.ttf"), std::nullopt);
 
     const std::string font = Make(dir + "font.ttf", 0, std::string("bytes\0NUL", 9));
-    EXPECT_TRUE(files.copyNewFile(font, dir + "copy.ttf"));
-    EXPECT_FALSE(files.copyNewFile(dir + "a.ttf", dir + "copy.ttf"));
+    EXPECT_EQ(files.copyNewFile(font, dir + "copy.ttf"), Outcome::Done);
+    EXPECT_EQ(files.copyNewFile(dir + "a.ttf", dir + "copy.ttf"), Outcome::Failed);
     EXPECT_EQ(files.readFile(dir + "copy.ttf"), std::string("bytes\0NUL", 9));
-    EXPECT_FALSE(files.copyNewFile(dir + "gone.ttf", dir + "new.ttf"));
+    EXPECT_EQ(files.copyNewFile(dir + "gone.ttf", dir + "new.ttf"), Outcome::Failed);
     EXPECT_TRUE(files.deleteFile(dir + "copy.ttf"));
     EXPECT_EQ(files.readFile(dir + "copy.ttf"), std::nullopt);
+    EXPECT_EQ(files.createFolder(dir + "a\\b\\c\\"), Outcome::Done);
+    EXPECT_EQ(files.attributes(dir + "a\\b\\c").value_or(0) & attr::Directory, attr::Directory);
 }
 
-TEST(Win32Registry, WritesTypedValues) {
-    const std::string path = "Software\\Typelens tests\\";
-    auto key = Win32Registry().createKey(RegistryRoot::CurrentUser, path);
-    ASSERT_NE(key, nullptr);
-    EXPECT_TRUE(key->setValue("Face (TrueType)", RegistryType::String, std::string("a.ttf\0", 6)));
-    EXPECT_TRUE(key->setValue("Number", RegistryType::Dword, std::string("\x0C\0\0\0", 4)));
-    key.reset();
-    char text[16] = {};
-    DWORD number = 0, type = 0, size = sizeof text;
-    RegGetValueA(HKEY_CURRENT_USER, path.c_str(), "Face (TrueType)", RRF_RT_ANY, &type, text,
-                 &size);
-    EXPECT_EQ(type, DWORD(REG_SZ));
-    EXPECT_STREQ(text, "a.ttf");
-    size = sizeof number;
-    RegGetValueA(HKEY_CURRENT_USER, path.c_str(), "Number", RRF_RT_ANY, &type, &number, &size);
-    EXPECT_EQ(type, DWORD(REG_DWORD));
-    EXPECT_EQ(number, 12u);
-    RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Typelens tests");
+// The program asks for UTF-8 as its code page: names in any script are listed, reached and
+// registered as themselves.
+TEST(Win32Platform, NamesInAnyScript) {
+    ASSERT_EQ(GetACP(), UINT(CP_UTF8));
+    Win32FileSystem files;
+    const std::string greek = Scratch() + "\xCE\x95\xCE\xBB\xCE\xBB\xCE\xAC\xCE\xB4\xCE\xB1\\";
+    const std::string chinese = "\xE5\xAD\x97\xE4\xBD\x93.ttf";
+    EXPECT_EQ(files.createFolder(greek), Outcome::Done);
+    CloseHandle(CreateFileW(Widen(greek + chinese).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                            0, nullptr));
+    EXPECT_EQ(List(files, greek + "*.ttf", 0), Names{chinese});
+    EXPECT_TRUE(files.attributes(greek + chinese));
+
+    Win32Registry registry;
+    const std::string key = "Software\\Typelens tests\\", name = "\xE5\xAD\x97 (TrueType)";
+    const OpenedKey opened = registry.createKey(RegistryRoot::CurrentUser, key);
+    ASSERT_EQ(opened.outcome, Outcome::Done);
+    EXPECT_EQ(opened.key->setValue(name, RegistryType::String, chinese + '\0'), Outcome::Done);
+    EXPECT_EQ(registry.readText(RegistryRoot::CurrentUser, key, name), chinese);
+    EXPECT_EQ(registry.readText(RegistryRoot::CurrentUser, key, "missing"), std::nullopt);
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Typelens tests");
 }
 
 bool Listed(Fonts& fonts, const std::string& face, int charset = 0) {

@@ -131,6 +131,7 @@ HTREEITEM FindNode(HWND tree, std::wstring key) {
 
 int wmain(int argc, wchar_t** argv) {
     if (argc < 3) return 2;
+    SetProcessDPIAware();  // screen pixels, as xdotool and the screenshots count them
     const std::wstring verb = argv[1];
     if (verb == L"find") {
         HWND window = nullptr;

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Today's screens: at 144 and 192 dots per inch the window, the toolbar's buttons and the About
+# window's pictures come out at their designed size in twips, from pictures drawn for that size.
+source "$(dirname "$0")/lib.sh"
+# sized <what> <x y w h> <width height in twips>: to a pixel.
+sized() {
+  local r=($2) t=($3) i
+  for i in 0 1; do
+    ((${r[i + 2]} * 1440 / dpi - t[i] <= 1440 / dpi && t[i] - ${r[i + 2]} * 1440 / dpi <= 1440 / dpi)) ||
+      { fail "$dpi dpi: $1 is ${r[2]} x ${r[3]} pixels"; return; }
+  done
+}
+for dpi in 144 192; do
+  desktop $dpi
+  typelens
+  sized "the client area" "$(probe client "$main")" "8925 6990"
+  for button in 2101 2102 2103 2105; do sized "button $button" "$(button $button)" "450 465"; done
+  sized "the size box" "$(probe control "$main" 2002)" "675 360"
+  toolbar=($(probe control "$main" 2001)) size=($(probe control "$main" 2002))
+  check "$dpi dpi: the size box 1740 twips along the toolbar" \
+    test $(((size[0] - toolbar[0]) * 1440 / dpi)) -ge 1725 -a $(((size[0] - toolbar[0]) * 1440 / dpi)) -le 1755
+  [[ $dpi == 192 ]] && shot main-window-192 "$(probe frame "$main")" && keep main-window-192 main-window-192
+  click "$(button 2105)"
+  check "$dpi dpi: About opens" wait_for 10 eval 'about=$(probe find "#32770" About...)'
+  sized "About" "$(probe client "$about")" "4830 3240"
+  sized "the icon" "$(probe control "$about" 2202)" "720 720"
+  sized "the donation button" "$(probe control "$about" 2205)" "930 465"
+  [[ $dpi == 192 ]] && shot about-192 "$(probe frame "$about")" && keep about-192 about-192
+  keys Escape
+  check "$dpi dpi: About closes" wait_for 10 eval '[[ -z $(probe find "#32770" About...) ]]'
+  check "$dpi dpi: closing the window ends the program" close
+done
+finish
