@@ -22,7 +22,7 @@ namespace typelens::win32 {
 inline constexpr DWORD kDir1Style =
     WS_TABSTOP | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_SHOWSELALWAYS;
 inline constexpr DWORD kFile1Style =
-    WS_TABSTOP | LVS_LIST | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS;
+    WS_TABSTOP | LVS_LIST | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS | LVS_OWNERDATA;
 
 class GlyphoraWindow {
   public:
@@ -37,18 +37,16 @@ class GlyphoraWindow {
 
   private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM w, LPARAM l);
-    static LRESULT CALLBACK ToolbarProc(HWND toolbar, UINT message, WPARAM w, LPARAM l, UINT_PTR id,
-                                        DWORD_PTR self);
-    static LRESULT CALLBACK PreviewProc(HWND edit, UINT message, WPARAM w, LPARAM l, UINT_PTR id,
-                                        DWORD_PTR unused);
-    static LRESULT CALLBACK BrowseProc(HWND control, UINT message, WPARAM w, LPARAM l, UINT_PTR id,
-                                       DWORD_PTR self);
+    static LRESULT CALLBACK ControlProc(HWND control, UINT message, WPARAM w, LPARAM l);
+    LRESULT onControlMessage(HWND control, UINT message, WPARAM w, LPARAM l);
+    void subclass(HWND control, WNDPROC& original);
     LRESULT handle(UINT message, WPARAM w, LPARAM l);
 
     bool load();
     void createControls();
     void createToolbar();
     void fillDrives();
+    void labelDrives();
     HWND add(DWORD exStyle, const wchar_t* kind, const wchar_t* text, DWORD style, int id,
              const TwipRect& at, HFONT font, HWND parent = nullptr);
     int px(int twips) const { return TwipsToPixels(twips, dpi_); }
@@ -75,6 +73,8 @@ class GlyphoraWindow {
     HWND txFontName_ = nullptr;
     HWND txPreview_ = nullptr;
     HWND lastFocus_ = nullptr;
+    WNDPROC toolbarProc_ = nullptr, previewProc_ = nullptr, dir1Proc_ = nullptr,
+            file1Proc_ = nullptr;
 
     UniqueImageList ImageList1_;
     UniqueImageList ImageList2_;

@@ -1,6 +1,7 @@
-// typelens_bench <Typelens.exe> <bare_window.exe>: measures Typelens against the bare platform
-// in the same run and prints a table of ratios. Run it through scripts/bench.sh, which lays out
-// the fonts and folders it reads.
+// typelens_bench: measures Typelens against the floor of the same work, in one run, and prints
+// rows of a table of ratios. scripts/bench.sh lays out what it reads and runs it.
+//   typelens_bench startup <Typelens.exe> <floor.exe> <label> <bound>
+//   typelens_bench work <folder>   (holding Files\, Folders\ and Preview\one.ttf, two.ttf)
 #include <windows.h>
 #include <commctrl.h>
 #include <psapi.h>
@@ -13,9 +14,9 @@
 #include <vector>
 
 #include "app/glyphora_window_win32.h"
+#include "bench/gdi_objects_win32.h"
 #include "browse/folder_tree.h"
 #include "browse/font_file_list.h"
-#include "bench/gdi_objects_win32.h"
 #include "preview/preview_pane.h"
 
 using namespace typelens;
@@ -51,13 +52,18 @@ double Time(int runs, const std::function<void()>& setUp, const std::function<vo
     return Median(times);
 }
 
-// From CreateProcess to a visible top-level window of `windowClass`; the program is closed again.
-double StartUntilShown(const std::string& exe, const char* windowClass,
-                       const std::string& arguments = "") {
+void Row(const std::string& measure, double ours, double floor, double bound) {
+    const double ratio = ours / floor;
+    std::printf("| %s | %.1f ms | %.1f ms | %.2f x | %s %.2f x |\n", measure.c_str(), ours, floor,
+                ratio, ratio <= bound ? "within" : "OVER", bound);
+}
+
+// From CreateProcess to a visible top-level window of the program; the program is closed again.
+double StartUntilShown(const std::string& exe) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    std::string command = "\"" + exe + "\" " + arguments;
+    std::string command = "\"" + exe + "\"";
     const double start = Now();
     if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, "C:\\",
                         &startup, &process)) {
@@ -65,7 +71,20 @@ double StartUntilShown(const std::string& exe, const char* windowClass,
         std::exit(1);
     }
     HWND window = nullptr;
-    while (!(window = FindWindowA(windowClass, nullptr)) || !IsWindowVisible(window)) Sleep(1);
+    const auto visibleOfProcess = [](HWND candidate, LPARAM found) -> BOOL {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(candidate, &pid);
+        auto* result = reinterpret_cast<std::pair<DWORD, HWND>*>(found);
+        if (pid != result->first || !IsWindowVisible(candidate)) return TRUE;
+        result->second = candidate;
+        return FALSE;
+    };
+    while (!window) {
+        std::pair<DWORD, HWND> found{process.dwProcessId, nullptr};
+        EnumWindows(visibleOfProcess, reinterpret_cast<LPARAM>(&found));
+        window = found.second;
+        if (!window) Sleep(1);
+    }
     const double shown = Now() - start;
     PostMessageA(window, WM_CLOSE, 0, 0);
     WaitForSingleObject(process.hProcess, 30000);
@@ -74,24 +93,36 @@ double StartUntilShown(const std::string& exe, const char* windowClass,
     return shown;
 }
 
+void Startup(const std::string& typelens, const std::string& floor, const std::string& label,
+             double bound) {
+    StartUntilShown(typelens);  // both once, to warm the system's caches
+    StartUntilShown(floor);
+    std::vector<double> ours, floors;
+    for (int i = 0; i < 7; ++i) {
+        ours.push_back(StartUntilShown(typelens));
+        floors.push_back(StartUntilShown(floor));
+    }
+    Row("start-up, " + label, Median(ours), Median(floors), bound);
+}
+
 // A shown window holding the controls the measured code fills, made as the main window makes
-// them.
+// them, with the sample text in the preview.
 struct Host {
     HWND window, list, tree, fontName, size, preview;
     Host() {
         InitCommonControls();
-        window = CreateWindowExA(0, "STATIC", "bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 700,
-                                 500, nullptr, nullptr, nullptr, nullptr);
-        const auto child = [&](const char* kind, DWORD style, int x, int y, int w, int h) {
-            return CreateWindowExA(WS_EX_CLIENTEDGE, kind, "", WS_CHILD | WS_VISIBLE | style, x, y,
+        window = CreateWindowExW(0, L"STATIC", L"bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                                 700, 500, nullptr, nullptr, nullptr, nullptr);
+        const auto child = [&](const wchar_t* kind, DWORD style, int x, int y, int w, int h) {
+            return CreateWindowExW(WS_EX_CLIENTEDGE, kind, L"", WS_CHILD | WS_VISIBLE | style, x, y,
                                    w, h, window, nullptr, nullptr, nullptr);
         };
-        tree = child(WC_TREEVIEWA, kDir1Style, 4, 40, 291, 186);
-        list = child(WC_LISTVIEWA, kFile1Style, 299, 40, 291, 188);
-        fontName = child("EDIT", ES_AUTOHSCROLL, 299, 232, 291, 19);
-        size = child("COMBOBOX", CBS_DROPDOWN, 116, 4, 45, 200);
-        preview = child("EDIT", ES_MULTILINE | WS_VSCROLL, 4, 255, 585, 207);
-        SetWindowTextA(preview, "The Quick \r\nBrown Fox \r\nJumps over the \r\nlazy dog\r\n");
+        tree = child(WC_TREEVIEWW, kDir1Style, 4, 40, 291, 186);
+        list = child(WC_LISTVIEWW, kFile1Style, 299, 40, 291, 188);
+        fontName = child(L"EDIT", ES_AUTOHSCROLL, 299, 232, 291, 19);
+        size = child(L"COMBOBOX", CBS_DROPDOWN, 116, 4, 45, 200);
+        preview = child(L"EDIT", ES_MULTILINE | WS_VSCROLL, 4, 255, 585, 207);
+        SetWindowTextW(preview, kSample);
         for (int i = 0; i < 10; ++i) {  // mapped and drawn once before anything is measured
             pump();
             Sleep(20);
@@ -102,43 +133,49 @@ struct Host {
     void pump() const {
         RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
         MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
     }
+    static constexpr wchar_t kSample[] =
+        L"The Quick \r\nBrown Fox \r\nJumps over the \r\nlazy dog\r\n";
 };
 
-struct Row {
-    std::string measure;
-    double ours, bare;  // milliseconds
-    double bound;       // the largest acceptable ratio
-};
-
-// The bare platform's listing: every entry of `pattern`, folders told from files by the data
-// that came with them. Returns the number of folders, so the loop cannot be left out.
-int BareListing(const char* pattern) {
-    WIN32_FIND_DATAA entry;
-    HANDLE find = FindFirstFileA(pattern, &entry);
+// The floor's listing: every entry of `pattern`, folders told from files by the data that came
+// with them. Returns the number of folders, so the loop cannot be left out.
+int FloorListing(const std::wstring& pattern) {
+    WIN32_FIND_DATAW entry;
+    HANDLE find = FindFirstFileW(pattern.c_str(), &entry);
     if (find == INVALID_HANDLE_VALUE) return 0;
     int folders = 0;
     do folders += (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-    while (FindNextFileA(find, &entry));
+    while (FindNextFileW(find, &entry));
     FindClose(find);
     return folders;
 }
 
-// The bare platform's preview: add the file, read the face list, take the file out again.
-void BarePreview(const std::string& file) {
-    AddFontResourceA(file.c_str());
-    std::vector<std::string> faces;
+// The floor's preview: add the file, read the face list, give the multi-line box holding the
+// sample a font of the new face, take the file out again.
+void FloorPreview(HWND box, const std::wstring& file, const wchar_t* face, HFONT& font) {
+    AddFontResourceW(file.c_str());
     HDC screen = GetDC(nullptr);
-    EnumFontFamiliesA(
-        screen, nullptr,
-        [](const LOGFONTA* font, const TEXTMETRICA*, DWORD, LPARAM list) -> int {
-            reinterpret_cast<std::vector<std::string>*>(list)->emplace_back(font->lfFaceName);
+    LOGFONTW all{};
+    all.lfCharSet = DEFAULT_CHARSET;
+    int faces = 0;
+    EnumFontFamiliesExW(
+        screen, &all,
+        [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM count) -> int {
+            ++*reinterpret_cast<int*>(count);
             return 1;
         },
-        reinterpret_cast<LPARAM>(&faces));
+        reinterpret_cast<LPARAM>(&faces), 0);
     ReleaseDC(nullptr, screen);
-    RemoveFontResourceA(file.c_str());
+    LOGFONTW wanted{};
+    wanted.lfHeight = -48;
+    lstrcpyW(wanted.lfFaceName, face);
+    HFONT next = CreateFontIndirectW(&wanted);
+    SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(next), TRUE);
+    if (font) DeleteObject(font);
+    font = next;
+    RemoveFontResourceW(file.c_str());
 }
 
 struct PreviewSession {
@@ -151,7 +188,7 @@ struct PreviewSession {
     PreviewPane pane;
     int clicks = 0;
 
-    explicit PreviewSession(Host& h)
+    PreviewSession(Host& h, const std::string& folder)
         : host(h),
           fonts(h.window),
           list(h.list),
@@ -160,8 +197,10 @@ struct PreviewSession {
           pane(fonts, environment, {list, fontName, size, previewFont}) {
         previewFont.attach(h.preview, "Arial", 36, 204, 96);
         list.clear();
-        list.add("C:\\Bench\\Preview\\one.ttf", "one.ttf", 2);
-        list.add("C:\\Bench\\Preview\\two.ttf", "two.ttf", 2);
+        list.beginFill();
+        list.add(folder + "one.ttf", "one.ttf", 2);
+        list.add(folder + "two.ttf", "two.ttf", 2);
+        list.endFill();
         pane.takeSnapshot();
     }
     // Selects the other file, as a click would; the click itself is `click`.
@@ -177,8 +216,7 @@ struct Memory {
     long gdi, windows;
 };
 
-// The windows of this thread, their children included: the USER objects a session could leak
-// (Wine counts no USER objects for GetGuiResources).
+// The windows of this thread, their children included: the USER objects a session could leak.
 long WindowCount() {
     long count = 0;
     const auto each = [](HWND window, LPARAM counter) -> BOOL {
@@ -204,123 +242,92 @@ Memory MemoryNow() {
             WindowCount()};
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: typelens_bench <Typelens.exe> <bare_window.exe>\n");
-        return 2;
-    }
+void Work(const std::string& folder) {
+    const std::wstring wide(folder.begin(), folder.end());
     Host host;
-    std::vector<Row> rows;
 
     // First, while nothing else has grown the process: a session of 200 previews.
     Memory first{}, last{};
     {
-        PreviewSession session(host);
-        session.select();
-        session.click();
-        host.pump();
-        first = MemoryNow();
-        for (int i = 1; i < 200; ++i) {
+        PreviewSession session(host, folder + "Preview\\");
+        for (int i = 0; i < 200; ++i) {
             session.select();
             session.click();
             host.pump();
+            if (i == 0) first = MemoryNow();
         }
         last = MemoryNow();
-    }
-
-    {
-        PreviewSession session(host);
-        const double ours = Time(
-            21, [&] { session.select(); }, [&] { session.click(); });
-        int bareClicks = 0;
-        const double bare = Time(
-            21, [] {},
-            [&] {
-                BarePreview(++bareClicks % 2 ? "C:\\Bench\\Preview\\one.ttf"
-                                             : "C:\\Bench\\Preview\\two.ttf");
-            });
-        rows.push_back({"one preview click", ours, bare, 1.2});
-        // Of the click, what showing the found face costs: the box realises the new face and
-        // lays its text out again. The bare platform does nothing of the kind.
-        int shown = 0;
-        const double face = Time(
-            21, [] {},
-            [&] {
-                session.previewFont.setFace(
-                    ++shown % 2 ? "Bench Preview One" : "Bench Preview Two", 0);
-            });
-        rows.push_back({"  of it: drawing the preview in the new face", face, bare, 0});
-        rows.push_back({"  the click up to finding the face", ours - face, bare, 0});
     }
 
     Win32FileSystem files;
     {
         ListViewFileList list(host.list);
         const double ours = Time(
-            5, [] {}, [&] { ListFontFiles(files, list, "C:\\Bench\\Files\\"); });
-        const double bare = Time(
-            5, [] {}, [] { BareListing("C:\\Bench\\Files\\*.ttf"); });
-        rows.push_back({"listing a folder of 10,000 font files", ours, bare, 3.0});
+            7, [] {}, [&] { ListFontFiles(files, list, folder + "Files\\"); });
+        const double floor = Time(
+            7, [] {}, [&] { FloorListing(wide + L"Files\\*.ttf"); });
+        Row("listing a folder of 10,000 font files", ours, floor, 1.3);
         list.clear();
     }
     {
         TreeViewFolderTree tree(host.tree);
         std::optional<NodeId> parent;
         const double ours = Time(
-            5,
+            7,
             [&] {
                 tree.clear();
-                parent = tree.add(std::nullopt, "C:\\Bench\\Folders", "Folders", 1);
+                tree.add(std::nullopt, folder + "Folders", "Folders", 1);
+                parent = NodeId{reinterpret_cast<std::uintptr_t>(TreeView_GetRoot(host.tree))};
             },
-            [&] { LoadFolderNodes(files, tree, "C:\\Bench\\Folders\\", parent); });
-        const double bare = Time(
-            5, [] {}, [] { BareListing("C:\\Bench\\Folders\\*"); });
-        rows.push_back({"reading a folder of 10,000 subfolders into the tree", ours, bare, 3.0});
+            [&] { LoadFolderNodes(files, tree, folder + "Folders\\", parent); });
+        const double floor = Time(
+            7, [] {}, [&] { FloorListing(wide + L"Folders\\*"); });
+        Row("reading a folder of 10,000 subfolders into the tree", ours, floor, 1.5);
         tree.clear();
     }
-
-    // Start-up: both programs once to warm the system's caches, then in turns.
-    StartUntilShown(argv[1], "Typelens.Glyphora");
-    StartUntilShown(argv[2], "TypelensBenchBare");
-    std::vector<double> ours, bare, withFaces;
-    for (int i = 0; i < 7; ++i) {
-        ours.push_back(StartUntilShown(argv[1], "Typelens.Glyphora"));
-        bare.push_back(StartUntilShown(argv[2], "TypelensBenchBare"));
-        withFaces.push_back(StartUntilShown(argv[2], "TypelensBenchBare", "faces"));
+    {
+        PreviewSession session(host, folder + "Preview\\");
+        const double ours = Time(
+            21, [&] { session.select(); }, [&] { session.click(); });
+        HFONT font = nullptr;
+        int clicks = 0;
+        const double floor = Time(
+            21, [] {},
+            [&] {
+                const bool one = ++clicks % 2;
+                FloorPreview(host.preview, wide + (one ? L"Preview\\one.ttf" : L"Preview\\two.ttf"),
+                             one ? L"Bench Preview One" : L"Bench Preview Two", font);
+            });
+        Row("one preview click", ours, floor, 1.2);
+        if (font) DeleteObject(font);
     }
-    rows.insert(rows.begin(), {{"start-up to the window shown (2,000 faces, folders and fonts)",
-                                Median(ours), Median(bare), 1.5},
-                               {"  the bare window when it also reads the face list once",
-                                Median(withFaces), Median(bare), 0}});
 
-    std::printf("| Measure | Typelens | Bare platform | Ratio | Bound |\n");
-    std::printf("|---|---:|---:|---:|---|\n");
-    bool within = true;
-    for (const Row& row : rows) {
-        const double ratio = row.ours / row.bare;
-        if (row.bound == 0) {  // a part of the row above, for the reader; no bound of its own
-            std::printf("| %s | %.2f ms | | %.2f x | |\n", row.measure.c_str(), row.ours, ratio);
-            continue;
-        }
-        within = within && ratio <= row.bound;
-        std::printf("| %s | %.2f ms | %.2f ms | %.2f x | %s %.1f x |\n", row.measure.c_str(),
-                    row.ours, row.bare, ratio, ratio <= row.bound ? "within" : "OVER", row.bound);
-    }
     const double grown = last.peakMb - first.peakMb;
-    const bool steady = last.gdi == first.gdi && last.windows == first.windows;
-    within = within && grown <= 2.0 && steady;
     std::printf(
-        "| peak working set after 200 previews, against after the first | %.1f MB | %.1f MB | "
-        "+%.2f MB | %s 2 MB |\n",
+        "| peak working set after 200 previews, against after the first | %.1f MB | %.1f MB "
+        "| +%.2f MB | %s 2 MB |\n",
         last.peakMb, first.peakMb, grown, grown <= 2.0 ? "within" : "OVER");
+    const bool steady = last.gdi == first.gdi && last.windows == first.windows;
     std::printf(
-        "| GDI objects and windows after 200 previews, against after the first | %ld, %ld | "
-        "%ld, %ld | %+ld, %+ld | %s no growth |\n",
+        "| GDI objects and windows after 200 previews, against after the first | %ld, %ld "
+        "| %ld, %ld | %+ld, %+ld | %s no growth |\n",
         last.gdi, last.windows, first.gdi, first.windows, last.gdi - first.gdi,
         last.windows - first.windows, steady ? "within" : "OVER");
-    std::printf("\n%s\n",
-                within ? "Every figure is within its bound." : "Some figure is over its bound.");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::string mode = argc > 1 ? argv[1] : "";
+    if (mode == "startup" && argc == 6) {
+        Startup(argv[2], argv[3], argv[4], std::atof(argv[5]));
+    } else if (mode == "work" && argc == 3) {
+        Work(argv[2]);
+    } else {
+        std::fprintf(stderr,
+                     "usage: typelens_bench startup <Typelens.exe> <floor.exe> <label> "
+                     "<bound> | work <folder>\n");
+        return 2;
+    }
     return 0;
 }

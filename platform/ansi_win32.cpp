@@ -15,16 +15,23 @@ std::wstring Widen(const std::string& ansi) {
 
 std::optional<std::string> ExactAnsi(const wchar_t* wide) {
     // A UTF-8 code page spells everything, and refuses the "used default" question.
-    const bool utf8 = GetACP() == CP_UTF8;
+    static const bool utf8 = GetACP() == CP_UTF8;
     const DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
     BOOL usedDefault = FALSE;
     BOOL* askUsedDefault = utf8 ? nullptr : &usedDefault;
-    const int length =
-        WideCharToMultiByte(CP_ACP, flags, wide, -1, nullptr, 0, nullptr, askUsedDefault);
+    // Names are short: one call into a buffer on the stack, a second only for a long text.
+    char quick[512];
+    int length =
+        WideCharToMultiByte(CP_ACP, flags, wide, -1, quick, sizeof quick, nullptr, askUsedDefault);
+    if (length > 0) {
+        if (usedDefault) return std::nullopt;
+        return std::string(quick, static_cast<std::size_t>(length) - 1);  // without the NUL
+    }
+    length = WideCharToMultiByte(CP_ACP, flags, wide, -1, nullptr, 0, nullptr, askUsedDefault);
     if (length <= 0 || usedDefault) return std::nullopt;
     std::string ansi(static_cast<std::size_t>(length), '\0');
     WideCharToMultiByte(CP_ACP, flags, wide, -1, ansi.data(), length, nullptr, nullptr);
-    ansi.pop_back();  // the terminating NUL
+    ansi.pop_back();
     return ansi;
 }
 

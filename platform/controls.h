@@ -26,16 +26,16 @@ class FolderTree {
   public:
     virtual ~FolderTree() = default;
     virtual void clear() = 0;
-    // Appends a node at the top level (no parent) or as the last child of `parent`;
-    // nullopt when the key is already in the tree.
-    virtual std::optional<NodeId> add(std::optional<NodeId> parent, const std::string& key,
-                                      const std::string& text, int image) = 0;
+    // Appends a node at the top level (no parent) or as the last child of `parent`; false when
+    // the key is already in the tree.
+    virtual bool add(std::optional<NodeId> parent, const std::string& key, const std::string& text,
+                     int image) = 0;
     virtual int children(NodeId node) const = 0;
     virtual bool expand(NodeId node) = 0;
     virtual std::optional<NodeId> selected() const = 0;
     virtual std::string key(NodeId node) const = 0;
-    // Brackets a fill: drawing stops at the start; at the end the new nodes under `parent`
-    // (the top level when none) are put in order by name and drawing resumes.
+    // Brackets a fill: drawing stops at the start; the nodes added meanwhile come in order by
+    // name, under `parent` (the top level when none), and drawing resumes at the end.
     virtual void beginFill() = 0;
     virtual void endFill(std::optional<NodeId> parent) = 0;
 };

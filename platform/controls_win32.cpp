@@ -2,24 +2,27 @@
 
 #include <commctrl.h>
 
-#include <climits>
+#include <algorithm>
 #include <cmath>
-#include <cstring>
+#include <tuple>
 
 #include "platform/ansi_win32.h"
 
 namespace typelens::win32 {
 namespace {
 
-// Items sort by the name at the end of their keys (a folder's key is its parent's path plus its
-// name), compared as Windows users expect: without regard to letter case.
-int CALLBACK CompareKeyNames(LPARAM a, LPARAM b, LPARAM) {
-    const auto name = [](LPARAM key) {
-        const char* text = reinterpret_cast<const char*>(key);
-        const char* slash = std::strrchr(text, '\\');
-        return slash ? slash + 1 : text;
-    };
-    return lstrcmpiA(name(a), name(b));
+// The order names are shown in: without regard to the letter case of A-Z, then as spelled.
+std::string OrderOf(const std::string& name) {
+    std::string order = name;
+    for (char& c : order) c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    return order;
+}
+
+template <typename T>
+void SortByName(std::vector<T>& entries) {
+    std::sort(entries.begin(), entries.end(), [](const T& a, const T& b) {
+        return std::tie(a.order, a.text) < std::tie(b.order, b.text);
+    });
 }
 
 HTREEITEM Item(NodeId node) {
@@ -51,28 +54,33 @@ bool WindowText::setText(const std::string& text) {
 void TreeViewFolderTree::clear() {
     TreeView_DeleteAllItems(tree_);
     keys_.clear();
+    waiting_.clear();
 }
 
-std::optional<NodeId> TreeViewFolderTree::add(std::optional<NodeId> parent, const std::string& key,
-                                              const std::string& text, int image) {
+bool TreeViewFolderTree::add(std::optional<NodeId> parent, const std::string& key,
+                             const std::string& text, int image) {
     const auto [stored, fresh] = keys_.insert(key);
-    if (!fresh) return std::nullopt;
+    if (!fresh) return false;
+    if (!filling_) return insert(parent ? Item(*parent) : TVI_ROOT, *stored, text, image);
+    parent_ = parent;
+    waiting_.push_back({&*stored, text, OrderOf(text), image});
+    return true;
+}
+
+bool TreeViewFolderTree::insert(HTREEITEM parent, const std::string& key, const std::string& text,
+                                int image) {
     std::wstring wide = Widen(text);
     TVINSERTSTRUCTW insert{};
-    insert.hParent = parent ? Item(*parent) : TVI_ROOT;
+    insert.hParent = parent;
     insert.hInsertAfter = TVI_LAST;
     insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
     insert.item.pszText = wide.data();
     insert.item.iImage = image - 1;  // pictures count from 1, the image list from 0
     insert.item.iSelectedImage = image - 1;
-    insert.item.lParam = reinterpret_cast<LPARAM>(stored->c_str());
-    const auto item = reinterpret_cast<HTREEITEM>(
-        SendMessageW(tree_, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
-    if (!item) {
-        keys_.erase(stored);
-        return std::nullopt;
-    }
-    return Node(item);
+    insert.item.lParam = reinterpret_cast<LPARAM>(key.c_str());
+    if (SendMessageW(tree_, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert))) return true;
+    keys_.erase(key);
+    return false;
 }
 
 int TreeViewFolderTree::children(NodeId node) const {
@@ -106,58 +114,87 @@ std::string TreeViewFolderTree::key(NodeId node) const {
 
 void TreeViewFolderTree::beginFill() {
     SetRedraw(tree_, false);
+    filling_ = true;
 }
 
-void TreeViewFolderTree::endFill(std::optional<NodeId> parent) {
-    TVSORTCB sort{};
-    sort.hParent = parent ? Item(*parent) : TVI_ROOT;
-    sort.lpfnCompare = CompareKeyNames;
-    TreeView_SortChildrenCB(tree_, &sort, FALSE);
+void TreeViewFolderTree::endFill(std::optional<NodeId>) {
+    filling_ = false;
+    SortByName(waiting_);
+    const HTREEITEM parent = parent_ ? Item(*parent_) : TVI_ROOT;
+    for (const Waiting& node : waiting_) (void)insert(parent, *node.key, node.text, node.image);
+    waiting_.clear();
     SetRedraw(tree_, true);
 }
 
 void ListViewFileList::clear() {
-    ListView_DeleteAllItems(list_);
-    keys_.clear();
+    ListView_DeleteAllItems(list_);  // the selection goes with the items
+    items_.clear();
 }
 
 bool ListViewFileList::add(const std::string& key, const std::string& text, int image) {
-    keys_.push_back(key);
-    std::wstring wide = Widen(text);
-    LVITEMW item{};
-    item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
-    item.iItem = INT_MAX;  // at the end
-    item.pszText = wide.data();
-    item.iImage = image - 1;
-    item.lParam = reinterpret_cast<LPARAM>(keys_.back().c_str());
-    if (SendMessageW(list_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)) < 0) {
-        keys_.pop_back();
-        return false;
-    }
+    items_.push_back({key, text, OrderOf(text), image});
     return true;
 }
 
 std::optional<FileItem> ListViewFileList::selected() const {
     const int index = ListView_GetNextItem(list_, -1, LVNI_SELECTED);
-    if (index < 0) return std::nullopt;
-    LVITEMW item{};
-    item.mask = LVIF_PARAM;
-    item.iItem = index;
-    if (!SendMessageW(list_, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item)) || !item.lParam) {
-        return std::nullopt;
-    }
-    // The text is the key's last part: the list keeps no other spelling of it.
-    const std::string key = reinterpret_cast<const char*>(item.lParam);
-    return FileItem{key, key.substr(key.find_last_of('\\') + 1)};
+    if (index < 0 || static_cast<std::size_t>(index) >= items_.size()) return std::nullopt;
+    return FileItem{items_[index].key, items_[index].text};
 }
 
 void ListViewFileList::beginFill() {
     SetRedraw(list_, false);
 }
 
+// The list learns only the number of items; its columns are as wide as the longest names.
 void ListViewFileList::endFill() {
-    ListView_SortItems(list_, CompareKeyNames, 0);
+    SortByName(items_);
+    ListView_SetItemCountEx(list_, static_cast<int>(items_.size()), LVSICF_NOSCROLL);
+    std::size_t longest = 0;
+    for (const Item& item : items_) longest = std::max(longest, item.text.size());
+    const WindowDC dc(list_);
+    const SelectedObject font(dc.get(),
+                              reinterpret_cast<HFONT>(SendMessageW(list_, WM_GETFONT, 0, 0)));
+    int widest = 0;
+    for (const Item& item : items_) {
+        if (item.text.size() + 8 < longest) continue;  // only names near the longest can be widest
+        const std::wstring text = Widen(item.text);
+        SIZE size{};
+        GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
+        widest = std::max<int>(widest, size.cx);
+    }
+    int icon = 0, unused = 0;
+    ImageList_GetIconSize(ListView_GetImageList(list_, LVSIL_SMALL), &icon, &unused);
+    const int padding = 2 * GetSystemMetrics(SM_CXEDGE) + 12;
+    ListView_SetColumnWidth(list_, 0, widest + icon + padding);
     SetRedraw(list_, true);
+}
+
+void ListViewFileList::describe(NMLVDISPINFOW& shown) const {
+    LVITEMW& asked = shown.item;
+    if (asked.iItem < 0 || static_cast<std::size_t>(asked.iItem) >= items_.size()) return;
+    const Item& item = items_[asked.iItem];
+    if ((asked.mask & LVIF_TEXT) && asked.pszText && asked.cchTextMax > 0) {
+        const int length =
+            MultiByteToWideChar(CP_ACP, 0, item.text.c_str(), -1, asked.pszText, asked.cchTextMax);
+        if (length == 0) asked.pszText[asked.cchTextMax - 1] = L'\0';  // cut short
+    }
+    if (asked.mask & LVIF_IMAGE) asked.iImage = item.image - 1;
+}
+
+// The first item from `start` on (round to the start again) whose name begins with what was
+// typed, without regard to letter case.
+int ListViewFileList::find(const NMLVFINDITEMW& search) const {
+    if (!(search.lvfi.flags & (LVFI_STRING | LVFI_PARTIAL)) || !search.lvfi.psz) return -1;
+    const auto typed = ExactAnsi(search.lvfi.psz);
+    if (!typed || items_.empty()) return -1;
+    const std::string wanted = OrderOf(*typed);
+    const std::size_t count = items_.size();
+    for (std::size_t step = 0; step < count; ++step) {
+        const std::size_t i = (static_cast<std::size_t>(std::max(search.iStart, 0)) + step) % count;
+        if (items_[i].order.compare(0, wanted.size(), wanted) == 0) return static_cast<int>(i);
+    }
+    return -1;
 }
 
 void EditPreviewFont::attach(HWND edit, const std::string& face, float points, BYTE charset,

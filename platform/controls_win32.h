@@ -3,9 +3,9 @@
 
 #include <windows.h>
 
-#include <deque>
 #include <string>
 #include <unordered_set>
+#include <vector>
 
 #include "platform/controls.h"
 #include "platform/scoped_win32.h"
@@ -25,15 +25,16 @@ class WindowText : public TextBox {
 };
 
 // A tree view whose items carry their keys: each item's lParam points at its key, a NUL-ended
-// ANSI string that the tree owns.
+// string that the tree owns. The nodes of a fill are inserted at its end, in name order, in one
+// pass, so the tree never sorts.
 class TreeViewFolderTree : public FolderTree {
   public:
     explicit TreeViewFolderTree(HWND tree = nullptr) : tree_(tree) {}
     void attach(HWND tree) { tree_ = tree; }
 
     void clear() override;
-    std::optional<NodeId> add(std::optional<NodeId> parent, const std::string& key,
-                              const std::string& text, int image) override;
+    bool add(std::optional<NodeId> parent, const std::string& key, const std::string& text,
+             int image) override;
     int children(NodeId node) const override;
     bool expand(NodeId node) override;
     std::optional<NodeId> selected() const override;
@@ -42,11 +43,22 @@ class TreeViewFolderTree : public FolderTree {
     void endFill(std::optional<NodeId> parent) override;
 
   private:
+    struct Waiting {
+        const std::string* key;
+        std::string text, order;
+        int image;
+    };
+    bool insert(HTREEITEM parent, const std::string& key, const std::string& text, int image);
+
     HWND tree_;
     std::unordered_set<std::string> keys_;  // nodes never move, so their keys' text stays put
+    bool filling_ = false;
+    std::optional<NodeId> parent_;
+    std::vector<Waiting> waiting_;
 };
 
-// A list view whose items carry their keys the same way.
+// A list view that holds no items of its own (LVS_OWNERDATA): it shows those kept here, by
+// index, asking for each one's text and picture as it draws it.
 class ListViewFileList : public FileList {
   public:
     explicit ListViewFileList(HWND list = nullptr) : list_(list) {}
@@ -58,9 +70,17 @@ class ListViewFileList : public FileList {
     void beginFill() override;
     void endFill() override;
 
+    // The list's questions: an item's text and picture, and where typing a name leads.
+    void describe(NMLVDISPINFOW& item) const;
+    int find(const NMLVFINDITEMW& search) const;
+
   private:
+    struct Item {
+        std::string key, text, order;
+        int image;
+    };
     HWND list_;
-    std::deque<std::string> keys_;  // a deque keeps its elements in place as it grows
+    std::vector<Item> items_;
 };
 
 // The font of a text box, rebuilt from its attributes whenever one of them changes.

@@ -27,12 +27,6 @@ class FolderEnumeration {
     virtual std::optional<std::string> next() = 0;
 };
 
-// A drive as the drive selector shows it.
-struct Drive {
-    char letter = 0;    // upper case
-    std::string label;  // volume label; empty when there is none or the drive is not ready
-};
-
 class FileSystem {
   public:
     virtual ~FileSystem() = default;
@@ -51,7 +45,6 @@ class FileSystem {
     virtual Outcome createFolder(const std::string& path) = 0;
     virtual bool deleteFile(const std::string& path) = 0;
     virtual std::optional<std::string> readFile(const std::string& path) = 0;
-    virtual std::vector<Drive> drives() = 0;
 };
 
 // The user's number conventions, used to tell whether a text is a number.

@@ -12,7 +12,10 @@ class Listing : public FolderEnumeration {
   public:
     Listing(Win32FileSystem& files, std::string folder, UniqueFind find,
             const WIN32_FIND_DATAW& first, std::uint32_t mask)
-        : files_(files), folder_(std::move(folder)), find_(std::move(find)), data_(first),
+        : files_(files),
+          folder_(std::move(folder)),
+          find_(std::move(find)),
+          data_(first),
           mask_(mask) {}
     ~Listing() override { files_.lastListed_ = {}; }
 
@@ -67,7 +70,9 @@ std::unique_ptr<FolderEnumeration> Win32FileSystem::enumerate(const std::string&
     const auto wide = WidePath(folderOnly ? pattern + '*' : pattern);
     if (!wide) return nullptr;
     WIN32_FIND_DATAW first{};
-    UniqueFind find(FindFirstFileW(wide->c_str(), &first));
+    // Without the short names, which the program never uses and Wine makes up for every entry.
+    UniqueFind find(FindFirstFileExW(wide->c_str(), FindExInfoBasic, &first, FindExSearchNameMatch,
+                                     nullptr, FIND_FIRST_EX_LARGE_FETCH));
     if (!find) return nullptr;
     const std::string folder = pattern.substr(0, pattern.find_last_of('\\') + 1);
     return std::make_unique<Listing>(*this, folder, std::move(find), first, mask);
@@ -121,22 +126,22 @@ std::optional<std::string> Win32FileSystem::readFile(const std::string& path) {
     return content;
 }
 
-std::vector<Drive> Win32FileSystem::drives() {
-    std::vector<Drive> drives;
+std::vector<char> Win32FileSystem::driveLetters() {
+    std::vector<char> letters;
     const DWORD present = GetLogicalDrives();
     for (int i = 0; i < 26; ++i) {
-        if (!(present & (1u << i))) continue;
-        Drive drive{static_cast<char>('A' + i), {}};
-        const wchar_t root[] = {static_cast<wchar_t>(drive.letter), L':', L'\\', L'\0'};
-        wchar_t label[MAX_PATH + 1] = {};
-        // A drive that is not ready has no label to show.
-        if (GetVolumeInformationW(root, label, MAX_PATH + 1, nullptr, nullptr, nullptr, nullptr,
-                                  0)) {
-            drive.label = Narrow(label);
-        }
-        drives.push_back(std::move(drive));
+        if (present & (1u << i)) letters.push_back(static_cast<char>('A' + i));
     }
-    return drives;
+    return letters;
+}
+
+std::string Win32FileSystem::volumeLabel(char letter) {
+    const wchar_t root[] = {static_cast<wchar_t>(letter), L':', L'\\', L'\0'};
+    wchar_t label[MAX_PATH + 1] = {};
+    if (!GetVolumeInformationW(root, label, MAX_PATH + 1, nullptr, nullptr, nullptr, nullptr, 0)) {
+        return {};
+    }
+    return Narrow(label);
 }
 
 std::optional<std::string> Win32Environment::variable(const std::string& name) {

@@ -17,7 +17,10 @@ class Win32FileSystem : public FileSystem {
     Outcome createFolder(const std::string& path) override;
     bool deleteFile(const std::string& path) override;
     std::optional<std::string> readFile(const std::string& path) override;
-    std::vector<Drive> drives() override;
+    // The letters of the drives there are, upper case; and a drive's volume label, empty when
+    // it has none or is not ready (asking can take long: a network drive, a floppy).
+    static std::vector<char> driveLetters();
+    static std::string volumeLabel(char letter);
 
   private:
     friend class Listing;

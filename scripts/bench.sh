@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and measures Typelens against the bare platform in a fresh
-# Wine prefix (2,000 installed fonts; 2,000 folders and 2,000 fonts in C:\; folders of 10,000
-# fonts and 10,000 subfolders). Prints a table of ratios, each measured against the bare
-# platform in the same run.
+# Installs what is missing, builds, and measures Typelens against the floor of the same work in a
+# fresh Wine prefix; every figure is a ratio measured in one run. Start-up with C:\ as a fresh
+# prefix has it, then with 2,000 folders and 2,000 font files in C:\, then with 2,000 more
+# installed faces; and on drive D:, folders of 10,000 font files and of 10,000 subfolders, and
+# previews of two fonts.
 #   scripts/bench.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -15,28 +16,43 @@ cmake --build "$build" -j"$(nproc)" --target windows >/dev/null
 source scripts/lib.sh
 work=$(pwd)/$build/bench-run
 rm -rf "$work"
-mkdir -p "$work"
+mkdir -p "$work/d"
 export WINEPREFIX=$work/prefix WINEDEBUG=-all
 echo "bench: preparing a fresh Wine prefix and the fonts and folders to read"
 boot_prefix
-c=$WINEPREFIX/drive_c
+ln -s "$work/d" "$WINEPREFIX/dosdevices/d:"
 fonts=tests/fonts/make_fonts.py
-/usr/bin/python3 "$fonts" --bench "$c/windows/Fonts" 2000
-mkdir -p "$c"/Folder\ {0000..1999} "$c"/Bench/Folders/d{00000..09999} "$c/Bench/Files" "$c/Bench/Preview"
-/usr/bin/python3 "$fonts" "$c/root font 0000.ttf" "Bench Root Face" western \
-  "$c/Bench/Files/file00000.ttf" "Bench Listed Face" western \
-  "$c/Bench/Preview/one.ttf" "Bench Preview One" western "$c/Bench/Preview/two.ttf" "Bench Preview Two" western
+c=$WINEPREFIX/drive_c d=$work/d
+mkdir -p "$d"/Folders/d{00000..09999} "$d/Files" "$d/Preview" "$work/installed"
+/usr/bin/python3 "$fonts" "$work/root.ttf" "Bench Root Face" western \
+  "$d/Files/file00000.ttf" "Bench Listed Face" western \
+  "$d/Preview/one.ttf" "Bench Preview One" western "$d/Preview/two.ttf" "Bench Preview Two" nocp
+/usr/bin/python3 "$fonts" --bench "$work/installed" 2000
 # Many names for one file: listing never reads the content, and the disk stays small.
-/usr/bin/python3 -c 'import os, sys
-for i in range(1, 2000): os.link(sys.argv[1] + "/root font 0000.ttf", sys.argv[1] + f"/root font {i:04}.ttf")
-for i in range(1, 10000): os.link(sys.argv[1] + "/Bench/Files/file00000.ttf", sys.argv[1] + f"/Bench/Files/file{i:05}.ttf")' "$c"
+link() { /usr/bin/python3 -c 'import os, sys
+for name in sys.argv[2:]: os.link(sys.argv[1], name)' "$@"; }
+link "$d/Files/file00000.ttf" "$d"/Files/file{00001..09999}.ttf
+
 start_xvfb "$work/xvfb.pid"
 trap 'wineserver -k 2>/dev/null; kill "$(cat "$work/xvfb.pid")" 2>/dev/null' EXIT
 window_frames N
 wineserver -p </dev/null >/dev/null 2>&1 || true  # keep the server up between programs
 
 windows() { echo "Z:$(cd "$(dirname "$1")" && pwd)/$(basename "$1")" | tr / '\\'; }
+bench() { wine "$build/windows/bench/typelens_bench.exe" "$@" 2>/dev/null | tr -d '\r'; }
+startup() {
+  bench startup "$(windows "$build/windows/Typelens.exe")" \
+    "$(windows "$build/windows/bench/floor.exe")" "$@"
+}
 echo "bench: measuring (about a minute)"
 echo
-wine "$build/windows/bench/typelens_bench.exe" "$(windows "$build/windows/Typelens.exe")" \
-  "$(windows "$build/windows/bench/bare_window.exe")" 2>/dev/null | tr -d '\r'
+echo "| Measure | Typelens | Floor | Ratio | Bound |"
+echo "|---|---:|---:|---:|---|"
+startup "C:\\ as a fresh prefix has it" 1.1
+mkdir -p "$c"/Folder\ {0000..1999}
+cp "$work/root.ttf" "$c/root font 0000.ttf"
+link "$c/root font 0000.ttf" "$c"/root\ font\ {0001..1999}.ttf
+startup "also 2,000 folders and 2,000 font files in C:\\" 1.15
+bench work 'D:\'
+cp "$work"/installed/*.ttf "$c/windows/Fonts/"
+startup "also 2,000 installed faces" 1.15

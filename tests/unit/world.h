@@ -140,7 +140,6 @@ struct Machine : FileSystem, Environment, Fonts, Registry, Shell, Dialogs {
         if (failing(Op::Read) || !find(path)) return std::nullopt;
         return find(path)->content;
     }
-    std::vector<Drive> drives() override { return {{'C', ""}, {'D', "DATA"}}; }
     std::optional<std::string> variable(const std::string& name) override {
         if (failing(Op::Variable) || !variables.count(name)) return std::nullopt;
         return variables[name];
@@ -238,12 +237,12 @@ struct Tree : FolderTree {
     }
 
     void clear() override { nodes.clear(), top.clear(), selection.reset(); }
-    std::optional<NodeId> add(std::optional<NodeId> parent, const std::string& key,
-                              const std::string& text, int image) override {
-        if (fails.count(Op::TreeAdd) || find(key)) return std::nullopt;
+    bool add(std::optional<NodeId> parent, const std::string& key, const std::string& text,
+             int image) override {
+        if (fails.count(Op::TreeAdd) || find(key)) return false;
         nodes.push_back({key, text, image, {}, false});
         (parent ? nodes[parent->value - 1].children : top).push_back(nodes.size() - 1);
-        return NodeId{nodes.size()};
+        return true;
     }
     int children(NodeId n) const override { return int(nodes[n.value - 1].children.size()); }
     bool expand(NodeId n) override {

@@ -12,11 +12,11 @@ namespace {
 
 struct Host {
     HWND parent, control;
-    Host(const char* kind, DWORD style) {
+    Host(const wchar_t* kind, DWORD style) {
         InitCommonControls();
-        parent = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 300, 300, nullptr, nullptr,
+        parent = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 300, 300, nullptr, nullptr,
                                  nullptr, nullptr);
-        control = CreateWindowExA(0, kind, "", WS_CHILD | WS_VISIBLE | style, 0, 0, 300, 300,
+        control = CreateWindowExW(0, kind, L"", WS_CHILD | WS_VISIBLE | style, 0, 0, 300, 300,
                                   parent, nullptr, nullptr, nullptr);
     }
     ~Host() { DestroyWindow(parent); }
@@ -30,38 +30,49 @@ LOGFONTA FontOf(HWND control) {
 }
 
 TEST(Controls, TreeAndListKeepTheirKeysAndShowNamesInOrder) {
-    Host tree(WC_TREEVIEWA, 0);
+    Host tree(WC_TREEVIEWW, 0);
     TreeViewFolderTree Dir1(tree.control);
     Dir1.beginFill();
-    const auto beta = Dir1.add(std::nullopt, "C:\\beta", "beta", 1);
-    const auto alpha = Dir1.add(std::nullopt, "C:\\Alpha", "Alpha", 1);
-    EXPECT_EQ(Dir1.add(std::nullopt, "C:\\Alpha", "Alpha", 1), std::nullopt);
+    EXPECT_TRUE(Dir1.add(std::nullopt, "C:\\beta", "beta", 1));
+    EXPECT_TRUE(Dir1.add(std::nullopt, "C:\\Alpha", "Alpha", 1));
+    EXPECT_FALSE(Dir1.add(std::nullopt, "C:\\Alpha", "Alpha", 1));
     Dir1.endFill(std::nullopt);
-    ASSERT_TRUE(beta && alpha);
-    EXPECT_EQ(TreeView_GetRoot(tree.control), reinterpret_cast<HTREEITEM>(alpha->value));
-    Dir1.add(beta, "C:\\beta\\sub", "sub", 1);
-    EXPECT_EQ(Dir1.children(*beta), 1);
+    const auto node = [](HTREEITEM item) { return NodeId{reinterpret_cast<std::uintptr_t>(item)}; };
+    const NodeId alpha = node(TreeView_GetRoot(tree.control));
+    const NodeId beta = node(TreeView_GetNextSibling(tree.control, TreeView_GetRoot(tree.control)));
+    EXPECT_EQ(Dir1.key(alpha) + Dir1.key(beta), "C:\\AlphaC:\\beta");
+    EXPECT_TRUE(Dir1.add(beta, "C:\\beta\\sub", "sub", 1));  // outside a fill: at once
+    EXPECT_EQ(Dir1.children(beta), 1);
     EXPECT_EQ(Dir1.selected(), std::nullopt);
-    TreeView_SelectItem(tree.control, reinterpret_cast<HTREEITEM>(beta->value));
+    TreeView_SelectItem(tree.control, reinterpret_cast<HTREEITEM>(beta.value));
     EXPECT_EQ(Dir1.key(*Dir1.selected()), "C:\\beta");
     Dir1.clear();
     EXPECT_TRUE(Dir1.add(std::nullopt, "C:\\Alpha", "Alpha", 1));  // the key is free again
 
-    Host list(WC_LISTVIEWA, LVS_LIST | LVS_SINGLESEL);
+    Host list(WC_LISTVIEWW, LVS_LIST | LVS_SINGLESEL | LVS_OWNERDATA);
     ListViewFileList File1(list.control);
     File1.beginFill();
     for (std::string name : {"b.ttf", "C.TTF", "a.ttf"}) File1.add("D:\\f\\" + name, name, 2);
     File1.endFill();
+    EXPECT_EQ(ListView_GetItemCount(list.control), 3);
     EXPECT_EQ(File1.selected(), std::nullopt);
     ListView_SetItemState(list.control, 2, LVIS_SELECTED, LVIS_SELECTED);
-    EXPECT_EQ(File1.selected()->key, "D:\\f\\C.TTF");
-    EXPECT_EQ(File1.selected()->text, "C.TTF");
+    EXPECT_EQ(File1.selected()->key + File1.selected()->text, "D:\\f\\C.TTFC.TTF");
+    wchar_t text[16] = {};
+    NMLVDISPINFOW shown{};
+    shown.item = {LVIF_TEXT | LVIF_IMAGE, 0, 0, 0, 0, text, 16};
+    File1.describe(shown);
+    EXPECT_STREQ(text, L"a.ttf");
+    EXPECT_EQ(shown.item.iImage, 1);
+    NMLVFINDITEMW typed{};
+    typed.lvfi = {LVFI_STRING | LVFI_PARTIAL, L"c"};
+    EXPECT_EQ(File1.find(typed), 2);
     File1.clear();
     EXPECT_EQ(File1.selected(), std::nullopt);
 }
 
 TEST(Controls, ThePreviewFontChangesOneAttributeAtATimeAndLeaksNone) {
-    Host edit("EDIT", ES_MULTILINE);
+    Host edit(L"EDIT", ES_MULTILINE);
     EditPreviewFont font;
     font.attach(edit.control, "Arial", 36, 204, 96);
     EXPECT_EQ(FontOf(edit.control).lfHeight, -48);
