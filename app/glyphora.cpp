@@ -1,5 +1,6 @@
 #include "app/glyphora.h"
 
+#include "app/phases.h"
 #include "app/toolbar.h"
 #include "browse/folder_tree.h"
 #include "browse/font_file_list.h"
@@ -16,10 +17,13 @@ Glyphora::Glyphora(GlyphoraPlatform platform, GlyphoraControls controls)
 // Nothing here is reported: a step that fails leaves its own part empty and the next one runs.
 void Glyphora::onLoad() {
     preview_.takeSnapshot();
+    StartupPhase("snapshot");
     // Without "windir" the folder is "\Fonts\", and installing then fails to copy.
     FontsFolder = platform_.environment.variable("windir").value_or("") + "\\Fonts\\";
     (void)LoadFolderNodes(platform_.files, controls_.Dir1, kStartFolder, std::nullopt);
+    StartupPhase("tree");
     (void)ListFontFiles(platform_.files, controls_.File1, kStartFolder);
+    StartupPhase("list");
 }
 
 // Closing is never refused.

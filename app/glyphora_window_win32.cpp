@@ -4,6 +4,7 @@
 
 #include <iterator>
 
+#include "app/phases.h"
 #include "app/pictures_win32.h"
 #include "app/toolbar.h"
 #include "platform/ansi_win32.h"
@@ -52,8 +53,10 @@ GlyphoraWindow::~GlyphoraWindow() {
 void GlyphoraWindow::show() {
     if (!window_ && !load()) return;
     ShowWindow(window_, SW_SHOWNORMAL);
+    StartupPhase("window shown");
     PostMessageW(window_, kLabelDrives, 0, 0);
     UpdateWindow(window_);
+    StartupPhase("first paint");
     if (!GetFocus() || !IsChild(window_, GetFocus())) SetFocus(Drive1_);
 }
 
@@ -93,6 +96,7 @@ bool GlyphoraWindow::load() {
                          top > 0 ? top : 0, width, height, nullptr, nullptr, instance, this)) {
         return false;
     }
+    StartupPhase("window and controls");
     fonts_.setMainWindow(window_);
     dialogs_.setOwner(window_);
     glyphora_.onLoad();

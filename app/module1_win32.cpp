@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/glyphora_window_win32.h"
+#include "app/phases.h"
 
 namespace typelens::win32 {
 
@@ -35,6 +36,7 @@ void Main() {
     // A drive without a medium answers "not ready" instead of asking for a disk.
     SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
     (void)InitComctl();  // the window opens whether or not this worked
+    StartupPhase("common controls");
     DefaultGlyphora().show();
 }
 

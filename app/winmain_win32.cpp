@@ -5,8 +5,10 @@
 
 #include "app/glyphora_window_win32.h"
 #include "app/module1_win32.h"
+#include "app/phases.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    typelens::StartupPhase("process entry");
     typelens::win32::Main();
     // Without its window the program could never be closed: it ends at once, and says it failed.
     if (!typelens::win32::DefaultGlyphora().hwnd()) return EXIT_FAILURE;

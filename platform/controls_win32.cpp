@@ -146,19 +146,23 @@ void ListViewFileList::beginFill() {
     SetRedraw(list_, false);
 }
 
-// The list learns only the number of items; its columns are as wide as the longest names.
+// The list learns only the number of items; its columns are as wide as the widest name, which
+// is among the longest few.
 void ListViewFileList::endFill() {
     SortByName(items_);
     ListView_SetItemCountEx(list_, static_cast<int>(items_.size()), LVSICF_NOSCROLL);
-    std::size_t longest = 0;
-    for (const Item& item : items_) longest = std::max(longest, item.text.size());
+    std::vector<const std::string*> longest;
+    for (const Item& item : items_) longest.push_back(&item.text);
+    const std::size_t measured = std::min<std::size_t>(longest.size(), 16);
+    std::partial_sort(
+        longest.begin(), longest.begin() + measured, longest.end(),
+        [](const std::string* a, const std::string* b) { return a->size() > b->size(); });
     const WindowDC dc(list_);
     const SelectedObject font(dc.get(),
                               reinterpret_cast<HFONT>(SendMessageW(list_, WM_GETFONT, 0, 0)));
     int widest = 0;
-    for (const Item& item : items_) {
-        if (item.text.size() + 8 < longest) continue;  // only names near the longest can be widest
-        const std::wstring text = Widen(item.text);
+    for (std::size_t i = 0; i < measured; ++i) {
+        const std::wstring text = Widen(*longest[i]);
         SIZE size{};
         GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
         widest = std::max<int>(widest, size.cx);
