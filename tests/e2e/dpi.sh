@@ -19,13 +19,13 @@ for dpi in 144 192; do
   toolbar=($(probe control "$main" 2001)) size=($(probe control "$main" 2002))
   check "$dpi dpi: the size box 1740 twips along the toolbar" \
     test $(((size[0] - toolbar[0]) * 1440 / dpi)) -ge 1725 -a $(((size[0] - toolbar[0]) * 1440 / dpi)) -le 1755
-  [[ $dpi == 192 ]] && shot main-window-192 "$(probe frame "$main")" && keep main-window-192 main-window-192
+  [[ $dpi == 192 ]] && picture main-window-192 "$(probe control "$main")"
   click "$(button 2105)"
   check "$dpi dpi: About opens" wait_for 10 eval 'about=$(probe find "#32770" About...)'
   sized "About" "$(probe client "$about")" "4830 3240"
   sized "the icon" "$(probe control "$about" 2202)" "720 720"
   sized "the donation button" "$(probe control "$about" 2205)" "930 465"
-  [[ $dpi == 192 ]] && shot about-192 "$(probe frame "$about")" && keep about-192 about-192
+  [[ $dpi == 192 ]] && picture about-192 "$(probe control "$about")"
   keys Escape
   check "$dpi dpi: About closes" wait_for 10 eval '[[ -z $(probe find "#32770" About...) ]]'
   check "$dpi dpi: closing the window ends the program" close

@@ -22,8 +22,7 @@ finish() { ((failures == 0)) && echo "$(basename "$0"): passed"; exit $((failure
 teardown() {
   [[ -f $prefix/xvfb.pid ]] || return 0
   wineserver -k 2>/dev/null
-  kill "$(cat "$prefix/xvfb.pid")"
-  [[ -n ${E2E_KEEP:-} ]] || rm -rf "$prefix"
+  kill "$(cat "$prefix/xvfb.pid")" && rm -rf "$prefix"
 }
 desktop() {
   teardown
@@ -37,10 +36,7 @@ desktop() {
 }
 
 # fonts <host path> <family> <kind> ...: generated font files (see tests/fonts/make_fonts.py).
-fonts() {
-  local i; for ((i = 1; i <= $#; i += 3)); do mkdir -p "$(dirname "${!i}")"; done
-  /usr/bin/python3 "$MAKE_FONTS" "$@"
-}
+fonts() { /usr/bin/python3 "$MAKE_FONTS" "$@"; }
 
 probe() { wine "$PROBE" "$@" 2>/dev/null | tr -d '\r'; }
 # typelens [<folder>]: starts the program there (C:\ by default) and waits for its window.
@@ -69,14 +65,12 @@ shot() {
 steady() {
   local tries=20
   shot "$1" "$2"
-  while ((--tries > 0)); do
-    sleep 0.2
-    shot "$1.next" "$2"
-    [[ $(differ "$1" "$1.next") == 0 ]] && return
+  until ((--tries == 0)) || { sleep 0.2; shot "$1.next" "$2"; [[ $(differ "$1" "$1.next") == 0 ]]; }; do
     mv "$prefix/$1.next.png" "$prefix/$1.png"
   done
 }
-keep() { cp "$prefix/$1.png" "$SCREENSHOTS/$2.png"; }  # a screenshot for people to look at
+# picture <name> <x y w h>: a screenshot kept in docs/screenshots for people to look at.
+picture() { shot "$1" "$2" && cp "$prefix/$1.png" "$SCREENSHOTS/"; }
 differ() { compare -metric AE "$prefix/$1.png" "$prefix/$2.png" null: 2>&1 | cut -d' ' -f1; }
 # the data of a registry value, read back through Wine's own registry editor.
 reg_value() {

@@ -8,7 +8,7 @@ latin="western nocp japanese cyrillic"  # 1252 only, no code page at all, 1252 +
 fonts "$c/western.ttf" "Qzx Western" western "$c/nocp.ttf" "Qzx Nocp" nocp \
   "$c/japanese.ttf" "Qzx Japanese" japanese "$c/cyrillic.ttf" "Qzx Cyrillic" cyrillic \
   "$c/symbol.ttf" "Qzx Symbol" symbol "$c/empty.ttf" - broken-empty "$c/random.ttf" - broken-random \
-  "$c/cut.ttf" - broken-cut "$c/text.ttf" - broken-text "$c/offsets.ttf" - broken-offsets
+  "$c/cut.ttf" - broken-cut "$c/offsets.ttf" - broken-offsets
 mkdir "$c/a folder.ttf"
 typelens
 check "folders named *.ttf are not listed" test -z "$(file 'a folder.ttf')"
@@ -43,32 +43,22 @@ show symbol  # no Latin letters: named, and the program goes on
 show western
 styles Down
 steady western-styled "$preview"
-for broken in empty random cut text offsets; do
+for broken in empty random cut offsets; do
   click "$(file $broken.ttf)"
   check "$broken: the face stays" face "Qzx Western"
 done
 steady after-broken "$preview"
 check "no usable font changes nothing" test "$(differ western-styled after-broken)" = 0
 
-size() { click "$(probe control "$main" 2002)"; keys End shift+Home; xdotool type "$1"; }
+# size <text>: typed into the size box, which is then left for the list (Tab would select a folder).
+size() { click "$(probe control "$main" 2002)"; keys End shift+Home; xdotool type "$1"; click "$(file western.ttf)"; }
 size 24
-keys Return
-steady typed "$preview"
-check "a typed size and Enter change nothing" test "$(differ after-broken typed)" = 0
-keys Tab
 steady 24 "$preview"
-check "leaving the box applies 24" test "$(differ typed 24)" -gt 2000
-size 12abc
-keys Tab
-check "12abc: the text goes back" wait_for 5 eval '[[ $(text 2002) == 24 ]]'
-steady 12 "$preview"
-check "12abc: 12 points" test "$(differ 24 12)" -gt 2000
+check "leaving the box applies 24" test "$(differ after-broken 24)" -gt 2000
 
 click "$(button 2102)"
 click "$(button 2103)"
 size 36
-keys Tab
-show western
-shot preview "$(probe frame "$main")" && keep preview preview
+picture preview "$(probe control "$main")"
 check "closing the window ends the program" close
 finish

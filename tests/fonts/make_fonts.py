@@ -1,61 +1,49 @@
 #!/usr/bin/python3
-"""Writes the TrueType files the tests preview and install, made with fontTools.
+"""Writes the TrueType files the tests use, made with fontTools.
 
   make_fonts.py FILE FAMILY KIND [FILE FAMILY KIND ...]
   make_fonts.py --bench FOLDER COUNT     COUNT fonts "Bench Face 0000"... as FOLDER/bench0000.ttf
 
-KIND says what the font declares, as real fonts differ: western (code page 1252 only), cyrillic
-(1252 and 1251, with Cyrillic letters), nocp (an old OS/2 table that claims no code page at all),
-japanese (1252 and 932, with a few kanji), symbol (a symbol cmap, glyphs in the private use area,
-no Latin letters); broken-empty, broken-random, broken-cut, broken-text and broken-offsets write
-files named *.ttf that are no usable font. Every font of one call draws its letters in a style of
-its own (blocks, dots, diamonds, bars...), so no two of them look alike.
+KIND is what the font declares, as real fonts differ: western (code page 1252 only), cyrillic
+(1252 and 1251, with Cyrillic letters), nocp (an old OS/2 table without code pages), japanese
+(1252 and 932, with kanji), symbol (a symbol cmap, glyphs in the private use area, no Latin);
+broken-empty, broken-random, broken-cut and broken-offsets are *.ttf files that are no font.
+The fonts of one call each draw their letters in a style of their own: no two look alike.
 """
 import io
+import os
 import random
 import sys
 
 from fontTools.fontBuilder import FontBuilder
 from fontTools.pens.ttGlyphPen import TTGlyphPen
 
-# 5 x 7 bitmaps, one base-32 digit per row (top first, high bit left): A-Z, then 0-9.
+# 5 x 7 bitmaps of A-Z, one base-32 digit per row (top first, high bit left).
 BITMAPS = ("ehhvhhh uhhuhhu ehggghe uhhhhhu vgguggv vgguggg ehgnhhf hhhvhhh e44444e 72222ic "
            "hikokih ggggggv hrllhhh hpljhhh ehhhhhe uhhuggg ehhhlid uhhukih fgge11u v444444 "
-           "hhhhhhe hhhhha4 hhhllla hha4ahh hha4444 v1248gv ehjlphe 4c4444e eh1248v v2421he "
-           "26aiv22 vgu11he 68guhhe v124888 ehhehhe ehhf12c").split()
-LETTERS = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789"
-CYRILLIC = {0x410: "A", 0x412: "B", 0x415: "E", 0x41A: "K", 0x41C: "M", 0x41D: "H", 0x41E: "O",
-            0x420: "P", 0x421: "C", 0x422: "T", 0x425: "X", 0x430: "A", 0x435: "E", 0x43E: "O"}
+           "hhhhhhe hhhhha4 hhhllla hha4ahh hha4444 v1248gv").split()
+CYRILLIC = {0x410: "A", 0x412: "B", 0x415: "E", 0x41A: "K", 0x41C: "M", 0x41D: "H", 0x41E: "O"}
 KANJI = {0x65E5: "O", 0x672C: "T", 0x8A9E: "H"}
-CODE_PAGES = {"western": 1 << 0, "cyrillic": 1 << 0 | 1 << 2, "japanese": 1 << 0 | 1 << 17,
-              "symbol": 1 << 31}
-CELL, ADVANCE = 100, 640
+CODE_PAGES = {"western": 1, "cyrillic": 1 | 1 << 2, "japanese": 1 | 1 << 17, "symbol": 1 << 31}
 
 
-def cell_shape(style, x, y, size):
-    """The outline of one lit cell, clockwise, in one of eight styles."""
-    s, i = size, size // 5
-    shapes = [
-        [(x, y), (x, y + s + 1), (x + s + 1, y + s + 1), (x + s + 1, y)],  # solid blocks
-        [(x + i, y + i), (x + i, y + s - i), (x + s - i, y + s - i), (x + s - i, y + i)],  # dots
-        [(x, y + s // 2), (x + s // 2, y + s), (x + s, y + s // 2), (x + s // 2, y)],  # diamonds
-        [(x, y + 2 * i), (x, y + s - i), (x + s + 1, y + s - i), (x + s + 1, y + 2 * i)],  # bars
-        [(x + 2 * i, y), (x + 2 * i, y + s + 1), (x + s - i, y + s + 1), (x + s - i, y)],  # posts
-        [(x, y), (x + i, y + s + 1), (x + s + i + 1, y + s + 1), (x + s + 1, y)],  # slanted
-        [(x, y + i), (x, y + s - i), (x + i, y + s), (x + s - i, y + s), (x + s, y + s - i),
-         (x + s, y + i), (x + s - i, y), (x + i, y)],  # octagons
-        [(x, y), (x, y + s // 2), (x + s + 1, y + s + 1), (x + s + 1, y + s // 2)],  # wedges
-    ]
-    return shapes[style % len(shapes)]
+def cell(style, x, y, s):
+    """One lit cell, clockwise: a block, a dot, a diamond, a bar, a post or a slanted block."""
+    i, h = s // 5, s // 2
+    return [[(x, y), (x, y + s), (x + s, y + s), (x + s, y)],
+            [(x + i, y + i), (x + i, y + s - i), (x + s - i, y + s - i), (x + s - i, y + i)],
+            [(x, y + h), (x + h, y + s), (x + s, y + h), (x + h, y)],
+            [(x, y + 2 * i), (x, y + s - i), (x + s, y + s - i), (x + s, y + 2 * i)],
+            [(x + 2 * i, y), (x + 2 * i, y + s), (x + s - i, y + s), (x + s - i, y)],
+            [(x, y), (x + i, y + s), (x + s + i, y + s), (x + s, y)]][style % 6]
 
 
-def glyph(bitmap, style, scale):
-    pen, size = TTGlyphPen(None), CELL * scale // 10
+def glyph(bitmap, style, size):
+    pen = TTGlyphPen(None)
     for row, digit in enumerate(bitmap):
-        bits = int(digit, 32)
         for col in range(5):
-            if bits & (16 >> col):
-                points = cell_shape(style, 60 + col * size, (6 - row) * size, size)
+            if int(digit, 32) & (16 >> col):
+                points = cell(style, 60 + col * size, (6 - row) * size, size)
                 pen.moveTo(points[0])
                 for point in points[1:]:
                     pen.lineTo(point)
@@ -64,19 +52,13 @@ def glyph(bitmap, style, scale):
 
 
 def build(family, kind, style):
-    glyphs = {".notdef": TTGlyphPen(None).glyph(), "space": TTGlyphPen(None).glyph()}
-    cmap = {}
     symbol = kind == "symbol"
-    for letter, bitmap in zip(LETTERS, BITMAPS):
-        glyphs[letter] = glyph(bitmap, style, 10)
-        if not symbol and letter.isalpha():
-            glyphs[letter.lower()] = glyph(bitmap, style, 7)
-            cmap[ord(letter.lower())] = letter.lower()
-        cmap[0xF000 + ord(letter) if symbol else ord(letter)] = letter
-    cmap[0xF020 if symbol else 0x20] = "space"
-    for code, letter in {**(CYRILLIC if kind == "cyrillic" else {}),
-                         **(KANJI if kind == "japanese" else {})}.items():
-        cmap[code] = letter
+    glyphs = {".notdef": TTGlyphPen(None).glyph(), "space": TTGlyphPen(None).glyph()}
+    cmap = {0xF020 if symbol else 0x20: "space"}
+    for code, bitmap in zip(range(ord("A"), ord("Z") + 1), BITMAPS):
+        glyphs[chr(code)], glyphs[chr(code + 32)] = glyph(bitmap, style, 100), glyph(bitmap, style, 70)
+        cmap.update({0xF000 + code: chr(code)} if symbol else {code: chr(code), code + 32: chr(code + 32)})
+    cmap.update({**(CYRILLIC if kind == "cyrillic" else {}), **(KANJI if kind == "japanese" else {})})
     fb = FontBuilder(1000, isTTF=True)
     fb.setupGlyphOrder(list(glyphs))
     fb.setupCharacterMap(cmap)
@@ -84,15 +66,14 @@ def build(family, kind, style):
         fb.font["cmap"].tables = [t for t in fb.font["cmap"].tables if t.platformID == 3]
         fb.font["cmap"].tables[0].platEncID = 0
     fb.setupGlyf(glyphs)
-    fb.setupHorizontalMetrics({name: (ADVANCE if name != ".notdef" else 500, 0) for name in glyphs})
+    fb.setupHorizontalMetrics({name: (640, 0) for name in glyphs})
     fb.setupHorizontalHeader(ascent=800, descent=-200)
     fb.setupNameTable({"familyName": family, "styleName": "Regular"}, mac=False)
+    metrics = dict(sTypoAscender=800, sTypoDescender=-200, usWinAscent=800, usWinDescent=200)
     if kind == "nocp":
-        fb.setupOS2(version=0, sTypoAscender=800, sTypoDescender=-200, usWinAscent=800,
-                    usWinDescent=200, ulUnicodeRange1=0)
+        fb.setupOS2(version=0, ulUnicodeRange1=0, **metrics)
     else:
-        fb.setupOS2(sTypoAscender=800, sTypoDescender=-200, usWinAscent=800, usWinDescent=200,
-                    ulCodePageRange1=CODE_PAGES[kind])
+        fb.setupOS2(ulCodePageRange1=CODE_PAGES[kind], **metrics)
     fb.setupPost()
     out = io.BytesIO()
     fb.save(out)
@@ -104,19 +85,18 @@ def broken(kind):
     lying = bytearray(good)  # every table's offset points far past the end of the file
     for i in range(int.from_bytes(good[4:6], "big")):
         lying[20 + 16 * i: 24 + 16 * i] = b"\x7f\xff\xff\x00"
-    return {"broken-empty": b"", "broken-text": b"This is not a font.\r\n" * 20,
-            "broken-random": random.Random(7).randbytes(4096), "broken-cut": good[: len(good) // 3],
-            "broken-offsets": bytes(lying)}[kind]
+    return {"broken-empty": b"", "broken-random": random.Random(7).randbytes(4096),
+            "broken-cut": good[: len(good) // 3], "broken-offsets": bytes(lying)}[kind]
 
 
 def main(args):
     if args[:1] == ["--bench"]:
-        folder, count = args[1], int(args[2])
-        for i in range(count):
-            with open(f"{folder}/bench{i:04}.ttf", "wb") as out:
+        for i in range(int(args[2])):
+            with open(f"{args[1]}/bench{i:04}.ttf", "wb") as out:
                 out.write(build(f"Bench Face {i:04}", "western", i))
         return
     for style, (path, family, kind) in enumerate(zip(args[::3], args[1::3], args[2::3])):
+        os.makedirs(os.path.dirname(path), exist_ok=True)
         with open(path, "wb") as out:
             out.write(broken(kind) if kind.startswith("broken-") else build(family, kind, style))
 

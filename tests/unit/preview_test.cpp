@@ -54,11 +54,6 @@ TEST_F(Preview, AClickShowsTheClickedFilesFaceAndTakesTheFileBeforeOut) {
     EXPECT_EQ(w.txFontName.value, "Face One");
     EXPECT_EQ(w.txPreview.face, "Face One");
 
-    w.pc.fontCalls.clear();
-    w.preview("C:\\f\\one.ttf");  // again: out and in, the same face
-    EXPECT_EQ(w.pc.fontCalls, (Calls{"remove C:\\f\\one.ttf", "add C:\\f\\one.ttf", "announce"}));
-    EXPECT_EQ(w.txPreview.face, "Face One");
-
     w.txPreview.size = 72;
     w.txPreview.bold = true;
     for (const char* name : {"tahoma.ttf", "broken.ttf", "gone.ttf"}) {
@@ -132,17 +127,13 @@ TEST(NumberText, LeadingNumbersAndWholeNumbers) {
     for (const auto& [text, value] : leading) EXPECT_DOUBLE_EQ(LeadingNumber(text), value) << text;
     EXPECT_TRUE(std::isinf(LeadingNumber("1e999")));
 
-    const NumberFormat english{".", ","}, german{",", "."}, spaced{",", "\xA0"};
+    const NumberFormat english{".", ","}, german{",", "."};
     for (const char* text : {" 36 ", "\t-1.5", "+2", "1,234.5", "1.5E-2", "&HFF", "10,5", "5."})
         EXPECT_TRUE(IsNumeric(text, english)) << text;
     for (const char* text : {"", "  ", "12abc", "1 2", "-", ",5", "1e", "1.2.3", "&HFG", "\n3"})
         EXPECT_FALSE(IsNumeric(text, english)) << text;
     EXPECT_DOUBLE_EQ(*ParseLocaleNumber("1.234,5", german), 1234.5);
     EXPECT_FALSE(IsNumeric("10,5,1", german));
-    EXPECT_DOUBLE_EQ(*ParseLocaleNumber("1\xA0"
-                                        "000,25",
-                                        spaced),
-                     1000.25);
     EXPECT_FALSE(IsNumeric("1,000", {".", ""}));
 }
 

@@ -1,14 +1,114 @@
 #include <gtest/gtest.h>
 
-#include "about/about_box.h"
 #include "app/design.h"
 #include "app/layout.h"
+#include "browse/folder_tree.h"
+#include "browse/font_file_list.h"
 #include "tests/unit/world.h"
 
 namespace typelens {
 namespace {
 
 using Texts = std::vector<std::string>;
+
+struct Browse : ::testing::Test {
+    fakes::World w;
+    Browse() {
+        for (std::string name : {"a.ttf", "B.TTF", "c.otf", "d.ttf.bak"})
+            w.pc.file("D:\\F\\" + name);
+        w.pc.file("D:\\F\\h.ttf", "x", attr::Hidden);
+        w.pc.file("D:\\F\\s.ttf", "x", attr::System);
+        w.pc.folder("D:\\F\\e.ttf");
+        w.pc.folder("D:\\F\\sub\\deeper");
+        w.pc.folder("D:\\F\\Empty");
+        w.pc.folder("D:\\F\\.hidden", attr::Hidden);
+        w.pc.folder("D:\\F\\System Volume Information", attr::System | attr::Hidden);
+        w.pc.folder("D:\\Other");
+    }
+    void doubleClick(const std::string& key) {
+        w.Dir1.selection = w.Dir1.find(key);
+        w.window.onDir1DblClick();
+    }
+};
+
+TEST_F(Browse, ListsTheTrueTypeFilesOfOneFolderKeyedByFullPath) {
+    w.File1.add("C:\\old.ttf", "old.ttf", 2);
+    ASSERT_TRUE(ListFontFiles(w.pc, w.File1, "D:\\F\\"));
+    EXPECT_EQ(w.File1.texts(), (Texts{"a.ttf", "B.TTF", "h.ttf"}));
+    for (const FileItem& item : w.File1.items) {
+        EXPECT_EQ(item.key, "D:\\F\\" + item.text);
+        EXPECT_EQ(w.File1.images[item.key], kFontFileImage);
+    }
+    ListFontFiles(w.pc, w.File1, "D:\\F\\");
+    EXPECT_EQ(w.File1.items.size(), 3u);  // afresh, without duplicates
+    EXPECT_FALSE(ListFontFiles(w.pc, w.File1, "D:\\Gone\\"));
+    EXPECT_TRUE(w.File1.items.empty());
+    EXPECT_EQ(w.pc.openListings + w.File1.openFills, 0);
+}
+
+TEST_F(Browse, TheTreeReadsOneLevelAtATimeAndEachFolderOnce) {
+    w.File1.add("C:\\kept.ttf", "kept.ttf", 2);
+    w.Dir1.add(std::nullopt, "C:\\old", "old", kFolderImage);
+    w.window.onDrive1Change('D');
+    EXPECT_EQ(w.Dir1.texts(), (Texts{"F", "Other"}));
+    EXPECT_EQ(w.File1.texts(), Texts{"kept.ttf"});  // a drive change leaves the list alone
+
+    doubleClick("D:\\F");
+    EXPECT_EQ(w.Dir1.texts("D:\\F"), (Texts{".hidden", "e.ttf", "Empty", "sub"}));
+    EXPECT_EQ(w.Dir1.node("D:\\F\\sub").image, kFolderImage);
+    EXPECT_TRUE(w.Dir1.node("D:\\F").expanded);
+    EXPECT_FALSE(w.Dir1.node("D:\\F\\sub").expanded);
+    EXPECT_TRUE(w.Dir1.texts("D:\\F\\sub").empty());  // one level only
+
+    w.pc.folder("D:\\F\\later");
+    doubleClick("D:\\F");
+    EXPECT_EQ(w.Dir1.texts("D:\\F").size(), 4u);  // read before: nothing is added
+
+    doubleClick("D:\\F\\Empty");  // no subfolders: expanded, and read again next time
+    EXPECT_TRUE(w.Dir1.node("D:\\F\\Empty").expanded);
+    w.pc.folder("D:\\F\\Empty\\new");
+    doubleClick("D:\\F\\Empty");
+    EXPECT_EQ(w.Dir1.texts("D:\\F\\Empty"), Texts{"new"});
+
+    w.window.onDir1NodeClick(*w.Dir1.find("D:\\F"));
+    EXPECT_EQ(w.File1.items.at(0).key, "D:\\F\\a.ttf");
+    EXPECT_EQ(w.pc.openListings + w.Dir1.openFills, 0);
+
+    w.window.onDrive1Change('D');  // what cannot be added is left out, and nothing else
+    w.Dir1.add(std::nullopt, "D:\\F\\sub", "sub", kFolderImage);
+    doubleClick("D:\\F");
+    EXPECT_EQ(w.Dir1.texts("D:\\F"), (Texts{".hidden", "e.ttf", "Empty", "later"}));
+    w.Dir1.selection.reset();
+    EXPECT_FALSE(w.window.onDir1DblClick());
+    w.window.onDrive1Change('E');  // not ready
+    EXPECT_TRUE(w.Dir1.nodes.empty());
+}
+
+// The keyboard moves the selection as the mouse does, and a press of the mouse button is
+// answered once, whether it moves the selection before its click or after, or not at all.
+TEST_F(Browse, KeysMoveLikeClicksAndEachPressIsAnsweredOnce) {
+    w.pc.font("D:\\F\\a.ttf", "Face A");
+    w.window.onLoad();
+    w.window.onDrive1Change('D');
+    w.File1.fills = 0;
+    const NodeId node = *w.Dir1.find("D:\\F");
+    // p presses the mouse button and r lets it go, m moves the selection, c is a click.
+    const auto run = [&](const std::string& events, bool tree) {
+        for (char e : events) {
+            if (e == 'p' || e == 'r')
+                tree ? w.window.onDir1Press(e == 'p') : w.window.onFile1Press(e == 'p');
+            if (e == 'm')
+                tree ? w.window.onDir1SelectionChange(node) : w.window.onFile1SelectionChange();
+            if (e == 'c') tree ? w.window.onDir1NodeClick(node) : w.window.onFile1Click();
+        }
+    };
+    run("m pmcr pcmr pcr", true);  // a key; clicks that move first or after; one on the selected
+    EXPECT_EQ(w.File1.fills, 4);
+    w.File1.select("a.ttf");
+    run("m pmcr pcr", false);
+    EXPECT_EQ(std::count(w.pc.fontCalls.begin(), w.pc.fontCalls.end(), "add D:\\F\\a.ttf"), 3);
+    EXPECT_EQ(w.txFontName.value, "Face A");
+}
 
 TEST(Window, LoadReadsCAndTheFontsFolderWhateverIsMissing) {
     fakes::World w;
@@ -27,58 +127,26 @@ TEST(Window, LoadReadsCAndTheFontsFolderWhateverIsMissing) {
 
     fakes::World bare;
     bare.pc.variables.clear();
-    bare.fails = {fakes::Op::Enumerate, fakes::Op::FaceList};
     bare.window.onLoad();
     EXPECT_EQ(bare.window.fontsFolder(), "\\Fonts\\");
-    EXPECT_TRUE(bare.Dir1.nodes.empty() && bare.File1.items.empty());
 }
 
 TEST(Window, TheToolbarActsByImageIndexOnly) {
     fakes::World w;
     w.window.onLoad();
-    for (int image : {0, 4, 6, -1}) w.window.onToolbar1ButtonClick(image, 1);
-    EXPECT_FALSE(w.txPreview.bold || w.txPreview.italic || w.pc.beeps || w.pc.aboutOpenings);
-    w.window.onToolbar1ButtonClick(2, 1);
-    w.window.onToolbar1ButtonClick(3, 1);
-    EXPECT_TRUE(w.txPreview.bold && w.txPreview.italic);
-    w.window.onToolbar1ButtonClick(2, 0);
-    EXPECT_FALSE(w.txPreview.bold);
-    EXPECT_TRUE(w.txPreview.italic);
-    EXPECT_EQ(w.txPreview.face, "Arial");
-    EXPECT_EQ(w.txPreview.size, 36);
-    w.window.onToolbar1ButtonClick(5, 0);
-    w.window.onToolbar1ButtonClick(1, 0);  // Install with nothing previewed
-    EXPECT_EQ(w.pc.aboutOpenings, 1);
-    EXPECT_EQ(w.pc.beeps, 1);
+    // Images 0, 4 and 6 have no command; Bold in, Italic in, Bold out; About; Install: a beep.
+    for (auto [image, pressed] :
+         {std::pair{0, 1}, {4, 1}, {6, 1}, {-1, 1}, {2, 1}, {3, 1}, {2, 0}, {5, 0}, {1, 0}})
+        w.window.onToolbar1ButtonClick(image, pressed);
+    EXPECT_EQ(std::pair(w.txPreview.bold, w.txPreview.italic), std::pair(false, true));
+    EXPECT_EQ(std::pair(w.pc.aboutOpenings, w.pc.beeps), std::pair(1, 1));
 }
 
-TEST(Window, AboutSaysTheSameAtEveryOpeningAndAsksTheShellOncePerClick) {
-    fakes::Faults fails;
-    fakes::Machine pc(fails);
-    AboutBox about(pc);
-    const std::string notice = about.onLoad();
-    EXPECT_EQ(AboutBox(pc).onLoad(), notice);
-    EXPECT_NE(notice.substr(0, notice.find("\r\n")).find("2026"), std::string::npos);
-    EXPECT_EQ(notice.substr(notice.find("\r\n") + 2),
-              "This program is free (as a free beer), but if you think it's cool please "
-              "consider donating!");
-    about.onImage2Click();
-    about.onImage2Click();
-    about.onLabel2Click();
-    fails = {fakes::Op::Open};
-    about.onLabel2Click();  // no browser: nothing happens
-    EXPECT_EQ(pc.opened,
-              (Texts{"https://typelens.example/donate.php", "https://typelens.example/donate.php",
-                     "https://typelens.example/"}));
-}
-
-MainLayout Designed() {
-    return {design::Toolbar1, design::Drive1,     design::Dir1,
-            design::File1,    design::txFontName, design::txPreview};
-}
+const MainLayout kDesigned{design::Toolbar1, design::Drive1,     design::Dir1,
+                           design::File1,    design::txFontName, design::txPreview};
 
 MainLayout LaidOut(WindowState state, double width, double height) {
-    MainLayout c = Designed();
+    MainLayout c = kDesigned;
     LayoutMainWindow(state, width, height, c);
     return c;
 }
@@ -93,7 +161,7 @@ TEST(Layout, TwoColumnsOverOneBandRoundedHalfToEven) {
     EXPECT_EQ(c.Toolbar1, design::Toolbar1);
     EXPECT_EQ(LaidOut(WindowState::Maximized, 8929, 7233).txPreview,
               (TwipRect{60, 3946, 8778, 3226}));
-    EXPECT_EQ(LaidOut(WindowState::Minimized, 0, 0), Designed());
+    EXPECT_EQ(LaidOut(WindowState::Minimized, 0, 0), kDesigned);
 }
 
 TEST(Layout, NegativeSizesAreLeftOutStepByStep) {

@@ -1,4 +1,4 @@
-// One small machine in memory: files, a font table, a registry, a shell and the main window's
+// One small machine in memory: files, a font table, a registry and the main window's
 // controls, any platform operation of which a test can make fail. Unit tests start from it.
 #pragma once
 
@@ -10,14 +10,14 @@
 #include <vector>
 
 #include "app/glyphora.h"
-#include "platform/shell.h"
+#include "install/install_command.h"
 
 namespace typelens::fakes {
 
 // clang-format off
 enum class Op {
     Enumerate, NextName, Attributes, Copy, CreateFolder, Delete, Read, Variable, CreateKey,
-    SetValue, ReadValue, Open, SetText, FaceList, AddFont, RemoveFont, SetFont, TreeAdd,
+    SetValue, ReadValue, SetText, FaceList, AddFont, RemoveFont, SetFont, TreeAdd,
     TreeExpand, ListAdd, Count
 };
 // clang-format on
@@ -31,10 +31,13 @@ inline std::string ParentOf(const std::string& path) {
     const auto slash = path.find_last_of('\\');
     return slash == std::string::npos ? "" : path.substr(0, slash);
 }
+inline std::string NoNul(const std::string& data) {
+    return data.substr(0, data.find('\0'));
+}
 
-// Files and folders are kept by full path (no trailing "\"), folded to lower case; a listing
-// gives them in the order of those paths, and "." and ".." first below a root.
-struct Machine : FileSystem, Environment, Fonts, Registry, Shell, Dialogs {
+// Files and folders by full path (no trailing "\") folded to lower case, listed in that order.
+// Registry values by "root\key\name", the root 1 for the user's, 2 for the machine's.
+struct Machine : FileSystem, Environment, Fonts, Registry, Dialogs {
     explicit Machine(Faults& f) : fails(f) {}
     Faults& fails;
     bool failing(Op op) const { return fails.count(op) > 0; }
@@ -44,20 +47,15 @@ struct Machine : FileSystem, Environment, Fonts, Registry, Shell, Dialogs {
         std::uint32_t attributes = 0;
     };
     std::map<std::string, Entry> entries;
-    std::set<std::string> unwritable;  // folded folder paths: no right to write there
-    std::set<int> lockedKeys,
-        lockedValues;  // roots (1 the user's, 2 the machine's) in the same way
-    int openListings = 0;
+    std::set<std::string> unwritable;        // folded folders no one has the right to write to
+    std::set<int> lockedKeys, lockedValues;  // roots whose keys or values may not be written
     std::map<std::string, std::string> variables{{"windir", "C:\\windows"}};
     NumberFormat format;
-    int beeps = 0;
     std::vector<FontFace> installedFaces{{"Arial", 0}, {"Tahoma", 0}};
     std::map<std::string, std::vector<FontFace>> facesOf;  // by font file
-    std::vector<std::string> loaded, fontCalls;            // "add x", "remove x", "announce"
-    std::map<std::string, std::pair<RegistryType, std::string>> values;  // by "root\key\name"
-    int openKeys = 0;
-    std::vector<std::string> opened;
-    int aboutOpenings = 0;
+    std::vector<std::string> loaded, fontCalls;            // "add x", "remove x", "announce"...
+    std::map<std::string, std::pair<RegistryType, std::string>> values;
+    int openListings = 0, openKeys = 0, beeps = 0, aboutOpenings = 0;
 
     void file(const std::string& path, const std::string& content = "x", std::uint32_t a = 0) {
         if (!ParentOf(path).empty() && !find(ParentOf(path))) folder(ParentOf(path));
@@ -77,15 +75,10 @@ struct Machine : FileSystem, Environment, Fonts, Registry, Shell, Dialogs {
     std::string copy(const std::string& path) const {
         return find(path) ? find(path)->content : "<none>";
     }
-    // A text value of the fonts key of the machine (root 2) or the user (1), without its NUL.
-    std::string value(const std::string& name, int root = 2) const {
-        const auto found = values.find(std::to_string(root) + "\\" + Lower(kFontsKeyPath) + name);
-        return found == values.end()
-                   ? "<none>"
-                   : found->second.second.substr(0, found->second.second.size() - 1);
+    // A text value of the fonts key, without its NUL.
+    std::string value(const std::string& name, int root = 2) {
+        return readText(RegistryRoot(0x80000000 | root), kFontsKey, name).value_or("<none>");
     }
-    static constexpr char kFontsKeyPath[] =
-        "Software\\Microsoft\\Windows NT\\CurrentVersion\\Fonts\\";
 
     std::unique_ptr<FolderEnumeration> enumerate(const std::string& pattern,
                                                  std::uint32_t mask) override {
@@ -102,17 +95,16 @@ struct Machine : FileSystem, Environment, Fonts, Registry, Shell, Dialogs {
                 return names[at++];
             }
         };
-        const std::string folder = Lower(ParentOf(pattern)),
-                          wildcard = Lower(pattern.substr(folder.size() + 1));
-        if (failing(Op::Enumerate) || (folder.size() > 2 && !find(folder))) return nullptr;
+        const std::string in = Lower(ParentOf(pattern)),
+                          wildcard = Lower(pattern.substr(in.size() + 1));
+        if (failing(Op::Enumerate) || (in.size() > 2 && !find(in))) return nullptr;
         std::vector<std::string> names;
-        if (folder.size() > 2 && wildcard.empty()) names = {".", ".."};
+        if (in.size() > 2 && wildcard.empty()) names = {".", ".."};
         for (const auto& [folded, e] : entries) {
-            if (ParentOf(folded) != folder || (e.attributes & attr::System) ||
-                (e.attributes & ~mask & (attr::Hidden | attr::Directory)) ||
-                !(wildcard.empty() || folded.ends_with(wildcard.substr(1))))
-                continue;
-            names.push_back(e.path.substr(folder.size() + 1));
+            if (ParentOf(folded) == in && !(e.attributes & attr::System) &&
+                !(e.attributes & ~mask & (attr::Hidden | attr::Directory)) &&
+                (wildcard.empty() || folded.ends_with(wildcard.substr(1))))
+                names.push_back(e.path.substr(in.size() + 1));
         }
         return names.empty() ? nullptr : std::make_unique<Listing>(*this, names);
     }
@@ -175,9 +167,7 @@ struct Machine : FileSystem, Environment, Fonts, Registry, Shell, Dialogs {
             Machine& pc;
             int root;
             std::string where;
-            Key(Machine& m, int r, std::string w) : pc(m), root(r), where(std::move(w)) {
-                ++pc.openKeys;
-            }
+            Key(Machine& m, int r, std::string w) : pc(m), root(r), where(w) { ++pc.openKeys; }
             ~Key() override { --pc.openKeys; }
             Outcome setValue(const std::string& name, RegistryType type,
                              const std::string& data) override {
@@ -195,14 +185,9 @@ struct Machine : FileSystem, Environment, Fonts, Registry, Shell, Dialogs {
     }
     std::optional<std::string> readText(RegistryRoot root, const std::string& path,
                                         const std::string& name) override {
-        const auto found = values.find(std::to_string(int(root) & 0xF) + "\\" + Lower(path) + name);
-        if (failing(Op::ReadValue) || found == values.end()) return std::nullopt;
-        return found->second.second.substr(0, found->second.second.find('\0'));
-    }
-    bool open(const std::string& address) override {
-        if (failing(Op::Open)) return false;
-        opened.push_back(address);
-        return true;
+        const auto v = values.find(std::to_string(int(root) & 0xF) + "\\" + Lower(path) + name);
+        if (failing(Op::ReadValue) || v == values.end()) return std::nullopt;
+        return NoNul(v->second.second);
     }
     void showAbout() override { ++aboutOpenings; }
 };
@@ -223,9 +208,8 @@ struct Tree : FolderTree {
     int openFills = 0;
 
     std::optional<NodeId> find(const std::string& key) const {
-        for (std::size_t i = 0; i < nodes.size(); ++i) {
+        for (std::size_t i = 0; i < nodes.size(); ++i)
             if (nodes[i].key == key) return NodeId{i + 1};
-        }
         return std::nullopt;
     }
     Node& node(const std::string& key) { return nodes[find(key)->value - 1]; }
@@ -235,7 +219,6 @@ struct Tree : FolderTree {
         for (std::size_t i : key.empty() ? top : node(key).children) texts.push_back(nodes[i].text);
         return texts;
     }
-
     void clear() override { nodes.clear(), top.clear(), selection.reset(); }
     bool add(std::optional<NodeId> parent, const std::string& key, const std::string& text,
              int image) override {
@@ -268,16 +251,13 @@ struct List : FileList {
         return texts;
     }
     void select(const std::string& text) {
-        for (std::size_t i = 0; i < items.size(); ++i) {
+        for (std::size_t i = 0; i < items.size(); ++i)
             if (items[i].text == text) selection = i;
-        }
     }
     void clear() override { items.clear(), images.clear(), selection.reset(); }
     bool add(const std::string& key, const std::string& text, int image) override {
-        if (fails.count(Op::ListAdd)) return false;
-        items.push_back({key, text});
-        images[key] = image;
-        return true;
+        return !fails.count(Op::ListAdd) &&
+               (items.push_back({key, text}), images[key] = image, true);
     }
     std::optional<FileItem> selected() const override {
         return selection ? std::optional(items[*selection]) : std::nullopt;
@@ -287,7 +267,7 @@ struct List : FileList {
 };
 
 struct Text : TextBox {
-    Text(Faults& f, std::string text) : fails(f), value(std::move(text)) {}
+    Text(Faults& f, std::string v) : fails(f), value(std::move(v)) {}
     Faults& fails;
     std::string value;
     std::string text() const override { return value; }
@@ -303,16 +283,11 @@ struct Font : PreviewFont {
     int charset = 204;
     float size = 36;
     bool bold = false, italic = false;
-    bool setFace(const std::string& v, int set) override {
-        return !fails.count(Op::SetFont) && (face = v, charset = set, true);
-    }
+    bool set(auto& field, auto v) { return !fails.count(Op::SetFont) && (field = v, true); }
+    bool setFace(const std::string& v, int c) override { return set(face, v) && set(charset, c); }
     bool setSize(float v) override { return set(size, v); }
     bool setBold(bool v) override { return set(bold, v); }
     bool setItalic(bool v) override { return set(italic, v); }
-    template <typename T>
-    bool set(T& field, const T& v) {
-        return !fails.count(Op::SetFont) && (field = v, true);
-    }
 };
 
 // The main window over the machine, not yet loaded.

@@ -1,38 +1,32 @@
-// The file system, registry and font table as Windows answers them.
+// The file system and the preview's font as Windows answers them.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <algorithm>
 #include <fstream>
 
-#include "platform/ansi_win32.h"
+#include "bench/gdi_objects_win32.h"
+#include "platform/controls_win32.h"
 #include "platform/filesystem_win32.h"
-#include "platform/fonts_win32.h"
-#include "platform/registry_win32.h"
 
 namespace typelens::win32 {
 namespace {
 
 using Names = std::vector<std::string>;
 
-// A fresh folder under the temporary folder.
-std::string Scratch() {
-    static int counter = 0;
-    char temp[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, temp);
-    const std::string path = temp + std::string("typelens-") +
-                             std::to_string(GetCurrentProcessId()) + "-" +
-                             std::to_string(counter++) + "\\";
-    CreateDirectoryA(path.c_str(), nullptr);
-    return path;
+LOGFONTA FontOf(HWND control) {
+    LOGFONTA font{};
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)), sizeof font,
+               &font);
+    return font;
 }
 
+// A file, or a folder where the path ends in "\\".
 std::string Make(const std::string& path, DWORD attributes = 0, const std::string& content = "x") {
-    if (path.back() == '\\') {
+    if (path.back() == '\\')
         CreateDirectoryA(path.c_str(), nullptr);
-    } else {
+    else
         std::ofstream(path, std::ios::binary) << content;
-    }
     if (attributes) SetFileAttributesA(path.c_str(), attributes);
     return path;
 }
@@ -48,7 +42,10 @@ Names List(FileSystem& files, const std::string& pattern, std::uint32_t mask) {
 
 TEST(Win32FileSystem, ListsByMaskNeverSystemEntriesAndCopiesOnlyToNewNames) {
     Win32FileSystem files;
-    const std::string dir = Scratch();
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    const std::string dir =
+        Make(temp + ("typelens-" + std::to_string(GetCurrentProcessId())) + "\\");
     for (const char* name : {"a.ttf", "B.TTF", "c.otf", "d.ttf.bak", "e.ttf\\"}) Make(dir + name);
     Make(dir + "h.ttf", FILE_ATTRIBUTE_HIDDEN);
     Make(dir + "s.ttf", FILE_ATTRIBUTE_SYSTEM);
@@ -65,7 +62,7 @@ TEST(Win32FileSystem, ListsByMaskNeverSystemEntriesAndCopiesOnlyToNewNames) {
     {
         auto listing = files.enumerate(dir + "e.tt*", attr::Directory);
         ASSERT_EQ(listing->next(), "e.ttf");
-        RemoveDirectoryW(Widen(dir + "e.ttf").c_str());
+        RemoveDirectoryA((dir + "e.ttf").c_str());
         EXPECT_EQ(files.attributes(dir + "e.ttf").value_or(0) & attr::Directory, attr::Directory);
     }
     EXPECT_EQ(files.attributes(dir + "e.ttf"), std::nullopt);
@@ -81,49 +78,28 @@ TEST(Win32FileSystem, ListsByMaskNeverSystemEntriesAndCopiesOnlyToNewNames) {
     EXPECT_EQ(files.attributes(dir + "a\\b\\c").value_or(0) & attr::Directory, attr::Directory);
 }
 
-// The program asks for UTF-8 as its code page: names in any script are listed, reached and
-// registered as themselves.
-TEST(Win32Platform, NamesInAnyScript) {
-    ASSERT_EQ(GetACP(), UINT(CP_UTF8));
-    Win32FileSystem files;
-    const std::string greek = Scratch() + "\xCE\x95\xCE\xBB\xCE\xBB\xCE\xAC\xCE\xB4\xCE\xB1\\";
-    const std::string chinese = "\xE5\xAD\x97\xE4\xBD\x93.ttf";
-    EXPECT_EQ(files.createFolder(greek), Outcome::Done);
-    CloseHandle(CreateFileW(Widen(greek + chinese).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                            0, nullptr));
-    EXPECT_EQ(List(files, greek + "*.ttf", 0), Names{chinese});
-    EXPECT_TRUE(files.attributes(greek + chinese));
-
-    Win32Registry registry;
-    const std::string key = "Software\\Typelens tests\\", name = "\xE5\xAD\x97 (TrueType)";
-    const OpenedKey opened = registry.createKey(RegistryRoot::CurrentUser, key);
-    ASSERT_EQ(opened.outcome, Outcome::Done);
-    EXPECT_EQ(opened.key->setValue(name, RegistryType::String, chinese + '\0'), Outcome::Done);
-    EXPECT_EQ(registry.readText(RegistryRoot::CurrentUser, key, name), chinese);
-    EXPECT_EQ(registry.readText(RegistryRoot::CurrentUser, key, "missing"), std::nullopt);
-    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Typelens tests");
-}
-
-bool Listed(Fonts& fonts, const std::string& face, int charset = 0) {
-    const auto faces = fonts.faceList();
-    return std::find(faces.begin(), faces.end(), FontFace{face, charset}) != faces.end();
-}
-
-TEST(Win32Fonts, AFontFileBringsItsFacesAndTakesThemAgainBrokenOnesNothing) {
-    Win32Fonts fonts;
-    const std::string face = TYPELENS_TEST_FONTS "\\face.ttf";
-    ASSERT_FALSE(Listed(fonts, "Qzx Table Test"));
-    EXPECT_EQ(fonts.addFontResource(face), 1);
-    EXPECT_TRUE(Listed(fonts, "Qzx Table Test", 0) && Listed(fonts, "Qzx Table Test", 204));
-    EXPECT_TRUE(fonts.removeFontResource(face));
-    EXPECT_FALSE(Listed(fonts, "Qzx Table Test"));
-    EXPECT_FALSE(fonts.removeFontResource(face));
-    const std::size_t faces = fonts.faceList().size();
-    for (const char* name : {"empty", "random", "cut", "text", "offsets", "missing"}) {
-        EXPECT_EQ(fonts.addFontResource(TYPELENS_TEST_FONTS "\\" + std::string(name) + ".ttf"), 0)
-            << name;
-    }
-    EXPECT_EQ(fonts.faceList().size(), faces);
+TEST(EditPreviewFont, ThePreviewFontChangesOneAttributeAtATimeAndLeaksNone) {
+    HWND edit = CreateWindowExW(0, L"EDIT", L"", WS_POPUP | ES_MULTILINE, 0, 0, 300, 300, nullptr,
+                                nullptr, nullptr, nullptr);
+    EditPreviewFont font;
+    font.attach(edit, "Arial", 36, 204, 96);
+    EXPECT_EQ(FontOf(edit).lfHeight, -48);
+    EXPECT_EQ(FontOf(edit).lfCharSet, 204);
+    EXPECT_TRUE(font.setBold(true) && font.setItalic(true) && font.setFace("Tahoma", 0) &&
+                font.setSize(72) && font.setBold(false));
+    const LOGFONTA styled = FontOf(edit);
+    EXPECT_STREQ(styled.lfFaceName, "Tahoma");
+    EXPECT_EQ(styled.lfHeight, -96);
+    EXPECT_EQ(styled.lfWeight, FW_NORMAL);
+    EXPECT_TRUE(styled.lfItalic);
+    EXPECT_EQ(styled.lfCharSet, 0);  // the face's, kept by every other attribute
+    EXPECT_TRUE(font.setSize(0.1f));
+    EXPECT_EQ(FontOf(edit).lfHeight, -1);  // never 0, which would mean any size
+    EXPECT_FALSE(font.setFace(std::string(40, 'x'), 0));
+    const std::size_t gdi = GdiObjectCount();
+    for (int i = 0; i < 50; ++i) font.setItalic(i % 2 == 0);
+    EXPECT_EQ(GdiObjectCount(), gdi);
+    DestroyWindow(edit);
 }
 
 }  // namespace

@@ -1,20 +1,14 @@
 // probe: reads and moves another program's windows for the end-to-end tests, one question per
 // run. Windows are named by their handle in decimal; rectangles are "x y width height" on the
 // screen; text comes out as UTF-8.
-//   probe find <class> [<caption>]     a visible top-level window of that class (and caption)
-//   probe client|frame <hwnd>          its client area, or the whole window
-//   probe state <hwnd>                 normal|minimized|maximized, then enabled|disabled
-//   probe control <hwnd> <id>          the descendant with that control id
-//   probe text <hwnd> [<id>]           the window's (or that descendant's) text
-//   probe items <hwnd> <id>            the texts of a list view's items, one a line
-//   probe item <hwnd> <id> <text>      where that list item is, scrolled into view
-//   probe node <hwnd> <id> <key>       where the tree node "C:\a\b" is, scrolled into view,
-//                                      then its number of children and 1 when expanded
-//   probe button <hwnd> <id> <command> where that toolbar button is, then 1 when checked
-//   probe focus <hwnd>                 the control id of the focused control (a combo box's
-//                                      edit part answers for the combo box)
-//   probe size <hwnd> <width> <height> gives the window a client area of that size
-//   probe show <hwnd> min|max|restore, probe close <hwnd>
+//   find <class> [<caption>]  a visible top-level window    client <hwnd>  its client area
+//   control <hwnd> [<id>]     the window or its descendant  text <hwnd> [<id>]  its text
+//   state <hwnd>              normal|maximized enabled|disabled
+//   items <hwnd> <id>         a list view's item texts      item <hwnd> <id> <text>  its place
+//   node <hwnd> <id> <key>    where the tree node "C:\a\b" is, its children, 1 when expanded
+//   button <hwnd> <id> <cmd>  where the toolbar button is, 1 when checked
+//   focus <hwnd>              the focused control's id (a combo box's edit: the combo box's)
+//   maximize <hwnd>, close <hwnd>; items and nodes are scrolled into view
 #include <windows.h>
 #include <commctrl.h>
 
@@ -31,33 +25,25 @@ class Remote {
         DWORD pid = 0;
         GetWindowThreadProcessId(window, &pid);
         process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, 0, pid);
-        memory_ =
+        at_ =
             static_cast<char*>(VirtualAllocEx(process_, nullptr, size, MEM_COMMIT, PAGE_READWRITE));
     }
     ~Remote() {
-        VirtualFreeEx(process_, memory_, 0, MEM_RELEASE);
+        VirtualFreeEx(process_, at_, 0, MEM_RELEASE);
         CloseHandle(process_);
     }
-    LPARAM at(SIZE_T offset = 0) const { return reinterpret_cast<LPARAM>(memory_ + offset); }
-    template <typename T>
-    void put(const T& value, SIZE_T offset = 0) {
-        WriteProcessMemory(process_, memory_ + offset, &value, sizeof value, nullptr);
-    }
+    LPARAM at(SIZE_T offset = 0) const { return reinterpret_cast<LPARAM>(at_ + offset); }
+    void put(const auto& value) { WriteProcessMemory(process_, at_, &value, sizeof value, 0); }
     template <typename T>
     T get(SIZE_T offset = 0) const {
         T value{};
-        ReadProcessMemory(process_, memory_ + offset, &value, sizeof value, nullptr);
-        return value;
+        return ReadProcessMemory(process_, at_ + offset, &value, sizeof value, 0), value;
     }
 
   private:
     HANDLE process_;
-    char* memory_;
+    char* at_;
 };
-
-HWND Handle(const wchar_t* text) {
-    return reinterpret_cast<HWND>(static_cast<INT_PTR>(std::wcstoll(text, nullptr, 10)));
-}
 
 void Print(const std::wstring& text) {
     char utf8[4096] = {};
@@ -71,31 +57,30 @@ void PrintRect(HWND from, RECT r) {
 }
 
 HWND Control(HWND window, int id) {
-    struct Search {
-        int id;
-        HWND found;
-    } search{id, nullptr};
+    std::pair<int, HWND> search{id, nullptr};
     EnumChildWindows(
         window,
         [](HWND child, LPARAM l) {
-            auto* s = reinterpret_cast<Search*>(l);
-            if (GetDlgCtrlID(child) == s->id) s->found = child;
-            return s->found ? FALSE : TRUE;
+            auto* s = reinterpret_cast<std::pair<int, HWND>*>(l);
+            if (GetDlgCtrlID(child) == s->first) s->second = child;
+            return s->second ? FALSE : TRUE;
         },
         reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return search.second;
 }
 
-std::wstring ItemText(HWND list, int index) {
-    Remote remote(list, sizeof(LVITEMW) + 1024);
-    LVITEMW item{};
-    item.iSubItem = 0;
+// An item's text, through a structure (LVITEMW or TVITEMW) that the control fills in.
+template <typename Item>
+std::wstring TextOf(HWND control, UINT message, WPARAM w, Item item) {
+    Remote remote(control, sizeof item + 1024);
     item.pszText = reinterpret_cast<wchar_t*>(remote.at(sizeof item));
     item.cchTextMax = 500;
     remote.put(item);
-    SendMessageW(list, LVM_GETITEMTEXTW, index, remote.at());
-    wchar_t text[500] = {};
-    for (int i = 0; i < 499 && (text[i] = remote.get<wchar_t>(sizeof item + 2 * i)); ++i) {
+    SendMessageW(control, message, w, remote.at());
+    std::wstring text;
+    for (wchar_t c;
+         (c = remote.get<wchar_t>(sizeof item + 2 * text.size())) && text.size() < 500;) {
+        text += c;
     }
     return text;
 }
@@ -103,23 +88,13 @@ std::wstring ItemText(HWND list, int index) {
 HTREEITEM FindNode(HWND tree, std::wstring key) {
     key = key.substr(3) + L"\\";  // below the drive's root, which has no node
     HTREEITEM node = TreeView_GetRoot(tree);
-    Remote remote(tree, sizeof(TVITEMW) + 1024);
     for (std::size_t start = 0, end; (end = key.find(L'\\', start)) != std::wstring::npos;
          start = end + 1) {
-        const std::wstring name = key.substr(start, end - start);
-        for (; node; node = TreeView_GetNextSibling(tree, node)) {
-            TVITEMW item{};
-            item.mask = TVIF_TEXT;
-            item.hItem = node;
-            item.pszText = reinterpret_cast<wchar_t*>(remote.at(sizeof item));
-            item.cchTextMax = 500;
-            remote.put(item);
-            remote.put(wchar_t{0}, sizeof item);
-            SendMessageW(tree, TVM_GETITEMW, 0, remote.at());
-            wchar_t text[500] = {};
-            for (int i = 0; i < 499 && (text[i] = remote.get<wchar_t>(sizeof item + 2 * i)); ++i) {
-            }
-            if (name == text) break;
+        TVITEMW item{};
+        item.mask = TVIF_TEXT;
+        while (node && (item.hItem = node, TextOf(tree, TVM_GETITEMW, 0, item)) !=
+                           key.substr(start, end - start)) {
+            node = TreeView_GetNextSibling(tree, node);
         }
         if (!node) return nullptr;
         if (end + 1 < key.size()) node = TreeView_GetChild(tree, node);
@@ -134,47 +109,47 @@ int wmain(int argc, wchar_t** argv) {
     SetProcessDPIAware();  // screen pixels, as xdotool and the screenshots count them
     const std::wstring verb = argv[1];
     if (verb == L"find") {
-        HWND window = nullptr;
-        while ((window = FindWindowExW(nullptr, window, argv[2], argc > 3 ? argv[3] : nullptr))) {
-            if (IsWindowVisible(window))
-                return std::printf("%lld\n", (long long)(INT_PTR)window), 0;
+        for (HWND w = nullptr;
+             (w = FindWindowExW(nullptr, w, argv[2], argc > 3 ? argv[3] : nullptr));) {
+            if (IsWindowVisible(w)) return std::printf("%lld\n", (long long)(INT_PTR)w), 0;
         }
         return 1;
     }
-    HWND window = Handle(argv[2]);
-    const bool byId = argc > 3 && verb != L"size" && verb != L"show";
+    HWND window = reinterpret_cast<HWND>(static_cast<INT_PTR>(std::wcstoll(argv[2], nullptr, 10)));
+    const bool byId = argc > 3;
     HWND control = byId ? Control(window, _wtoi(argv[3])) : window;
     if (!IsWindow(window) || !control) return 1;
     RECT r{};
     if (verb == L"client") {
         GetClientRect(window, &r);
         PrintRect(window, r);
-    } else if (verb == L"frame" || verb == L"control") {
+    } else if (verb == L"control") {
         GetWindowRect(control, &r);
         PrintRect(nullptr, r);
     } else if (verb == L"state") {
-        std::printf("%s %s",
-                    IsIconic(window)   ? "minimized"
-                    : IsZoomed(window) ? "maximized"
-                                       : "normal",
+        std::printf("%s %s", IsZoomed(window) ? "maximized" : "normal",
                     IsWindowEnabled(window) ? "enabled" : "disabled");
     } else if (verb == L"text") {
         // Across processes only the message reads a control's text, not GetWindowText.
         std::wstring text(SendMessageW(control, WM_GETTEXTLENGTH, 0, 0) + 1, L'\0');
         SendMessageW(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
-        Print(text.c_str());
-        return 0;
-    } else if (verb == L"items") {
-        for (int i = 0, n = ListView_GetItemCount(control); i < n; ++i) Print(ItemText(control, i));
-        return 0;
-    } else if (verb == L"item" && argc > 4) {
-        int index = 0, count = ListView_GetItemCount(control);
-        while (index < count && ItemText(control, index) != argv[4]) ++index;
-        if (index == count) return 1;
-        SendMessageW(control, LVM_ENSUREVISIBLE, index, FALSE);
+        return Print(text.c_str()), 0;
+    } else if (verb == L"items" || verb == L"item") {
+        const int count = ListView_GetItemCount(control);
+        int i = 0;
+        for (; i < count; ++i) {
+            const std::wstring text = TextOf(control, LVM_GETITEMTEXTW, i, LVITEMW{});
+            if (verb == L"items")
+                Print(text);
+            else if (argc > 4 && text == argv[4])
+                break;
+        }
+        if (verb == L"items") return 0;
+        if (i == count) return 1;
+        SendMessageW(control, LVM_ENSUREVISIBLE, i, FALSE);
         Remote remote(control, sizeof r);
         remote.put(RECT{LVIR_LABEL, 0, 0, 0});
-        SendMessageW(control, LVM_GETITEMRECT, index, remote.at());
+        SendMessageW(control, LVM_GETITEMRECT, i, remote.at());
         PrintRect(control, remote.get<RECT>());
     } else if (verb == L"node" && argc > 4) {
         HTREEITEM node = FindNode(control, argv[4]);
@@ -186,39 +161,31 @@ int wmain(int argc, wchar_t** argv) {
         PrintRect(control, remote.get<RECT>());
         int children = 0;
         for (HTREEITEM c = TreeView_GetChild(control, node); c;
-             c = TreeView_GetNextSibling(control, c))
+             c = TreeView_GetNextSibling(control, c)) {
             ++children;
+        }
         std::printf(" %d %d", children,
                     (TreeView_GetItemState(control, node, TVIS_EXPANDED) & TVIS_EXPANDED) ? 1 : 0);
     } else if (verb == L"button" && argc > 4) {
-        const int command = _wtoi(argv[4]);
         Remote remote(control, sizeof r);
-        SendMessageW(control, TB_GETRECT, command, remote.at());
+        SendMessageW(control, TB_GETRECT, _wtoi(argv[4]), remote.at());
         PrintRect(control, remote.get<RECT>());
-        std::printf(" %d", SendMessageW(control, TB_ISBUTTONCHECKED, command, 0) ? 1 : 0);
+        std::printf(" %d", SendMessageW(control, TB_ISBUTTONCHECKED, _wtoi(argv[4]), 0) ? 1 : 0);
     } else if (verb == L"focus") {
         GUITHREADINFO info{};
         info.cbSize = sizeof info;
         GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
-        HWND focus = info.hwndFocus;
         wchar_t kind[32] = {};
-        GetClassNameW(GetParent(focus), kind, 32);
-        if (!_wcsicmp(kind, L"ComboBox")) focus = GetParent(focus);
-        std::printf("%d", GetDlgCtrlID(focus));
-    } else if (verb == L"size" && argc > 4) {  // the last three print nothing
-        r = {0, 0, _wtoi(argv[3]), _wtoi(argv[4])};
-        AdjustWindowRectEx(&r, GetWindowLongW(window, GWL_STYLE), FALSE,
-                           GetWindowLongW(window, GWL_EXSTYLE));
-        SetWindowPos(window, nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
-                     SWP_NOMOVE | SWP_NOZORDER);
-    } else if (verb == L"show") {
-        const std::wstring how = argv[3];
-        ShowWindow(window, how == L"min" ? SW_MINIMIZE : how == L"max" ? SW_MAXIMIZE : SW_RESTORE);
+        GetClassNameW(GetParent(info.hwndFocus), kind, 32);
+        std::printf("%d", GetDlgCtrlID(_wcsicmp(kind, L"ComboBox") ? info.hwndFocus
+                                                                   : GetParent(info.hwndFocus)));
+    } else if (verb == L"maximize") {
+        return ShowWindow(window, SW_MAXIMIZE), 0;
     } else if (verb == L"close") {
-        PostMessageW(window, WM_CLOSE, 0, 0);
+        return !PostMessageW(window, WM_CLOSE, 0, 0);
     } else {
         return 2;
     }
-    if (verb != L"size" && verb != L"show" && verb != L"close") std::printf("\n");
+    std::printf("\n");
     return 0;
 }
