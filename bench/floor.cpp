@@ -1,10 +1,14 @@
 // The floor of the start-up: what any font previewer must do before its window shows, and
 // nothing more. Common controls 6 by manifest, the face list read once, and the main window's
 // controls empty: a toolbar, two combo boxes, a tree view, a list view, a text box and the
-// multi-line box with its 36-point font, in the designed places; shown, drawn, then the message
-// loop.
+// multi-line box, in the designed places and fonts; shown, drawn, then the message loop.
+// With "/read" it also reads C:\ as the tree and the list need it, and shows none of it.
 #include <windows.h>
 #include <commctrl.h>
+
+#include "app/phases.h"
+
+using typelens::StartupPhase;
 
 namespace {
 
@@ -13,12 +17,26 @@ LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM w, LPARAM l) {
     return DefWindowProcW(window, message, w, l);
 }
 
+// The entries of a folder, as many as the pattern finds.
+int Count(const wchar_t* pattern) {
+    WIN32_FIND_DATAW entry;
+    HANDLE find = FindFirstFileExW(pattern, FindExInfoBasic, &entry, FindExSearchNameMatch, nullptr,
+                                   FIND_FIRST_EX_LARGE_FETCH);
+    if (find == INVALID_HANDLE_VALUE) return 0;
+    int count = 1;
+    while (FindNextFileW(find, &entry)) ++count;
+    FindClose(find);
+    return count;
+}
+
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int) {
+    StartupPhase("process entry");
     INITCOMMONCONTROLSEX classes{sizeof classes, ICC_TREEVIEW_CLASSES | ICC_LISTVIEW_CLASSES |
                                                      ICC_BAR_CLASSES | ICC_USEREX_CLASSES};
     InitCommonControlsEx(&classes);
+    StartupPhase("common controls");
     HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
     LOGFONTW all{};
@@ -32,6 +50,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         },
         reinterpret_cast<LPARAM>(&faces), 0);
     ReleaseDC(nullptr, screen);
+    StartupPhase("snapshot");
+    if (lstrcmpA(arguments, "/read") == 0) faces += Count(L"C:\\*") + Count(L"C:\\*.ttf");
 
     WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = Proc;
@@ -46,24 +66,37 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
                                   WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT,
                                   CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,
                                   nullptr, nullptr, instance, nullptr);
-    const auto child = [&](const wchar_t* kind, DWORD style, int x, int y, int w, int h) {
-        return CreateWindowExW(WS_EX_CLIENTEDGE, kind, L"", WS_CHILD | WS_VISIBLE | style, px(x),
-                               px(y), px(w), px(h), window, nullptr, instance, nullptr);
+    // The designed fonts, each face's file read the first time a control measures its text.
+    const auto font = [dpi](const wchar_t* face, int tenths, int weight, BYTE charset) {
+        LOGFONTW f{};
+        f.lfHeight = -MulDiv(tenths, dpi, 720);
+        f.lfWeight = weight;
+        f.lfCharSet = charset;
+        lstrcpyW(f.lfFaceName, face);
+        return CreateFontIndirectW(&f);
     };
-    child(TOOLBARCLASSNAMEW, TBSTYLE_FLAT | CCS_NORESIZE | CCS_NOPARENTALIGN, 0, 0, 8925, 540);
-    child(L"COMBOBOX", CBS_DROPDOWN, 1740, 60, 675, 3960);
-    child(L"COMBOBOX", CBS_DROPDOWNLIST, 60, 600, 4372, 3915);
-    child(WC_TREEVIEWW, TVS_HASLINES | TVS_HASBUTTONS, 60, 960, 4372, 2790);
-    child(WC_LISTVIEWW, LVS_LIST, 4492, 600, 4372, 2820);
-    child(L"EDIT", ES_AUTOHSCROLL, 4492, 3480, 4372, 285);
-    HWND preview = child(L"EDIT", ES_MULTILINE | WS_VSCROLL, 60, 3825, 8774, 3105);
-    LOGFONTW arial{};
-    arial.lfHeight = -MulDiv(36, dpi, 72);
-    arial.lfCharSet = 204;
-    lstrcpyW(arial.lfFaceName, L"Arial");
-    SendMessageW(preview, WM_SETFONT, reinterpret_cast<WPARAM>(CreateFontIndirectW(&arial)), FALSE);
+    const HFONT tahoma = font(L"Tahoma", 83, FW_NORMAL, DEFAULT_CHARSET);
+    const auto child = [&](const wchar_t* kind, DWORD style, int x, int y, int w, int h,
+                           HFONT with) {
+        HWND control =
+            CreateWindowExW(WS_EX_CLIENTEDGE, kind, L"", WS_CHILD | WS_VISIBLE | style, px(x),
+                            px(y), px(w), px(h), window, nullptr, instance, nullptr);
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(with), FALSE);
+    };
+    child(TOOLBARCLASSNAMEW, TBSTYLE_FLAT | CCS_NORESIZE | CCS_NOPARENTALIGN, 0, 0, 8925, 540,
+          tahoma);
+    child(L"COMBOBOX", CBS_DROPDOWN, 1740, 60, 675, 3960, font(L"Tahoma", 98, FW_BOLD, 0));
+    child(L"COMBOBOX", CBS_DROPDOWNLIST, 60, 600, 4372, 3915,
+          font(L"MS Sans Serif", 83, FW_NORMAL, DEFAULT_CHARSET));
+    child(WC_TREEVIEWW, TVS_HASLINES | TVS_HASBUTTONS, 60, 960, 4372, 2790, tahoma);
+    child(WC_LISTVIEWW, LVS_LIST, 4492, 600, 4372, 2820, tahoma);
+    child(L"EDIT", ES_AUTOHSCROLL, 4492, 3480, 4372, 285, tahoma);
+    child(L"EDIT", ES_MULTILINE | WS_VSCROLL, 60, 3825, 8774, 3105, font(L"Arial", 360, 0, 204));
+    StartupPhase("window and controls");
     ShowWindow(window, SW_SHOWNORMAL);
+    StartupPhase("window shown");
     UpdateWindow(window);
+    StartupPhase("first paint");
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
     return faces > 0 ? 0 : 1;

@@ -4,6 +4,8 @@ enable_language(RC)
 if(MINGW)
   # One self-contained exe: the C and C++ runtimes linked in, nothing beyond Windows' own DLLs.
   add_link_options(-static -static-libgcc -static-libstdc++)
+  # Without the runtimes' debugging sections, which a release has no use for (half the file).
+  add_link_options($<$<CONFIG:Release>:-s>)
 endif()
 
 add_library(typelens_win32 STATIC
@@ -19,8 +21,7 @@ add_library(typelens_win32 STATIC
 )
 target_compile_definitions(typelens_win32 PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX UNICODE _UNICODE
                                                   _WIN32_WINNT=0x0601)
-target_link_libraries(typelens_win32 PUBLIC typelens_logic comctl32 gdi32 user32 advapi32 shell32
-                                            ole32)
+target_link_libraries(typelens_win32 PUBLIC typelens_logic comctl32 gdi32 user32 advapi32)
 
 add_executable(Typelens WIN32 app/winmain_win32.cpp app/resources/typelens.rc)
 target_link_libraries(Typelens PRIVATE typelens_win32)

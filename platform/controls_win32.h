@@ -62,7 +62,8 @@ class TreeViewFolderTree : public FolderTree {
 class ListViewFileList : public FileList {
   public:
     explicit ListViewFileList(HWND list = nullptr) : list_(list) {}
-    void attach(HWND list) { list_ = list; }
+    // Takes the list view, its font and pictures set.
+    void attach(HWND list);
 
     void clear() override;
     bool add(const std::string& key, const std::string& text, int image) override;

@@ -1,7 +1,6 @@
 #include "platform/filesystem_win32.h"
 
 #include <windows.h>
-#include <shlobj.h>
 
 #include "platform/ansi_win32.h"
 #include "platform/scoped_win32.h"
@@ -96,10 +95,17 @@ Outcome Win32FileSystem::copyNewFile(const std::string& from, const std::string&
 
 Outcome Win32FileSystem::createFolder(const std::string& path) {
     const auto wide = WidePath(path);
-    if (!wide) return Outcome::Failed;
-    const int made = SHCreateDirectoryExW(nullptr, wide->c_str(), nullptr);
-    if (made == ERROR_SUCCESS || made == ERROR_ALREADY_EXISTS) return Outcome::Done;
-    return made == ERROR_ACCESS_DENIED ? Outcome::Denied : Outcome::Failed;
+    if (!wide || wide->size() < 3 || (*wide)[1] != L':') return Outcome::Failed;
+    // Each missing folder below the drive's root in turn, from the top down.
+    for (std::size_t end = 3; end <= wide->size(); ++end) {
+        if (end < wide->size() && (*wide)[end] != L'\\') continue;
+        const std::wstring folder = wide->substr(0, end);
+        const DWORD there = GetFileAttributesW(folder.c_str());
+        if (there != INVALID_FILE_ATTRIBUTES && (there & FILE_ATTRIBUTE_DIRECTORY)) continue;
+        if (!CreateDirectoryW(folder.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS)
+            return Failure();
+    }
+    return Outcome::Done;
 }
 
 bool Win32FileSystem::deleteFile(const std::string& path) {
