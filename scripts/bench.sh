@@ -62,8 +62,8 @@ rm -rf "$c"/Folder\ * "$c"/root\ font\ *
 cp "$work"/installed/*.ttf "$c/windows/Fonts/"
 startup "C:\\ fresh, 2,000 more installed faces" 1.15
 echo
-echo "Start-up of the benchmark's build of Typelens: when each phase ended, in ms since the process"
-echo "was created (medians of 11 starts), and how long it took."
+echo "Start-up of the benchmark's build of Typelens: when each phase ended, in ms since the launch"
+echo "(medians of 11 starts), and how long it took."
 echo
 echo "| Phase | C:\\ fresh | | 2,000 folders and font files in C:\\ | |"
 echo "|---|---:|---:|---:|---:|"
