@@ -15,9 +15,9 @@ at() {
 picture main-window "$(probe control "$main")"
 check "client area 8925 x 6990 twips" test "$(probe client "$main" | cut -d' ' -f3-)" = "595 466"
 check "caption" test "$(probe text "$main")" = "Typelens 1.2"
-for spec in "2001 0 0 8925 540" "2002 1740 60 675 360" "2003 60 600 4372 315" \
+for place in "2001 0 0 8925 540" "2002 1740 60 675 360" "2003 60 600 4372 315" \
   "2004 60 960 4372 2790" "2005 4492 600 4372 2820" "2006 4492 3480 4372 285" "2007 60 3825 8774 3105"; do
-  check "control ${spec%% *} where the layout puts it" at $spec
+  check "control ${place%% *} where the layout puts it" at $place
 done
 check "the size box says 36" test "$(text 2002)" = 36
 check "the drive box shows C:, as the tree does" test "$(text 2003)" = c:
@@ -54,7 +54,7 @@ check "a drive change reads the new root" wait_for 10 eval '[[ -n $(node "Z:\\us
 xdotool mousemove $(center "$(button 2101)")
 check "the Install button's tip" wait_for 10 eval '[[ $(probe text "$(probe find tooltips_class32)") == "Install the selected font" ]]'
 
-# The spec's relations, to a pixel of rounding: the preview ends 60 twips above the client's
+# The layout's relations, to a pixel of rounding: the preview ends 60 twips above the client's
 # bottom, the file list 60 short of its right edge, the face box 60 below the list.
 laid_out() {
   local o=($(probe client "$main")) l=($(probe control "$main" 2005)) f=($(probe control "$main" 2006))
