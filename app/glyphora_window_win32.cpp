@@ -36,8 +36,11 @@ const wchar_t* TipFor(UINT_PTR command) {
     }
 }
 
-NodeId Node(HTREEITEM item) {
-    return NodeId{reinterpret_cast<std::uintptr_t>(item)};
+// A drive as the classic drive box shows it: "c:", or "c: [LABEL]".
+std::wstring DriveText(char letter, const std::string& label) {
+    std::wstring text{static_cast<wchar_t>(letter - 'A' + 'a'), L':'};
+    if (!label.empty()) text += L" [" + Widen(label) + L"]";
+    return text;
 }
 
 }  // namespace
@@ -374,8 +377,8 @@ LRESULT GlyphoraWindow::onControlMessage(HWND control, UINT message, WPARAM w, L
 // labels come once the window shows: asking a drive for its label can take long.
 void GlyphoraWindow::fillDrives() {
     for (const char letter : Win32FileSystem::driveLetters()) {
-        const wchar_t text[] = {static_cast<wchar_t>(letter - 'A' + 'a'), L':', L'\0'};
-        const LRESULT index = SendMessageW(Drive1_, CB_ADDSTRING, 0, AsParam(text));
+        const LRESULT index =
+            SendMessageW(Drive1_, CB_ADDSTRING, 0, AsParam(DriveText(letter, {}).c_str()));
         if (index < 0) continue;
         SendMessageW(Drive1_, CB_SETITEMDATA, index, letter);
         if (letter == kStartFolder[0]) SendMessageW(Drive1_, CB_SETCURSEL, index, 0);
@@ -389,10 +392,8 @@ void GlyphoraWindow::labelDrives() {
         const auto letter = static_cast<char>(SendMessageW(Drive1_, CB_GETITEMDATA, index, 0));
         const std::string label = Win32FileSystem::volumeLabel(letter);
         if (label.empty()) continue;
-        const std::wstring text = std::wstring{static_cast<wchar_t>(letter - 'A' + 'a'), L':'} +
-                                  L" [" + Widen(label) + L"]";
         SendMessageW(Drive1_, CB_DELETESTRING, index, 0);
-        SendMessageW(Drive1_, CB_INSERTSTRING, index, AsParam(text.c_str()));
+        SendMessageW(Drive1_, CB_INSERTSTRING, index, AsParam(DriveText(letter, label).c_str()));
         SendMessageW(Drive1_, CB_SETITEMDATA, index, letter);
     }
     SendMessageW(Drive1_, CB_SETCURSEL, selected, 0);

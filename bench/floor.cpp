@@ -7,6 +7,7 @@
 #include <commctrl.h>
 
 #include "app/phases.h"
+#include "bench/floor_work.h"
 
 using typelens::StartupPhase;
 
@@ -17,18 +18,6 @@ LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM w, LPARAM l) {
     return DefWindowProcW(window, message, w, l);
 }
 
-// The entries of a folder, as many as the pattern finds.
-int Count(const wchar_t* pattern) {
-    WIN32_FIND_DATAW entry;
-    HANDLE find = FindFirstFileExW(pattern, FindExInfoBasic, &entry, FindExSearchNameMatch, nullptr,
-                                   FIND_FIRST_EX_LARGE_FETCH);
-    if (find == INVALID_HANDLE_VALUE) return 0;
-    int count = 1;
-    while (FindNextFileW(find, &entry)) ++count;
-    FindClose(find);
-    return count;
-}
-
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int) {
@@ -37,21 +26,15 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int) {
                                                      ICC_BAR_CLASSES | ICC_USEREX_CLASSES};
     InitCommonControlsEx(&classes);
     StartupPhase("common controls");
+    int faces = typelens::bench::ReadFaceList();
+    StartupPhase("snapshot");
+    if (lstrcmpA(arguments, "/read") == 0) {
+        faces +=
+            typelens::bench::FloorListing(L"C:\\*") + typelens::bench::FloorListing(L"C:\\*.ttf");
+    }
     HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    LOGFONTW all{};
-    all.lfCharSet = DEFAULT_CHARSET;
-    int faces = 0;
-    EnumFontFamiliesExW(
-        screen, &all,
-        [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM count) -> int {
-            ++*reinterpret_cast<int*>(count);
-            return 1;
-        },
-        reinterpret_cast<LPARAM>(&faces), 0);
     ReleaseDC(nullptr, screen);
-    StartupPhase("snapshot");
-    if (lstrcmpA(arguments, "/read") == 0) faces += Count(L"C:\\*") + Count(L"C:\\*.ttf");
 
     WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = Proc;

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "app/glyphora_window_win32.h"
+#include "bench/floor_work.h"
 #include "bench/gdi_objects_win32.h"
 #include "browse/folder_tree.h"
 #include "browse/font_file_list.h"
@@ -188,37 +189,11 @@ struct Host {
         L"The Quick \r\nBrown Fox \r\nJumps over the \r\nlazy dog\r\n";
 };
 
-// The floor's listing: every entry of `pattern`, as cheaply as Windows gives it (without short
-// names, in large fetches), folders told from files by the data that came with them. Returns
-// the number of folders, so the loop cannot be left out.
-int FloorListing(const std::wstring& pattern) {
-    WIN32_FIND_DATAW entry;
-    HANDLE find = FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch,
-                                   nullptr, FIND_FIRST_EX_LARGE_FETCH);
-    if (find == INVALID_HANDLE_VALUE) return 0;
-    int folders = 0;
-    do folders += (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-    while (FindNextFileW(find, &entry));
-    FindClose(find);
-    return folders;
-}
-
 // The floor's preview: add the file, read the face list, give the multi-line box holding the
 // sample a font of the new face, take the file out again.
 void FloorPreview(HWND box, const std::wstring& file, const wchar_t* face, HFONT& font) {
     AddFontResourceW(file.c_str());
-    HDC screen = GetDC(nullptr);
-    LOGFONTW all{};
-    all.lfCharSet = DEFAULT_CHARSET;
-    int faces = 0;
-    EnumFontFamiliesExW(
-        screen, &all,
-        [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM count) -> int {
-            ++*reinterpret_cast<int*>(count);
-            return 1;
-        },
-        reinterpret_cast<LPARAM>(&faces), 0);
-    ReleaseDC(nullptr, screen);
+    (void)bench::ReadFaceList();
     LOGFONTW wanted{};
     wanted.lfHeight = -48;
     lstrcpyW(wanted.lfFaceName, face);
@@ -324,7 +299,7 @@ void Work(const std::string& folder) {
         const double ours = Time(
             7, [] {}, [&] { ListFontFiles(files, list, folder + "Files\\"); });
         const double floor = Time(
-            7, [] {}, [&] { FloorListing(wide + L"Files\\*.ttf"); });
+            7, [] {}, [&] { bench::FloorListing((wide + L"Files\\*.ttf").c_str()); });
         const double listing = Time(
             7, [] {}, [&] { listingOnly(folder + "Files\\", "*.ttf", attr::Hidden); });
         Row("listing a folder of 10,000 font files", ours, floor, 1.3);
@@ -344,7 +319,7 @@ void Work(const std::string& folder) {
             },
             [&] { LoadFolderNodes(files, tree, folder + "Folders\\", parent); });
         const double floor = Time(
-            7, [] {}, [&] { FloorListing(wide + L"Folders\\*"); });
+            7, [] {}, [&] { bench::FloorListing((wide + L"Folders\\*").c_str()); });
         const double listing = Time(
             7, [] {},
             [&] { listingOnly(folder + "Folders\\", "", attr::Directory | attr::Hidden); });

@@ -1,8 +1,7 @@
 #include "install/install_command.h"
 
-#include <algorithm>
-
 #include "install/registry_value.h"
+#include "preview/keyed_texts.h"
 
 namespace typelens {
 namespace {
@@ -25,12 +24,6 @@ Destination Examine(FileSystem& files, const std::string& source, const std::str
     return Destination::SameFont;
 }
 
-bool SameFileName(const std::string& a, const std::string& b) {
-    const auto fold = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [&](char x, char y) { return fold(x) == fold(y); });
-}
-
 InstallResult Failure(Outcome outcome, InstallResult otherwise) {
     return outcome == Outcome::Denied ? InstallResult::Denied : otherwise;
 }
@@ -47,7 +40,9 @@ InstallResult InstallAt(FileSystem& files, Registry& registry, Environment& envi
     // another file (the Regular, when this is the Bold) registers that file and is never
     // re-pointed, or its copy would stay in the fonts folder unregistered.
     const auto registered = registry.readText(place.root, kFontsKey, valueName);
-    if (registered && !SameFileName(*registered, data)) return InstallResult::ValueNamesAnotherFile;
+    if (registered && !EqualIgnoringCase(*registered, data)) {
+        return InstallResult::ValueNamesAnotherFile;
+    }
 
     bool copied = false;
     switch (Examine(files, source, target)) {

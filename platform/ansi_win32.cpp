@@ -27,12 +27,10 @@ std::optional<std::string> ExactAnsi(const wchar_t* wide) {
         if (usedDefault) return std::nullopt;
         return std::string(quick, static_cast<std::size_t>(length) - 1);  // without the NUL
     }
+    // Every character has a code of its own, so converting without the flags gives the same.
     length = WideCharToMultiByte(CP_ACP, flags, wide, -1, nullptr, 0, nullptr, askUsedDefault);
     if (length <= 0 || usedDefault) return std::nullopt;
-    std::string ansi(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_ACP, flags, wide, -1, ansi.data(), length, nullptr, nullptr);
-    ansi.pop_back();
-    return ansi;
+    return Narrow(wide);
 }
 
 std::string Narrow(const wchar_t* wide) {

@@ -25,14 +25,6 @@ void SortByName(std::vector<T>& entries) {
     });
 }
 
-HTREEITEM Item(NodeId node) {
-    return reinterpret_cast<HTREEITEM>(node.value);
-}
-
-NodeId Node(HTREEITEM item) {
-    return NodeId{reinterpret_cast<std::uintptr_t>(item)};
-}
-
 void SetRedraw(HWND window, bool on) {
     SendMessageW(window, WM_SETREDRAW, on ? TRUE : FALSE, 0);
     if (on) InvalidateRect(window, nullptr, TRUE);
@@ -62,7 +54,6 @@ bool TreeViewFolderTree::add(std::optional<NodeId> parent, const std::string& ke
     const auto [stored, fresh] = keys_.insert(key);
     if (!fresh) return false;
     if (!filling_) return insert(parent ? Item(*parent) : TVI_ROOT, *stored, text, image);
-    parent_ = parent;
     waiting_.push_back({&*stored, text, OrderOf(text), image});
     return true;
 }
@@ -117,11 +108,11 @@ void TreeViewFolderTree::beginFill() {
     filling_ = true;
 }
 
-void TreeViewFolderTree::endFill(std::optional<NodeId>) {
+void TreeViewFolderTree::endFill(std::optional<NodeId> parent) {
     filling_ = false;
     SortByName(waiting_);
-    const HTREEITEM parent = parent_ ? Item(*parent_) : TVI_ROOT;
-    for (const Waiting& node : waiting_) (void)insert(parent, *node.key, node.text, node.image);
+    const HTREEITEM under = parent ? Item(*parent) : TVI_ROOT;
+    for (const Waiting& node : waiting_) (void)insert(under, *node.key, node.text, node.image);
     waiting_.clear();
     SetRedraw(tree_, true);
 }

@@ -12,6 +12,14 @@
 
 namespace typelens::win32 {
 
+// A tree node's handle is the tree view's own item handle.
+inline HTREEITEM Item(NodeId node) {
+    return reinterpret_cast<HTREEITEM>(node.value);
+}
+inline NodeId Node(HTREEITEM item) {
+    return NodeId{reinterpret_cast<std::uintptr_t>(item)};
+}
+
 // The text of any window: an edit box, or the edit part of a combo box.
 class WindowText : public TextBox {
   public:
@@ -53,7 +61,6 @@ class TreeViewFolderTree : public FolderTree {
     HWND tree_;
     std::unordered_set<std::string> keys_;  // nodes never move, so their keys' text stays put
     bool filling_ = false;
-    std::optional<NodeId> parent_;
     std::vector<Waiting> waiting_;
 };
 

@@ -20,12 +20,16 @@ std::size_t KeyedTexts::FoldedHash::operator()(std::string_view key) const {
     return hash;
 }
 
-bool KeyedTexts::FoldedEqual::operator()(std::string_view a, std::string_view b) const {
+bool EqualIgnoringCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
         if (Fold(a[i]) != Fold(b[i])) return false;
     }
     return true;
+}
+
+bool KeyedTexts::FoldedEqual::operator()(std::string_view a, std::string_view b) const {
+    return EqualIgnoringCase(a, b);
 }
 
 bool KeyedTexts::add(std::string item, std::string key) {

@@ -9,6 +9,9 @@
 
 namespace typelens {
 
+// Whether two names are the same but for the letter case of A-Z; every other byte must match.
+bool EqualIgnoringCase(std::string_view a, std::string_view b);
+
 class KeyedTexts {
   public:
     // False, and nothing changes, when the key is already present in any letter case.
