@@ -77,17 +77,6 @@ class AboutWindow {
 
     int px(int twips) const { return TwipsToPixels(twips, dpi_); }
 
-    HFONT makeFont(const wchar_t* face, double points, bool bold, bool italic, UniqueFont& owner) {
-        LOGFONTW font{};
-        font.lfHeight = FontHeight(points, dpi_);
-        font.lfWeight = bold ? FW_BOLD : FW_NORMAL;
-        font.lfItalic = italic ? TRUE : FALSE;
-        font.lfCharSet = DEFAULT_CHARSET;
-        lstrcpynW(font.lfFaceName, face, LF_FACESIZE);
-        owner.reset(CreateFontIndirectW(&font));
-        return owner.get();
-    }
-
     HWND add(const wchar_t* kind, const std::wstring& text, DWORD style, int id, int left, int top,
              int width, int height, HFONT font) {
         HWND control = CreateWindowExW(0, kind, text.c_str(), WS_CHILD | WS_VISIBLE | style,
@@ -123,10 +112,12 @@ class AboutWindow {
                                                     px(picture::HandCursor), 0)));
         donate_.reset(LoadPicture(IDB_DONATE, px(930), px(465), dpi_));
 
-        const HFONT plain = makeFont(L"MS Sans Serif", 8.25, false, false, plainFont_);
-        const HFONT notice = makeFont(L"Tahoma", 8.25, false, false, noticeFont_);
-        const HFONT link = makeFont(L"Arial", 9.75, true, true, linkFont_);
-        const HFONT title = makeFont(L"Verdana", 20.25, true, false, titleFont_);
+        plainFont_ = WindowFont(L"MS Sans Serif", 8.25, dpi_);
+        noticeFont_ = WindowFont(L"Tahoma", 8.25, dpi_);
+        linkFont_ = WindowFont(L"Arial", 9.75, dpi_, /*bold=*/true, /*italic=*/true);
+        titleFont_ = WindowFont(L"Verdana", 20.25, dpi_, /*bold=*/true);
+        const HFONT plain = plainFont_.get(), notice = noticeFont_.get(), link = linkFont_.get(),
+                    title = titleFont_.get();
 
         // Created from the top of the drawing order down; the white panel and the etched line
         // are painted beneath them all.

@@ -151,17 +151,6 @@ LRESULT GlyphoraWindow::handle(UINT message, WPARAM w, LPARAM l) {
     }
 }
 
-HFONT GlyphoraWindow::makeFont(const wchar_t* face, double points, bool bold,
-                               UniqueFont& owner) const {
-    LOGFONTW font{};
-    font.lfHeight = FontHeight(points, dpi_);
-    font.lfWeight = bold ? FW_BOLD : FW_NORMAL;
-    font.lfCharSet = DEFAULT_CHARSET;
-    lstrcpynW(font.lfFaceName, face, LF_FACESIZE);
-    owner.reset(CreateFontIndirectW(&font));
-    return owner.get();
-}
-
 HWND GlyphoraWindow::add(DWORD exStyle, const wchar_t* kind, const wchar_t* text, DWORD style,
                          int id, const TwipRect& at, HFONT font, HWND parent) {
     HWND control = CreateWindowExW(
@@ -195,9 +184,10 @@ void GlyphoraWindow::createControls() {
     MainLayout at{design::Toolbar1, design::Drive1,     design::Dir1,
                   design::File1,    design::txFontName, design::txPreview};
     LayoutMainWindow(WindowState::Normal, design::ClientWidth, design::ClientHeight, at);
-    const HFONT windowFont = makeFont(L"Tahoma", 8.25, false, windowFont_);
-    const HFONT driveFont = makeFont(L"MS Sans Serif", 8.25, false, driveFont_);
-    makeFont(L"Tahoma", 9.75, true, sizeFont_);
+    windowFont_ = WindowFont(L"Tahoma", 8.25, dpi_);
+    driveFont_ = WindowFont(L"MS Sans Serif", 8.25, dpi_);
+    sizeFont_ = WindowFont(L"Tahoma", 9.75, dpi_, /*bold=*/true);
+    const HFONT windowFont = windowFont_.get(), driveFont = driveFont_.get();
 
     const int image = px(picture::ToolbarImage), small = px(picture::ListImage);
     ImageList1_.reset(ImageList_Create(image, image, ILC_COLOR24 | ILC_MASK, 5, 0));

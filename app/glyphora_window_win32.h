@@ -50,7 +50,6 @@ class GlyphoraWindow {
     HWND add(DWORD exStyle, const wchar_t* kind, const wchar_t* text, DWORD style, int id,
              const TwipRect& at, HFONT font, HWND parent = nullptr);
     int px(int twips) const { return TwipsToPixels(twips, dpi_); }
-    HFONT makeFont(const wchar_t* face, double points, bool bold, UniqueFont& owner) const;
     void setComboHeight(HWND combo, const TwipRect& designed);
 
     void onSize(WPARAM kind);

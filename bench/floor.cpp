@@ -8,6 +8,7 @@
 
 #include "app/phases.h"
 #include "bench/floor_work.h"
+#include "platform/message_win32.h"
 
 using typelens::StartupPhase;
 
@@ -49,16 +50,14 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int) {
                                   WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT,
                                   CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,
                                   nullptr, nullptr, instance, nullptr);
-    // The designed fonts, each face's file read the first time a control measures its text.
-    const auto font = [dpi](const wchar_t* face, int tenths, int weight, BYTE charset) {
-        LOGFONTW f{};
-        f.lfHeight = -MulDiv(tenths, dpi, 720);
-        f.lfWeight = weight;
-        f.lfCharSet = charset;
-        lstrcpyW(f.lfFaceName, face);
-        return CreateFontIndirectW(&f);
-    };
-    const HFONT tahoma = font(L"Tahoma", 83, FW_NORMAL, DEFAULT_CHARSET);
+    // The designed fonts, each face's file read the first time a control measures its text;
+    // the preview's in the quality any font previewer gives it.
+    using typelens::win32::WindowFont;
+    const HFONT tahoma = WindowFont(L"Tahoma", 8.25, dpi).release();
+    LOGFONTW sample{};
+    sample.lfHeight = -MulDiv(36, dpi, 72);
+    sample.lfCharSet = RUSSIAN_CHARSET;
+    lstrcpyW(sample.lfFaceName, L"Arial");
     const auto child = [&](const wchar_t* kind, DWORD style, int x, int y, int w, int h,
                            HFONT with) {
         HWND control =
@@ -68,13 +67,13 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int) {
     };
     child(TOOLBARCLASSNAMEW, TBSTYLE_FLAT | CCS_NORESIZE | CCS_NOPARENTALIGN, 0, 0, 8925, 540,
           tahoma);
-    child(L"COMBOBOX", CBS_DROPDOWN, 1740, 60, 675, 3960, font(L"Tahoma", 98, FW_BOLD, 0));
+    child(L"COMBOBOX", CBS_DROPDOWN, 1740, 60, 675, 3960, WindowFont(L"Tahoma", 9.75, dpi, true).release());
     child(L"COMBOBOX", CBS_DROPDOWNLIST, 60, 600, 4372, 3915,
-          font(L"MS Sans Serif", 83, FW_NORMAL, DEFAULT_CHARSET));
+          WindowFont(L"MS Sans Serif", 8.25, dpi).release());
     child(WC_TREEVIEWW, TVS_HASLINES | TVS_HASBUTTONS, 60, 960, 4372, 2790, tahoma);
     child(WC_LISTVIEWW, LVS_LIST, 4492, 600, 4372, 2820, tahoma);
     child(L"EDIT", ES_AUTOHSCROLL, 4492, 3480, 4372, 285, tahoma);
-    child(L"EDIT", ES_MULTILINE | WS_VSCROLL, 60, 3825, 8774, 3105, font(L"Arial", 360, 0, 204));
+    child(L"EDIT", ES_MULTILINE | WS_VSCROLL, 60, 3825, 8774, 3105, CreateFontIndirectW(&sample));
     StartupPhase("window and controls");
     ShowWindow(window, SW_SHOWNORMAL);
     StartupPhase("window shown");

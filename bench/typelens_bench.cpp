@@ -20,6 +20,7 @@
 #include "bench/gdi_objects_win32.h"
 #include "browse/folder_tree.h"
 #include "browse/font_file_list.h"
+#include "platform/message_win32.h"
 #include "preview/preview_pane.h"
 
 using namespace typelens;
@@ -159,6 +160,7 @@ void Phases(const std::string& exe) {
 // them, with the sample text in the preview.
 struct Host {
     HWND window, list, tree, fontName, size, preview;
+    UniqueFont font = WindowFont(L"Tahoma", 8.25, ScreenDpi());
     Host() {
         InitCommonControls();
         window = CreateWindowExW(0, L"STATIC", L"bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
@@ -169,6 +171,8 @@ struct Host {
         };
         tree = child(WC_TREEVIEWW, kDir1Style, 4, 40, 291, 186);
         list = child(WC_LISTVIEWW, kFile1Style, 299, 40, 291, 188);
+        for (HWND control : {tree, list})  // in the main window's font
+            SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
         fontName = child(L"EDIT", ES_AUTOHSCROLL, 299, 232, 291, 19);
         size = child(L"COMBOBOX", CBS_DROPDOWN, 116, 4, 45, 200);
         preview = child(L"EDIT", ES_MULTILINE | WS_VSCROLL, 4, 255, 585, 207);
