@@ -14,6 +14,14 @@ std::wstring Widen(const std::string& ansi) {
 }
 
 std::optional<std::string> ExactAnsi(const wchar_t* wide) {
+    // Plain ASCII is spelled alike in every ANSI code page; most names are nothing else.
+    const wchar_t* end = wide;
+    while (*end > 0 && *end < 0x80) ++end;
+    if (*end == 0) {
+        std::string ascii(static_cast<std::size_t>(end - wide), '\0');
+        for (std::size_t i = 0; i < ascii.size(); ++i) ascii[i] = static_cast<char>(wide[i]);
+        return ascii;
+    }
     // A UTF-8 code page spells everything, and refuses the "used default" question.
     static const bool utf8 = GetACP() == CP_UTF8;
     const DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;

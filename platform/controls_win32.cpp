@@ -20,9 +20,12 @@ std::string OrderOf(const std::string& name) {
 
 template <typename T>
 void SortByName(std::vector<T>& entries) {
-    std::sort(entries.begin(), entries.end(), [](const T& a, const T& b) {
+    const auto before = [](const T& a, const T& b) {
         return std::tie(a.order, a.text) < std::tie(b.order, b.text);
-    });
+    };
+    // Folders often list in this order already.
+    if (!std::is_sorted(entries.begin(), entries.end(), before))
+        std::sort(entries.begin(), entries.end(), before);
 }
 
 void SetRedraw(HWND window, bool on) {
