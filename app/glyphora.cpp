@@ -14,11 +14,6 @@ Glyphora::Glyphora(GlyphoraPlatform platform, GlyphoraControls controls)
       preview_(platform.fonts, platform.environment,
                {controls.File1, controls.txFontName, controls.cmbSize, controls.txPreview}) {}
 
-void Glyphora::onInitialize() {
-    // The tree lists the folder itself, every entry of it.
-    platform_.files.readAhead({kStartFolder, FontFilesPattern(kStartFolder)});
-}
-
 // Nothing here is reported: a step that fails leaves its own part empty and the next one runs.
 void Glyphora::onLoad() {
     preview_.takeSnapshot();

@@ -49,8 +49,6 @@ class Glyphora {
   public:
     Glyphora(GlyphoraPlatform platform, GlyphoraControls controls);
 
-    // Before the window is made: what onLoad lists is read meanwhile.
-    void onInitialize();
     void onLoad();
     void onUnload();
 

@@ -64,7 +64,6 @@ void GlyphoraWindow::show() {
 }
 
 bool GlyphoraWindow::load() {
-    glyphora_.onInitialize();
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     dpi_ = ScreenDpi();
     WNDCLASSEXW windowClass{};

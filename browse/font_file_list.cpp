@@ -4,7 +4,7 @@ namespace typelens {
 
 bool ListFontFiles(FileSystem& files, FileList& File1, std::string folderPath) {
     File1.clear();
-    const auto listing = files.enumerate(FontFilesPattern(folderPath), attr::Hidden);
+    const auto listing = files.enumerate(folderPath + "*.ttf", attr::Hidden);
     if (!listing) return false;
     File1.beginFill();
     while (const auto name = listing->next()) {

@@ -16,9 +16,4 @@ inline constexpr int kFontFileImage = 2;
 // Returns false when the listing could not start; the list is empty then.
 bool ListFontFiles(FileSystem& files, FileList& File1, std::string folderPath);
 
-// What ListFontFiles lists of `folderPath`.
-inline std::string FontFilesPattern(const std::string& folderPath) {
-    return folderPath + "*.ttf";
-}
-
 }  // namespace typelens

@@ -37,9 +37,6 @@ class FileSystem {
     // no path built from them would reach the entry. nullptr when the listing cannot start.
     virtual std::unique_ptr<FolderEnumeration> enumerate(const std::string& pattern,
                                                          std::uint32_t mask) = 0;
-    // Starts reading the listings of `patterns` (as enumerate takes them) while the program goes
-    // on; the first enumerate of each pattern then hands out what was read.
-    virtual void readAhead(const std::vector<std::string>& patterns) = 0;
     virtual std::optional<std::uint32_t> attributes(const std::string& path) = 0;
     // Copies `from` to `to`; fails (and writes nothing) when `to` already exists.
     virtual Outcome copyNewFile(const std::string& from, const std::string& to) = 0;

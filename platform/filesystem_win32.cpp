@@ -7,46 +7,6 @@
 
 namespace typelens::win32 {
 
-namespace {
-
-// The program's paths are those of the ANSI calls, which end at MAX_PATH characters; a path
-// that the calls would refuse is refused here too, not silently reached by the wide calls.
-std::optional<std::wstring> WidePath(const std::string& path) {
-    std::wstring wide = Widen(path);
-    if (wide.size() >= MAX_PATH) return std::nullopt;
-    return wide;
-}
-
-// What a listing of `pattern` searches for: a folder path alone names the folder, not its
-// entries.
-std::optional<std::wstring> SearchPattern(const std::string& pattern) {
-    const bool folderOnly = !pattern.empty() && pattern.back() == '\\';
-    return WidePath(folderOnly ? pattern + '*' : pattern);
-}
-
-HANDLE FindFirst(const std::wstring& pattern, WIN32_FIND_DATAW& first) {
-    // Without the short names, which the program never uses and Wine makes up for every entry.
-    return FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &first, FindExSearchNameMatch,
-                            nullptr, FIND_FIRST_EX_LARGE_FETCH);
-}
-
-Win32FileSystem::Read ReadAll(const std::wstring& pattern) {
-    WIN32_FIND_DATAW data{};
-    UniqueFind find(FindFirst(pattern, data));
-    if (!find) return std::nullopt;
-    std::vector<Win32FileSystem::Found> found;
-    do found.push_back({data.cFileName, data.dwFileAttributes});
-    while (FindNextFileW(find.get(), &data));
-    return found;
-}
-
-Outcome Failure() {
-    return GetLastError() == ERROR_ACCESS_DENIED ? Outcome::Denied : Outcome::Failed;
-}
-
-}  // namespace
-
-// The entries of a running find, or those a read ahead found.
 class Listing : public FolderEnumeration {
   public:
     Listing(Win32FileSystem& files, std::string folder, UniqueFind find,
@@ -56,38 +16,21 @@ class Listing : public FolderEnumeration {
           find_(std::move(find)),
           data_(first),
           mask_(mask) {}
-    Listing(Win32FileSystem& files, std::string folder, std::vector<Win32FileSystem::Found> read,
-            std::uint32_t mask)
-        : files_(files), folder_(std::move(folder)), read_(std::move(read)), mask_(mask) {}
     ~Listing() override { files_.lastListed_ = {}; }
 
     std::optional<std::string> next() override {
-        const wchar_t* name = nullptr;
-        DWORD attributes = 0;
-        while (fetch(name, attributes)) {
-            if (!admitted(attributes)) continue;
-            if (auto bare = ExactAnsi(name)) {
-                files_.lastListed_ = {folder_ + *bare, attributes};
-                return bare;
+        for (;;) {
+            if (!pending_ && !FindNextFileW(find_.get(), &data_)) return std::nullopt;
+            pending_ = false;
+            if (!admitted(data_.dwFileAttributes)) continue;
+            if (auto name = ExactAnsi(data_.cFileName)) {
+                files_.lastListed_ = {folder_ + *name, data_.dwFileAttributes};
+                return name;
             }
         }
-        return std::nullopt;
     }
 
   private:
-    bool fetch(const wchar_t*& name, DWORD& attributes) {
-        if (find_) {
-            if (!pending_ && !FindNextFileW(find_.get(), &data_)) return false;
-            pending_ = false;
-            name = data_.cFileName, attributes = data_.dwFileAttributes;
-            return true;
-        }
-        if (at_ == read_.size()) return false;
-        name = read_[at_].name.c_str(), attributes = read_[at_].attributes;
-        ++at_;
-        return true;
-    }
-
     bool admitted(DWORD attributes) const {
         if (attributes & FILE_ATTRIBUTE_SYSTEM) return false;
         if ((attributes & FILE_ATTRIBUTE_HIDDEN) && !(mask_ & attr::Hidden)) return false;
@@ -98,52 +41,40 @@ class Listing : public FolderEnumeration {
     Win32FileSystem& files_;
     std::string folder_;  // ends in "\"
     UniqueFind find_;
-    WIN32_FIND_DATAW data_{};
-    bool pending_ = true;  // the entry FindFirstFile returned has not been handed out yet
-    std::vector<Win32FileSystem::Found> read_;
-    std::size_t at_ = 0;
+    WIN32_FIND_DATAW data_;
     std::uint32_t mask_;
+    bool pending_ = true;  // the entry FindFirstFile returned has not been handed out yet
 };
 
-Win32FileSystem::~Win32FileSystem() {
-    if (reader_.joinable()) reader_.join();
+namespace {
+
+// The program's paths are those of the ANSI calls, which end at MAX_PATH characters; a path
+// that the calls would refuse is refused here too, not silently reached by the wide calls.
+std::optional<std::wstring> WidePath(const std::string& path) {
+    std::wstring wide = Widen(path);
+    if (wide.size() >= MAX_PATH) return std::nullopt;
+    return wide;
 }
+
+Outcome Failure() {
+    return GetLastError() == ERROR_ACCESS_DENIED ? Outcome::Denied : Outcome::Failed;
+}
+
+}  // namespace
 
 std::unique_ptr<FolderEnumeration> Win32FileSystem::enumerate(const std::string& pattern,
                                                               std::uint32_t mask) {
-    const auto wide = SearchPattern(pattern);
+    // A folder path alone names the folder, not its entries.
+    const bool folderOnly = !pattern.empty() && pattern.back() == '\\';
+    const auto wide = WidePath(folderOnly ? pattern + '*' : pattern);
     if (!wide) return nullptr;
-    const std::string folder = pattern.substr(0, pattern.find_last_of('\\') + 1);
-    for (auto ahead = ahead_.begin(); ahead != ahead_.end(); ++ahead) {
-        if (ahead->first != *wide) continue;
-        Read read = ahead->second.get();  // waits until it is read
-        ahead_.erase(ahead);
-        if (!read) return nullptr;
-        return std::make_unique<Listing>(*this, folder, std::move(*read), mask);
-    }
     WIN32_FIND_DATAW first{};
-    UniqueFind find(FindFirst(*wide, first));
+    // Without the short names, which the program never uses and Wine makes up for every entry.
+    UniqueFind find(FindFirstFileExW(wide->c_str(), FindExInfoBasic, &first, FindExSearchNameMatch,
+                                     nullptr, FIND_FIRST_EX_LARGE_FETCH));
     if (!find) return nullptr;
+    const std::string folder = pattern.substr(0, pattern.find_last_of('\\') + 1);
     return std::make_unique<Listing>(*this, folder, std::move(find), first, mask);
-}
-
-// One thread reads the patterns in turn; without it, each is listed when it is asked for.
-void Win32FileSystem::readAhead(const std::vector<std::string>& patterns) {
-    if (reader_.joinable()) return;
-    std::vector<std::pair<std::wstring, std::promise<Read>>> reads;
-    for (const std::string& pattern : patterns) {
-        if (const auto wide = SearchPattern(pattern)) {
-            reads.emplace_back(*wide, std::promise<Read>());
-            ahead_.emplace_back(*wide, reads.back().second.get_future());
-        }
-    }
-    try {
-        reader_ = std::thread([reads = std::move(reads)]() mutable {
-            for (auto& [pattern, read] : reads) read.set_value(ReadAll(pattern));
-        });
-    } catch (const std::system_error&) {
-        ahead_.clear();
-    }
 }
 
 std::optional<std::uint32_t> Win32FileSystem::attributes(const std::string& path) {

@@ -1,11 +1,5 @@
 #pragma once
 
-#include <windows.h>
-
-#include <future>
-#include <thread>
-#include <utility>
-
 #include "platform/filesystem.h"
 
 namespace typelens::win32 {
@@ -13,13 +7,11 @@ namespace typelens::win32 {
 class Win32FileSystem : public FileSystem {
   public:
     Win32FileSystem() = default;
-    ~Win32FileSystem() override;
     Win32FileSystem(const Win32FileSystem&) = delete;
     Win32FileSystem& operator=(const Win32FileSystem&) = delete;
 
     std::unique_ptr<FolderEnumeration> enumerate(const std::string& pattern,
                                                  std::uint32_t mask) override;
-    void readAhead(const std::vector<std::string>& patterns) override;
     std::optional<std::uint32_t> attributes(const std::string& path) override;
     Outcome copyNewFile(const std::string& from, const std::string& to) override;
     Outcome createFolder(const std::string& path) override;
@@ -30,19 +22,8 @@ class Win32FileSystem : public FileSystem {
     static std::vector<char> driveLetters();
     static std::string volumeLabel(char letter);
 
-    // An entry as a listing found it.
-    struct Found {
-        std::wstring name;
-        DWORD attributes;
-    };
-    // Every entry of one listing; nullopt when it could not start.
-    using Read = std::optional<std::vector<Found>>;
-
   private:
     friend class Listing;
-    // Patterns being read ahead, each with its entries once they are read.
-    std::vector<std::pair<std::wstring, std::future<Read>>> ahead_;
-    std::thread reader_;
     // The entry a running listing handed out last: the listing brought its attributes along, so
     // asking for them again costs nothing (a folder of 10,000 subfolders is read twice as fast).
     struct Listed {

@@ -54,7 +54,6 @@ struct Machine : FileSystem, Environment, Fonts, Registry, Dialogs {
     std::vector<FontFace> installedFaces{{"Arial", 0}, {"Tahoma", 0}};
     std::map<std::string, std::vector<FontFace>> facesOf;  // by font file
     std::vector<std::string> loaded, fontCalls;            // "add x", "remove x", "announce"...
-    std::vector<std::string> readsAhead, listed;           // patterns
     std::map<std::string, std::pair<RegistryType, std::string>> values;
     int openListings = 0, openKeys = 0, beeps = 0, aboutOpenings = 0;
 
@@ -81,10 +80,8 @@ struct Machine : FileSystem, Environment, Fonts, Registry, Dialogs {
         return readText(RegistryRoot(0x80000000 | root), kFontsKey, name).value_or("<none>");
     }
 
-    void readAhead(const std::vector<std::string>& patterns) override { readsAhead = patterns; }
     std::unique_ptr<FolderEnumeration> enumerate(const std::string& pattern,
                                                  std::uint32_t mask) override {
-        listed.push_back(pattern);
         struct Listing : FolderEnumeration {
             Machine& pc;
             std::vector<std::string> names;

@@ -58,17 +58,6 @@ TEST(Win32FileSystem, ListsByMaskNeverSystemEntriesAndCopiesOnlyToNewNames) {
         (Names{".", "..", "B.TTF", "Hidden", "a.ttf", "c.otf", "d.ttf.bak", "e.ttf", "h.ttf"}));
     EXPECT_EQ(files.enumerate(dir + "missing\\", attr::Directory), nullptr);
 
-    // Read ahead, each listing comes out the same, once; the next one reads the folder again.
-    {
-        Win32FileSystem ahead;
-        ahead.readAhead({dir, dir + "*.ttf", dir + "missing\\"});
-        EXPECT_EQ(List(ahead, dir + "*.ttf", 0), (Names{"B.TTF", "a.ttf"}));
-        EXPECT_EQ(List(ahead, dir, attr::Directory), List(files, dir, attr::Directory));
-        EXPECT_EQ(ahead.enumerate(dir + "missing\\", attr::Directory), nullptr);
-        Make(dir + "later.ttf");
-        EXPECT_EQ(List(ahead, dir + "*.ttf", 0), (Names{"B.TTF", "a.ttf", "later.ttf"}));
-    }
-
     // The entry a listing just gave keeps its attributes while the listing lasts.
     {
         auto listing = files.enumerate(dir + "e.tt*", attr::Directory);
