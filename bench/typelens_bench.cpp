@@ -1,6 +1,7 @@
 // typelens_bench: measures Typelens against the floor of the same work, in one run, and prints
 // rows of a table of ratios. scripts/bench.sh lays out what it reads and runs it.
-//   typelens_bench startup <Typelens.exe> <floor.exe> <label> <bound>
+//   typelens_bench startup <Typelens.exe> <floor.exe> <label> <bound> [floor's arguments]
+//                          [the first program's arguments]
 //   typelens_bench phases <typelens_phases.exe>   (when each phase of start-up ended)
 //   typelens_bench work <folder>   (holding Files\, Folders\ and Preview\one.ttf, two.ttf)
 #include <windows.h>
@@ -113,12 +114,12 @@ double StartUntilShown(const std::string& exe, const std::string& arguments = ""
 }
 
 void Startup(const std::string& typelens, const std::string& floor, const std::string& label,
-             double bound, const std::string& floorArguments) {
-    StartUntilShown(typelens);  // both once, to warm the system's caches
+             double bound, const std::string& floorArguments, const std::string& ourArguments) {
+    StartUntilShown(typelens, ourArguments);  // both once, to warm the system's caches
     StartUntilShown(floor, floorArguments);
     std::vector<double> ours, floors;
     for (int i = 0; i < 11; ++i) {
-        ours.push_back(StartUntilShown(typelens));
+        ours.push_back(StartUntilShown(typelens, ourArguments));
         floors.push_back(StartUntilShown(floor, floorArguments));
     }
     Row("start-up, " + label, Median(ours), Median(floors), bound);
@@ -366,8 +367,9 @@ void Work(const std::string& folder) {
 
 int main(int argc, char** argv) {
     const std::string mode = argc > 1 ? argv[1] : "";
-    if (mode == "startup" && (argc == 6 || argc == 7)) {
-        Startup(argv[2], argv[3], argv[4], std::atof(argv[5]), argc == 7 ? argv[6] : "");
+    if (mode == "startup" && argc >= 6 && argc <= 8) {
+        Startup(argv[2], argv[3], argv[4], std::atof(argv[5]), argc >= 7 ? argv[6] : "",
+                argc == 8 ? argv[7] : "");
     } else if (mode == "phases" && argc == 3) {
         Phases(argv[2]);
     } else if (mode == "work" && argc == 3) {
