@@ -10,14 +10,15 @@ bool LoadFolderNodes(FileSystem& files, FolderTree& Dir1, std::string path,
     // simply has no subfolders to show.
     if (const auto listing = files.enumerate(path, attr::Directory | attr::Hidden)) {
         Dir1.beginFill();
-        while (const auto name = listing->next()) {
+        while (auto name = listing->next()) {
             if (*name == "." || *name == "..") continue;
             // An entry whose attributes cannot be read may be a file or may be gone: it is
             // not shown as a folder.
-            const auto attributes = files.attributes(path + *name);
+            std::string key = path + *name;
+            const auto attributes = files.attributes(key);
             if (!attributes || (*attributes & attr::Directory) == 0) continue;
             // A key already in the tree leaves that entry out; the rest still come.
-            (void)Dir1.add(parentNode, path + *name, *name, kFolderImage);
+            (void)Dir1.add(parentNode, std::move(key), std::move(*name), kFolderImage);
         }
         Dir1.endFill(parentNode);
     }

@@ -7,10 +7,11 @@ bool ListFontFiles(FileSystem& files, FileList& File1, std::string folderPath) {
     const auto listing = files.enumerate(folderPath + "*.ttf", attr::Hidden);
     if (!listing) return false;
     File1.beginFill();
-    while (const auto name = listing->next()) {
+    while (auto name = listing->next()) {
         if (*name == "." || *name == "..") continue;
         // Keys are unique within one folder, so an add that fails has nothing to tell.
-        (void)File1.add(folderPath + *name, *name, kFontFileImage);
+        std::string key = folderPath + *name;
+        (void)File1.add(std::move(key), std::move(*name), kFontFileImage);
     }
     File1.endFill();
     return true;

@@ -28,7 +28,7 @@ class FolderTree {
     virtual void clear() = 0;
     // Appends a node at the top level (no parent) or as the last child of `parent`; false when
     // the key is already in the tree.
-    virtual bool add(std::optional<NodeId> parent, const std::string& key, const std::string& text,
+    virtual bool add(std::optional<NodeId> parent, std::string key, std::string text,
                      int image) = 0;
     virtual int children(NodeId node) const = 0;
     virtual bool expand(NodeId node) = 0;
@@ -50,7 +50,7 @@ class FileList {
   public:
     virtual ~FileList() = default;
     virtual void clear() = 0;
-    virtual bool add(const std::string& key, const std::string& text, int image) = 0;
+    virtual bool add(std::string key, std::string text, int image) = 0;
     virtual std::optional<FileItem> selected() const = 0;
     // Brackets a fill, as for the folder tree.
     virtual void beginFill() = 0;

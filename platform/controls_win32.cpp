@@ -52,12 +52,13 @@ void TreeViewFolderTree::clear() {
     waiting_.clear();
 }
 
-bool TreeViewFolderTree::add(std::optional<NodeId> parent, const std::string& key,
-                             const std::string& text, int image) {
-    const auto [stored, fresh] = keys_.insert(key);
+bool TreeViewFolderTree::add(std::optional<NodeId> parent, std::string key, std::string text,
+                             int image) {
+    const auto [stored, fresh] = keys_.insert(std::move(key));
     if (!fresh) return false;
     if (!filling_) return insert(parent ? Item(*parent) : TVI_ROOT, *stored, text, image);
-    waiting_.push_back({&*stored, text, OrderOf(text), image});
+    std::string order = OrderOf(text);
+    waiting_.push_back({&*stored, std::move(text), std::move(order), image});
     return true;
 }
 
@@ -73,7 +74,7 @@ bool TreeViewFolderTree::insert(HTREEITEM parent, const std::string& key, const 
     insert.item.iSelectedImage = image - 1;
     insert.item.lParam = reinterpret_cast<LPARAM>(key.c_str());
     if (SendMessageW(tree_, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert))) return true;
-    keys_.erase(key);
+    keys_.erase(keys_.find(key));  // `key` is the stored one: found first, then let go
     return false;
 }
 
@@ -139,8 +140,9 @@ void ListViewFileList::clear() {
     items_.clear();
 }
 
-bool ListViewFileList::add(const std::string& key, const std::string& text, int image) {
-    items_.push_back({key, text, OrderOf(text), image});
+bool ListViewFileList::add(std::string key, std::string text, int image) {
+    std::string order = OrderOf(text);
+    items_.push_back({std::move(key), std::move(text), std::move(order), image});
     return true;
 }
 

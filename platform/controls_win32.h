@@ -41,7 +41,7 @@ class TreeViewFolderTree : public FolderTree {
     void attach(HWND tree) { tree_ = tree; }
 
     void clear() override;
-    bool add(std::optional<NodeId> parent, const std::string& key, const std::string& text,
+    bool add(std::optional<NodeId> parent, std::string key, std::string text,
              int image) override;
     int children(NodeId node) const override;
     bool expand(NodeId node) override;
@@ -73,7 +73,7 @@ class ListViewFileList : public FileList {
     void attach(HWND list);
 
     void clear() override;
-    bool add(const std::string& key, const std::string& text, int image) override;
+    bool add(std::string key, std::string text, int image) override;
     std::optional<FileItem> selected() const override;
     void beginFill() override;
     void endFill() override;

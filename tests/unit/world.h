@@ -220,7 +220,7 @@ struct Tree : FolderTree {
         return texts;
     }
     void clear() override { nodes.clear(), top.clear(), selection.reset(); }
-    bool add(std::optional<NodeId> parent, const std::string& key, const std::string& text,
+    bool add(std::optional<NodeId> parent, std::string key, std::string text,
              int image) override {
         if (fails.count(Op::TreeAdd) || find(key)) return false;
         nodes.push_back({key, text, image, {}, false});
@@ -255,7 +255,7 @@ struct List : FileList {
             if (items[i].text == text) selection = i;
     }
     void clear() override { items.clear(), images.clear(), selection.reset(); }
-    bool add(const std::string& key, const std::string& text, int image) override {
+    bool add(std::string key, std::string text, int image) override {
         return !fails.count(Op::ListAdd) &&
                (items.push_back({key, text}), images[key] = image, true);
     }
