@@ -8,6 +8,7 @@
 #include "bench/gdi_objects_win32.h"
 #include "platform/controls_win32.h"
 #include "platform/filesystem_win32.h"
+#include "platform/message_win32.h"
 
 namespace typelens::win32 {
 namespace {
@@ -100,6 +101,35 @@ TEST(EditPreviewFont, ThePreviewFontChangesOneAttributeAtATimeAndLeaksNone) {
     for (int i = 0; i < 50; ++i) font.setItalic(i % 2 == 0);
     EXPECT_EQ(GdiObjectCount(), gdi);
     DestroyWindow(edit);
+}
+
+// The program's own fonts draw text as the system smooths it: pixel for pixel as a font that
+// leaves the quality to the system, and unlike a font smoothed otherwise.
+TEST(WindowFont, DrawsTextAsTheSystemSmoothsIt) {
+    HWND window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 300, 40, nullptr,
+                                  nullptr, nullptr, nullptr);
+    const auto drawn = [&](HFONT font) {
+        const WindowDC dc(window);
+        const SelectedObject selected(dc.get(), font);
+        RECT all{0, 0, 300, 40};
+        FillRect(dc.get(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        TextOutW(dc.get(), 2, 2, L"Qzx Wag 0123", 12);
+        std::vector<COLORREF> pixels;
+        for (int y = 0; y < 40; ++y)
+            for (int x = 0; x < 300; ++x) pixels.push_back(GetPixel(dc.get(), x, y));
+        return pixels;
+    };
+    const UniqueFont ours = WindowFont(L"Tahoma", 18, 96);
+    LOGFONTW font{};
+    GetObjectW(ours.get(), sizeof font, &font);
+    font.lfQuality = DEFAULT_QUALITY;
+    const UniqueFont systems(CreateFontIndirectW(&font));
+    font.lfQuality = SmoothingQuality() == NONANTIALIASED_QUALITY ? ANTIALIASED_QUALITY
+                                                                   : NONANTIALIASED_QUALITY;
+    const UniqueFont otherwise(CreateFontIndirectW(&font));
+    EXPECT_EQ(drawn(ours.get()), drawn(systems.get()));
+    EXPECT_NE(drawn(otherwise.get()), drawn(systems.get()));
+    DestroyWindow(window);
 }
 
 }  // namespace
