@@ -67,7 +67,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int) {
     };
     child(TOOLBARCLASSNAMEW, TBSTYLE_FLAT | CCS_NORESIZE | CCS_NOPARENTALIGN, 0, 0, 8925, 540,
           tahoma);
-    child(L"COMBOBOX", CBS_DROPDOWN, 1740, 60, 675, 3960, WindowFont(L"Tahoma", 9.75, dpi, true).release());
+    child(L"COMBOBOX", CBS_DROPDOWN, 1740, 60, 675, 3960,
+          WindowFont(L"Tahoma", 9.75, dpi, true).release());
     child(L"COMBOBOX", CBS_DROPDOWNLIST, 60, 600, 4372, 3915,
           WindowFont(L"MS Sans Serif", 8.25, dpi).release());
     child(WC_TREEVIEWW, TVS_HASLINES | TVS_HASBUTTONS, 60, 960, 4372, 2790, tahoma);

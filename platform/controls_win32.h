@@ -41,8 +41,7 @@ class TreeViewFolderTree : public FolderTree {
     void attach(HWND tree) { tree_ = tree; }
 
     void clear() override;
-    bool add(std::optional<NodeId> parent, std::string key, std::string text,
-             int image) override;
+    bool add(std::optional<NodeId> parent, std::string key, std::string text, int image) override;
     int children(NodeId node) const override;
     bool expand(NodeId node) override;
     std::optional<NodeId> selected() const override;

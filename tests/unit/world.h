@@ -220,8 +220,7 @@ struct Tree : FolderTree {
         return texts;
     }
     void clear() override { nodes.clear(), top.clear(), selection.reset(); }
-    bool add(std::optional<NodeId> parent, std::string key, std::string text,
-             int image) override {
+    bool add(std::optional<NodeId> parent, std::string key, std::string text, int image) override {
         if (fails.count(Op::TreeAdd) || find(key)) return false;
         nodes.push_back({key, text, image, {}, false});
         (parent ? nodes[parent->value - 1].children : top).push_back(nodes.size() - 1);

@@ -124,8 +124,8 @@ TEST(WindowFont, DrawsTextAsTheSystemSmoothsIt) {
     GetObjectW(ours.get(), sizeof font, &font);
     font.lfQuality = DEFAULT_QUALITY;
     const UniqueFont systems(CreateFontIndirectW(&font));
-    font.lfQuality = SmoothingQuality() == NONANTIALIASED_QUALITY ? ANTIALIASED_QUALITY
-                                                                   : NONANTIALIASED_QUALITY;
+    font.lfQuality =
+        SmoothingQuality() == NONANTIALIASED_QUALITY ? ANTIALIASED_QUALITY : NONANTIALIASED_QUALITY;
     const UniqueFont otherwise(CreateFontIndirectW(&font));
     EXPECT_EQ(drawn(ours.get()), drawn(systems.get()));
     EXPECT_NE(drawn(otherwise.get()), drawn(systems.get()));
