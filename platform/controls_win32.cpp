@@ -23,7 +23,7 @@ void SortByName(std::vector<T>& entries) {
     const auto before = [](const T& a, const T& b) {
         return std::tie(a.order, a.text) < std::tie(b.order, b.text);
     };
-    // Folders often list in this order already.
+    // A listing often comes in this order already.
     if (!std::is_sorted(entries.begin(), entries.end(), before))
         std::sort(entries.begin(), entries.end(), before);
 }
