@@ -3,10 +3,10 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <cmath>
 #include <tuple>
 
 #include "platform/ansi_win32.h"
+#include "platform/message_win32.h"
 
 namespace typelens::win32 {
 namespace {
@@ -215,13 +215,12 @@ void EditPreviewFont::attach(HWND edit, const std::string& face, float points, B
                              int dpi) {
     edit_ = edit;
     dpi_ = dpi;
-    LOGFONTW font{};
-    font.lfWeight = FW_NORMAL;
-    font.lfCharSet = charset;
-    font.lfQuality = DEFAULT_QUALITY;
-    lstrcpynW(font.lfFaceName, Widen(face).c_str(), LF_FACESIZE);
-    font.lfHeight = -static_cast<LONG>(std::lround(points * dpi_ / 72.0));
-    apply(font);
+    font_ = LOGFONTW{};
+    font_.lfWeight = FW_NORMAL;
+    font_.lfCharSet = charset;
+    font_.lfQuality = DEFAULT_QUALITY;
+    lstrcpynW(font_.lfFaceName, Widen(face).c_str(), LF_FACESIZE);
+    setSize(points);
 }
 
 bool EditPreviewFont::setFace(const std::string& face, int charset) {
@@ -234,9 +233,8 @@ bool EditPreviewFont::setFace(const std::string& face, int charset) {
 }
 
 bool EditPreviewFont::setSize(float points) {
-    const long pixels = std::lround(points * dpi_ / 72.0);
     LOGFONTW font = font_;
-    font.lfHeight = -(pixels < 1 ? 1 : pixels);  // 0 would ask for the default size
+    font.lfHeight = std::min<LONG>(FontHeight(points, dpi_), -1);  // 0: the default size
     return apply(font);
 }
 
