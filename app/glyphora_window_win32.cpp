@@ -14,7 +14,6 @@ namespace typelens::win32 {
 namespace {
 
 constexpr wchar_t kSampleText[] = L"The Quick \r\nBrown Fox \r\nJumps over the \r\nlazy dog\r\n";
-constexpr BYTE kPreviewCharset = 204;
 constexpr const wchar_t* kSizes[] = {L" 8", L" 9", L"10", L"12", L"14", L"16", L"18",
                                      L"20", L"22", L"24", L"28", L"36", L"72"};
 constexpr int kPlaceholderLeft = 1710;  // twips from the toolbar's left end
@@ -210,7 +209,7 @@ void GlyphoraWindow::createControls() {
         add(WS_EX_CLIENTEDGE, L"EDIT", kSampleText,
             WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | ES_NOHIDESEL,
             control_id::txPreview, at.txPreview, windowFont);
-    previewFont_.attach(txPreview_, "Arial", 36, kPreviewCharset, dpi_);
+    previewFont_.attach(txPreview_, "Arial", 36, kCyrillicCharset, dpi_);
     subclass(txPreview_, previewProc_);
     createToolbar();
 

@@ -13,7 +13,8 @@ struct FontFace {
     friend bool operator==(const FontFace&, const FontFace&) = default;
 };
 
-inline constexpr int kDefaultCharset = 1;  // lets the font mapper go by the face name alone
+inline constexpr int kDefaultCharset = 1;     // lets the font mapper go by the face name alone
+inline constexpr int kCyrillicCharset = 204;  // the sample's own, where a face offers it
 
 class Fonts {
   public:

@@ -14,8 +14,6 @@ std::size_t WalkLength(const std::vector<FontFace>& faces) {
     return std::min<std::size_t>(faces.size(), std::numeric_limits<std::int16_t>::max());
 }
 
-constexpr int kCyrillicCharset = 204;
-
 }  // namespace
 
 void TakeFaceSnapshot(Fonts& fonts, KeyedTexts& installed) {
