@@ -20,6 +20,8 @@ void Glyphora::onLoad() {
     StartupPhase("snapshot");
     // Without "windir" the folder is "\Fonts\", and installing then fails to copy.
     FontsFolder = platform_.environment.variable("windir").value_or("") + "\\Fonts\\";
+    // The tree and the list show C:\ as it was at one moment, read once.
+    const SharedReadings once(platform_.files);
     (void)LoadFolderNodes(platform_.files, controls_.Dir1, kStartFolder, std::nullopt);
     StartupPhase("tree");
     (void)ListFontFiles(platform_.files, controls_.File1, kStartFolder);

@@ -38,6 +38,11 @@ class FileSystem {
     virtual std::unique_ptr<FolderEnumeration> enumerate(const std::string& pattern,
                                                          std::uint32_t mask) = 0;
     virtual std::optional<std::uint32_t> attributes(const std::string& path) = 0;
+    // While on, a folder that was listed whole is not read again: a listing of its "*.ext"
+    // files picks them out of that reading, entry for entry as the file system would have
+    // matched them then. For listings that show one moment, such as the tree and the list of
+    // one folder; turning it off forgets the readings.
+    virtual void shareReadings(bool on) { (void)on; }
     // Copies `from` to `to`; fails (and writes nothing) when `to` already exists.
     virtual Outcome copyNewFile(const std::string& from, const std::string& to) = 0;
     // Creates the folder `path` (ending in "\") and whatever folders above it are missing;
@@ -45,6 +50,18 @@ class FileSystem {
     virtual Outcome createFolder(const std::string& path) = 0;
     virtual bool deleteFile(const std::string& path) = 0;
     virtual std::optional<std::string> readFile(const std::string& path) = 0;
+};
+
+// Shares readings while it lives.
+class SharedReadings {
+  public:
+    explicit SharedReadings(FileSystem& files) : files_(files) { files_.shareReadings(true); }
+    ~SharedReadings() { files_.shareReadings(false); }
+    SharedReadings(const SharedReadings&) = delete;
+    SharedReadings& operator=(const SharedReadings&) = delete;
+
+  private:
+    FileSystem& files_;
 };
 
 // The user's number conventions, used to tell whether a text is a number.

@@ -7,30 +7,69 @@
 
 namespace typelens::win32 {
 
+// The entries of a running find, or those picked out of a shared reading.
 class Listing : public FolderEnumeration {
   public:
+    using Entry = Win32FileSystem::Entry;
+
+    // `record`: every entry the find brings is kept, and shared once the last has come.
     Listing(Win32FileSystem& files, std::string folder, UniqueFind find,
-            const WIN32_FIND_DATAW& first, std::uint32_t mask)
+            const WIN32_FIND_DATAW& first, std::uint32_t mask, bool record)
         : files_(files),
           folder_(std::move(folder)),
           find_(std::move(find)),
           data_(first),
+          mask_(mask),
+          record_(record) {}
+    Listing(Win32FileSystem& files, std::string folder,
+            std::shared_ptr<const std::vector<Entry>> reading, std::vector<const Entry*> picked,
+            std::uint32_t mask)
+        : files_(files),
+          folder_(std::move(folder)),
+          reading_(std::move(reading)),
+          picked_(std::move(picked)),
           mask_(mask) {}
     ~Listing() override { files_.lastListed_ = {}; }
 
     std::optional<std::string> next() override {
-        for (;;) {
-            if (!pending_ && !FindNextFileW(find_.get(), &data_)) return std::nullopt;
-            pending_ = false;
-            if (!admitted(data_.dwFileAttributes)) continue;
-            if (auto name = ExactAnsi(data_.cFileName)) {
-                files_.lastListed_ = {folder_ + *name, data_.dwFileAttributes};
-                return name;
+        const wchar_t* name = nullptr;
+        DWORD attributes = 0;
+        while (fetch(name, attributes)) {
+            if (!admitted(attributes)) continue;
+            if (auto bare = ExactAnsi(name)) {
+                files_.lastListed_ = {folder_ + *bare, attributes};
+                return bare;
             }
         }
+        return std::nullopt;
     }
 
   private:
+    bool fetch(const wchar_t*& name, DWORD& attributes) {
+        if (!find_) {
+            if (at_ == picked_.size()) return false;
+            const Entry& entry = *picked_[at_++];
+            name = entry.name.c_str(), attributes = entry.attributes;
+            return true;
+        }
+        if (!pending_ && !FindNextFileW(find_.get(), &data_)) {
+            const bool whole = GetLastError() == ERROR_NO_MORE_FILES;
+            find_.reset();  // from now on, the picked entries: none
+            if (record_ && whole && files_.sharing_) {
+                files_.reading_ = Win32FileSystem::Reading{
+                    folder_, std::make_shared<const std::vector<Entry>>(std::move(recorded_))};
+            }
+            return false;
+        }
+        pending_ = false;
+        if (record_) {
+            recorded_.push_back(
+                {data_.cFileName, data_.cAlternateFileName, data_.dwFileAttributes});
+        }
+        name = data_.cFileName, attributes = data_.dwFileAttributes;
+        return true;
+    }
+
     bool admitted(DWORD attributes) const {
         if (attributes & FILE_ATTRIBUTE_SYSTEM) return false;
         if ((attributes & FILE_ATTRIBUTE_HIDDEN) && !(mask_ & attr::Hidden)) return false;
@@ -41,8 +80,13 @@ class Listing : public FolderEnumeration {
     Win32FileSystem& files_;
     std::string folder_;  // ends in "\"
     UniqueFind find_;
-    WIN32_FIND_DATAW data_;
+    WIN32_FIND_DATAW data_{};
+    std::shared_ptr<const std::vector<Entry>> reading_;  // shared, and what was picked of it
+    std::vector<const Entry*> picked_;
+    std::size_t at_ = 0;
+    std::vector<Entry> recorded_;
     std::uint32_t mask_;
+    bool record_ = false;
     bool pending_ = true;  // the entry FindFirstFile returned has not been handed out yet
 };
 
@@ -60,21 +104,57 @@ Outcome Failure() {
     return GetLastError() == ERROR_ACCESS_DENIED ? Outcome::Denied : Outcome::Failed;
 }
 
+bool EndsWithIgnoringCase(const std::wstring& name, const std::wstring& end) {
+    return name.size() >= end.size() &&
+           CompareStringOrdinal(name.c_str() + name.size() - end.size(),
+                                static_cast<int>(end.size()), end.c_str(),
+                                static_cast<int>(end.size()), TRUE) == CSTR_EQUAL;
+}
+
+// The entries of a reading that the file system lists for `wildcard`, when it is "*.ext": those
+// whose name or short name ends in ".ext" regardless of letter case, so "font.ttf~" (short
+// name FONTTT~1.TTF) comes as it would. nullopt for any other wildcard.
+std::optional<std::vector<const Win32FileSystem::Entry*>> Picked(
+    const std::vector<Win32FileSystem::Entry>& reading, const std::string& wildcard) {
+    if (wildcard.size() < 3 || wildcard.compare(0, 2, "*.") != 0 ||
+        wildcard.find_first_of("*?.<>\"", 2) != std::string::npos) {
+        return std::nullopt;
+    }
+    const std::wstring end = Widen(wildcard.substr(1));
+    std::vector<const Win32FileSystem::Entry*> picked;
+    for (const auto& entry : reading) {
+        if (EndsWithIgnoringCase(entry.name, end) || EndsWithIgnoringCase(entry.shortName, end))
+            picked.push_back(&entry);
+    }
+    return picked;
+}
+
 }  // namespace
 
 std::unique_ptr<FolderEnumeration> Win32FileSystem::enumerate(const std::string& pattern,
                                                               std::uint32_t mask) {
-    // A folder path alone names the folder, not its entries.
-    const bool folderOnly = !pattern.empty() && pattern.back() == '\\';
-    const auto wide = WidePath(folderOnly ? pattern + '*' : pattern);
-    if (!wide) return nullptr;
-    WIN32_FIND_DATAW first{};
-    // Without the short names, which the program never uses and Wine makes up for every entry.
-    UniqueFind find(FindFirstFileExW(wide->c_str(), FindExInfoBasic, &first, FindExSearchNameMatch,
-                                     nullptr, FIND_FIRST_EX_LARGE_FETCH));
-    if (!find) return nullptr;
     const std::string folder = pattern.substr(0, pattern.find_last_of('\\') + 1);
-    return std::make_unique<Listing>(*this, folder, std::move(find), first, mask);
+    const std::string wildcard = pattern.substr(folder.size());
+    if (reading_ && reading_->folder == folder) {
+        if (auto picked = Picked(*reading_->entries, wildcard)) {
+            // Where nothing matches, the file system has no listing to start.
+            if (picked->empty()) return nullptr;
+            return std::make_unique<Listing>(*this, folder, reading_->entries, std::move(*picked),
+                                             mask);
+        }
+    }
+    // A folder path alone names the folder, not its entries.
+    const auto wide = WidePath(wildcard.empty() ? pattern + '*' : pattern);
+    if (!wide) return nullptr;
+    // A whole folder read to be shared keeps its short names; otherwise they are left out, since
+    // the program never shows them and Wine makes one up for every entry.
+    const bool record = sharing_ && wildcard.empty();
+    WIN32_FIND_DATAW first{};
+    UniqueFind find(FindFirstFileExW(wide->c_str(), record ? FindExInfoStandard : FindExInfoBasic,
+                                     &first, FindExSearchNameMatch, nullptr,
+                                     FIND_FIRST_EX_LARGE_FETCH));
+    if (!find) return nullptr;
+    return std::make_unique<Listing>(*this, folder, std::move(find), first, mask, record);
 }
 
 std::optional<std::uint32_t> Win32FileSystem::attributes(const std::string& path) {
@@ -84,6 +164,11 @@ std::optional<std::uint32_t> Win32FileSystem::attributes(const std::string& path
     const DWORD attributes = GetFileAttributesW(Widen(path).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) return std::nullopt;
     return attributes;
+}
+
+void Win32FileSystem::shareReadings(bool on) {
+    sharing_ = on;
+    reading_.reset();
 }
 
 Outcome Win32FileSystem::copyNewFile(const std::string& from, const std::string& to) {

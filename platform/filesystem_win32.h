@@ -1,5 +1,9 @@
 #pragma once
 
+#include <memory>
+#include <string>
+#include <vector>
+
 #include "platform/filesystem.h"
 
 namespace typelens::win32 {
@@ -13,6 +17,7 @@ class Win32FileSystem : public FileSystem {
     std::unique_ptr<FolderEnumeration> enumerate(const std::string& pattern,
                                                  std::uint32_t mask) override;
     std::optional<std::uint32_t> attributes(const std::string& path) override;
+    void shareReadings(bool on) override;
     Outcome copyNewFile(const std::string& from, const std::string& to) override;
     Outcome createFolder(const std::string& path) override;
     bool deleteFile(const std::string& path) override;
@@ -21,6 +26,12 @@ class Win32FileSystem : public FileSystem {
     // it has none or is not ready (asking can take long: a network drive, a floppy).
     static std::vector<char> driveLetters();
     static std::string volumeLabel(char letter);
+
+    // An entry of a folder, with the short name the file system also matches wildcards against.
+    struct Entry {
+        std::wstring name, shortName;
+        std::uint32_t attributes = 0;
+    };
 
   private:
     friend class Listing;
@@ -31,6 +42,14 @@ class Win32FileSystem : public FileSystem {
         std::uint32_t attributes = 0;
     };
     Listed lastListed_;
+
+    // A folder listed whole while readings are shared.
+    struct Reading {
+        std::string folder;  // ends in "\"
+        std::shared_ptr<const std::vector<Entry>> entries;
+    };
+    bool sharing_ = false;
+    std::optional<Reading> reading_;
 };
 
 class Win32Environment : public Environment {

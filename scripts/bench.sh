@@ -56,9 +56,9 @@ mkdir -p "$c"/Folder\ {0000..1999}
 cp "$work/root.ttf" "$c/root font 0000.ttf"
 link "$c/root font 0000.ttf" "$c"/root\ font\ {0001..1999}.ttf
 startup "also 2,000 folders and 2,000 font files in C:\\" 1.15
-startup "  against a floor that also reads C:\\ as the tree and the list do" 0 /read
+startup "  against a floor that also reads every entry of C:\\ once" 0 /read
 bench startup "$(windows "$build/windows/bench/floor.exe")" "$(windows "$build/windows/bench/floor.exe")" \
-  "  the floor that reads C:\\ so, against the floor" 0 "" /read
+  "  the floor that reads C:\\ once, against the floor" 0 "" /read
 full=$(phases)
 rm -rf "$c"/Folder\ * "$c"/root\ font\ *
 cp "$work"/installed/*.ttf "$c/windows/Fonts/"

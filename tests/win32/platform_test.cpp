@@ -59,6 +59,20 @@ TEST(Win32FileSystem, ListsByMaskNeverSystemEntriesAndCopiesOnlyToNewNames) {
         (Names{".", "..", "B.TTF", "Hidden", "a.ttf", "c.otf", "d.ttf.bak", "e.ttf", "h.ttf"}));
     EXPECT_EQ(files.enumerate(dir + "missing\\", attr::Directory), nullptr);
 
+    // A folder listed whole, while shared, gives its files as the file system matched them then,
+    // short names too (Wine lists "font.ttf~" for *.ttf, as FONTTT~1.TTF).
+    Make(dir + "font.ttf~");
+    const Names live = List(files, dir + "*.ttf", attr::Hidden);
+    {
+        const SharedReadings once(files);
+        (void)List(files, dir, attr::Directory);
+        Make(dir + "late.ttf");
+        EXPECT_EQ(List(files, dir + "*.ttf", attr::Hidden), live);
+        EXPECT_EQ(List(files, dir + "*.TTF", 0).size(), live.size() - 1);  // not h.ttf
+        EXPECT_EQ(List(files, dir + "late.*", 0), Names{"late.ttf"});      // read again
+    }
+    EXPECT_EQ(List(files, dir + "*.ttf", attr::Hidden).size(), live.size() + 1);
+
     // The entry a listing just gave keeps its attributes while the listing lasts.
     {
         auto listing = files.enumerate(dir + "e.tt*", attr::Directory);
