@@ -54,7 +54,7 @@ class Listing : public FolderEnumeration {
         }
         if (!pending_ && !FindNextFileW(find_.get(), &data_)) {
             const bool whole = GetLastError() == ERROR_NO_MORE_FILES;
-            find_.reset();  // from now on, the picked entries: none
+            find_.reset();  // over: later calls find picked_, empty in a find's listing
             if (record_ && whole && files_.sharing_) {
                 files_.reading_ = Win32FileSystem::Reading{
                     folder_, std::make_shared<const std::vector<Entry>>(std::move(recorded_))};
