@@ -18,11 +18,17 @@ wait_for() {
 }
 finish() { ((failures == 0)) && echo "$(basename "$0"): passed"; exit $((failures > 0)); }
 
-# desktop [<dpi>]: a new prefix and display, torn down when the test ends or another is made.
+# desktop [<dpi>]: a new prefix and display, torn down when the test ends or another is made. A
+# test that failed (or any, with E2E_KEEP=1) keeps its prefix and screenshots and says where.
 teardown() {
   [[ -f $prefix/xvfb.pid ]] || return 0
   wineserver -k 2>/dev/null
-  kill "$(cat "$prefix/xvfb.pid")" && rm -rf "$prefix"
+  kill "$(cat "$prefix/xvfb.pid")" && rm -f "$prefix/xvfb.pid"
+  if ((failures > 0)) || [[ -n ${E2E_KEEP:-} ]]; then
+    echo "$(basename "$0"): the prefix and screenshots are kept in $prefix" >&2
+  else
+    rm -rf "$prefix"
+  fi
 }
 desktop() {
   teardown
@@ -69,8 +75,9 @@ steady() {
     mv "$prefix/$1.next.png" "$prefix/$1.png"
   done
 }
-# picture <name> <x y w h>: a screenshot kept in docs/screenshots for people to look at.
-picture() { shot "$1" "$2" && cp "$prefix/$1.png" "$SCREENSHOTS/"; }
+# picture <name> <x y w h>: a screenshot kept for people to look at (scripts/screenshots.sh puts
+# them into docs/screenshots).
+picture() { shot "$1" "$2" && mkdir -p "$SCREENSHOTS" && cp "$prefix/$1.png" "$SCREENSHOTS/"; }
 differ() { compare -metric AE "$prefix/$1.png" "$prefix/$2.png" null: 2>&1 | cut -d' ' -f1; }
 # the data of a registry value, read back through Wine's own registry editor.
 reg_value() {
