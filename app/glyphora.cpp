@@ -85,10 +85,11 @@ void Glyphora::onToolbar1ButtonClick(int image, int value) {
 }
 
 void Glyphora::install() {
+    const auto& face = preview_.previewedFace();
     const InstallReport report =
         InstallFont(platform_.files, platform_.registry, platform_.environment,
                     {FontsFolder, preview_.currentFontFile(), controls_.txFontName.text(),
-                     preview_.previewedFace()});
+                     face ? face->family : "", face ? face->fullName : ""});
     if (report.result == InstallResult::Installed) preview_.fontInstalled(report.copy);
 }
 

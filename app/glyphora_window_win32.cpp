@@ -209,7 +209,7 @@ void GlyphoraWindow::createControls() {
         add(WS_EX_CLIENTEDGE, L"EDIT", kSampleText,
             WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | ES_NOHIDESEL,
             control_id::txPreview, at.txPreview, windowFont);
-    previewFont_.attach(txPreview_, "Arial", 36, kCyrillicCharset, dpi_);
+    previewFont_.attach(txPreview_, {"Arial", kCyrillicCharset}, 36, dpi_);
     subclass(txPreview_, previewProc_);
     createToolbar();
 

@@ -226,7 +226,7 @@ struct PreviewSession {
           fontName(h.fontName),
           size(h.size),
           pane(fonts, environment, {list, fontName, size, previewFont}) {
-        previewFont.attach(h.preview, "Arial", 36, 204, 96);
+        previewFont.attach(h.preview, {"Arial", kCyrillicCharset}, 36, 96);
         list.clear();
         list.beginFill();
         list.add(folder + "one.ttf", "one.ttf", 2);

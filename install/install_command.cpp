@@ -1,5 +1,8 @@
 #include "install/install_command.h"
 
+#include <optional>
+#include <vector>
+
 #include "install/registry_value.h"
 #include "preview/keyed_texts.h"
 
@@ -28,21 +31,29 @@ InstallResult Failure(Outcome outcome, InstallResult otherwise) {
     return outcome == Outcome::Denied ? InstallResult::Denied : otherwise;
 }
 
+// The first of `names` whose value is free or names `data` already. A value that names another
+// file registers that file and is never re-pointed, or its copy would stay in the fonts folder
+// unregistered.
+std::optional<std::string> FreeValueName(Registry& registry, const Place& place,
+                                         const std::vector<std::string>& names,
+                                         const std::string& data) {
+    for (const std::string& name : names) {
+        const auto registered = registry.readText(place.root, kFontsKey, name);
+        if (!registered || EqualIgnoringCase(*registered, data)) return name;
+    }
+    return std::nullopt;
+}
+
 // The copy, then the value that names it; a step that fails leaves nothing of this install in
 // that place, and a file that was there before is never touched.
 InstallResult InstallAt(FileSystem& files, Registry& registry, Environment& environment,
                         const Place& place, const std::string& source, const std::string& fileName,
-                        const std::string& valueName) {
+                        const std::vector<std::string>& valueNames) {
     const std::string target = place.folder + fileName;
     const std::string data = place.fullPathInValue ? target : fileName;
 
-    // The fonts key is keyed by face, and a family's faces share one name: a value that names
-    // another file (the Regular, when this is the Bold) registers that file and is never
-    // re-pointed, or its copy would stay in the fonts folder unregistered.
-    const auto registered = registry.readText(place.root, kFontsKey, valueName);
-    if (registered && !EqualIgnoringCase(*registered, data)) {
-        return InstallResult::ValueNamesAnotherFile;
-    }
+    const auto valueName = FreeValueName(registry, place, valueNames, data);
+    if (!valueName) return InstallResult::ValueNamesAnotherFile;
 
     bool copied = false;
     switch (Examine(files, source, target)) {
@@ -58,7 +69,7 @@ InstallResult InstallAt(FileSystem& files, Registry& registry, Environment& envi
             break;
     }
 
-    const Outcome written = SetRegistryValue(registry, place.root, kFontsKey, valueName, data,
+    const Outcome written = SetRegistryValue(registry, place.root, kFontsKey, *valueName, data,
                                              environment.numberFormat());
     if (written != Outcome::Done) {
         if (copied) (void)files.deleteFile(target);
@@ -84,17 +95,23 @@ InstallReport InstallFont(FileSystem& files, Registry& registry, Environment& en
     if (inputs.faceBoxText.empty()) return {InstallResult::NoFaceName, {}};
     // The face box may still show a face that an earlier file brought; registering that name
     // for this file would name a face the copy does not hold.
-    if (inputs.previewedFace.empty()) return refuse(InstallResult::NoFaceOfThisFile);
+    if (inputs.previewedFamily.empty()) return refuse(InstallResult::NoFaceOfThisFile);
 
     // The copy is named after the previewed file itself, never after whatever the list has
     // selected now, so one font's content can never get another font's name. The registry value
     // names the file without spaces at its ends, so the copy is named the same way: the value
     // must name a file that is there.
     const std::string fileName = TrimSpaces(BareFileName(inputs.currentFontFile));
-    const std::string valueName = inputs.previewedFace + kTrueTypeSuffix;
+    // A family's first style takes the family's name, as the face box shows it; where that value
+    // registers another file (the Regular, when this is the Bold), the face is named as Windows
+    // names it, by its full name.
+    std::vector<std::string> valueNames{inputs.previewedFamily + kTrueTypeSuffix};
+    if (!inputs.previewedFullName.empty()) {
+        valueNames.push_back(inputs.previewedFullName + kTrueTypeSuffix);
+    }
     Place place{inputs.fontsFolder, RegistryRoot::LocalMachine, false};
     InstallResult result =
-        InstallAt(files, registry, environment, place, inputs.currentFontFile, fileName, valueName);
+        InstallAt(files, registry, environment, place, inputs.currentFontFile, fileName, valueNames);
 
     // A standard user, or a program run without elevation, may not write the machine's fonts
     // folder or key; Windows 10 and later load fonts installed for one user from their own.
@@ -103,7 +120,7 @@ InstallReport InstallFont(FileSystem& files, Registry& registry, Environment& en
         place = {*local + kUserFontsFolder, RegistryRoot::CurrentUser, true};
         result = files.createFolder(place.folder) == Outcome::Done
                      ? InstallAt(files, registry, environment, place, inputs.currentFontFile,
-                                 fileName, valueName)
+                                 fileName, valueNames)
                      : InstallResult::CopyFailed;
     }
     if (result != InstallResult::Installed) return refuse(result);

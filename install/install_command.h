@@ -18,7 +18,10 @@ struct InstallInputs {
     std::string fontsFolder;      // ends in "\"
     std::string currentFontFile;  // full path of the previewed file; empty before any preview
     std::string faceBoxText;      // what the face-name box shows now
-    std::string previewedFace;    // the face the last preview found in that file; may be empty
+    // The face the last preview found in that file, by family and by full name; both empty when
+    // it found none.
+    std::string previewedFamily;
+    std::string previewedFullName;
 };
 
 enum class InstallResult {
@@ -27,7 +30,7 @@ enum class InstallResult {
     NoFaceName,             // silent
     NoFaceOfThisFile,       // beep: the face shown belongs to a file previewed earlier
     OtherFontInTheWay,      // beep: the fonts folder holds a different file of that name
-    ValueNamesAnotherFile,  // beep: the face's value registers another file
+    ValueNamesAnotherFile,  // beep: the values of the family and of the full name register others
     Denied,                 // beep: neither the machine nor the user's place may be written
     CopyFailed,             // beep
     RegistrationFailed,     // beep; a copy made by this command is taken back

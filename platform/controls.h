@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/fonts.h"
+
 namespace typelens {
 
 // A text box, or the edit part of a combo box.
@@ -57,13 +59,23 @@ class FileList {
     virtual void endFill() = 0;
 };
 
+// One face to draw in: its family, at the weight and slant of that face, in a character set it
+// offers. The font mapper then picks that very face, not another style emboldened or slanted.
+struct FaceRequest {
+    std::string family;
+    int charset = kDefaultCharset;
+    int weight = kNormalWeight;
+    bool italic = false;
+    friend bool operator==(const FaceRequest&, const FaceRequest&) = default;
+};
+
 // The font of `txPreview`. Each setter keeps the other attributes; false when refused.
 class PreviewFont {
   public:
     virtual ~PreviewFont() = default;
-    // The face, in one of the character sets it offers.
-    virtual bool setFace(const std::string& face, int charset) = 0;
+    virtual bool setFace(const FaceRequest& face) = 0;
     virtual bool setSize(float points) = 0;
+    // The toolbar's emphasis, on top of the face's own weight and slant.
     virtual bool setBold(bool bold) = 0;
     virtual bool setItalic(bool italic) = 0;
 };

@@ -211,52 +211,72 @@ int ListViewFileList::find(const NMLVFINDITEMW& search) const {
     return -1;
 }
 
-void EditPreviewFont::attach(HWND edit, const std::string& face, float points, BYTE charset,
-                             int dpi) {
+namespace {
+
+// Wine (8) reuses a font it made for an earlier, identical request even after the file that
+// brought its face has left the font table, and so draws a removed file's glyphs: two files of
+// the same names from two folders, or one style after another asked for alike. It keeps the
+// last 11 fonts no window uses any more. So each new face is asked for in a way unlike the
+// requests for the 11 faces before it: by clip precisions that change nothing in how unrotated
+// text is drawn, twelve of them, taken in turn.
+BYTE ClipPrecision(unsigned request) {
+    constexpr BYTE kPrecisions[] = {CLIP_DEFAULT_PRECIS, CLIP_CHARACTER_PRECIS, CLIP_STROKE_PRECIS};
+    constexpr BYTE kFlags[] = {0, CLIP_LH_ANGLES, CLIP_TT_ALWAYS, CLIP_LH_ANGLES | CLIP_TT_ALWAYS};
+    return kPrecisions[request % 3] | kFlags[request / 3 % 4];
+}
+
+}  // namespace
+
+void EditPreviewFont::attach(HWND edit, const FaceRequest& face, float points, int dpi) {
     edit_ = edit;
     dpi_ = dpi;
-    font_ = LOGFONTW{};
-    font_.lfWeight = FW_NORMAL;
-    font_.lfCharSet = charset;
-    font_.lfQuality = DEFAULT_QUALITY;
-    lstrcpynW(font_.lfFaceName, Widen(face).c_str(), LF_FACESIZE);
+    now_ = {face, 0, false, false, 0};
     setSize(points);
 }
 
-bool EditPreviewFont::setFace(const std::string& face, int charset) {
-    const std::wstring wide = Widen(face);
-    if (wide.size() >= LF_FACESIZE) return false;
-    LOGFONTW font = font_;
-    lstrcpynW(font.lfFaceName, wide.c_str(), LF_FACESIZE);
-    font.lfCharSet = static_cast<BYTE>(charset);
-    return apply(font);
+bool EditPreviewFont::setFace(const FaceRequest& face) {
+    if (Widen(face.family).size() >= LF_FACESIZE) return false;
+    Attributes next = now_;
+    next.face = face;
+    ++next.request;
+    return apply(next);
 }
 
 bool EditPreviewFont::setSize(float points) {
-    LOGFONTW font = font_;
-    font.lfHeight = std::min<LONG>(FontHeight(points, dpi_), -1);  // 0: the default size
-    return apply(font);
+    Attributes next = now_;
+    next.height = std::min<LONG>(FontHeight(points, dpi_), -1);  // 0: the default size
+    return apply(next);
 }
 
 bool EditPreviewFont::setBold(bool bold) {
-    LOGFONTW font = font_;
-    font.lfWeight = bold ? FW_BOLD : FW_NORMAL;
-    return apply(font);
+    Attributes next = now_;
+    next.bold = bold;
+    return apply(next);
 }
 
 bool EditPreviewFont::setItalic(bool italic) {
-    LOGFONTW font = font_;
-    font.lfItalic = italic ? TRUE : FALSE;
-    return apply(font);
+    Attributes next = now_;
+    next.italic = italic;
+    return apply(next);
 }
 
-bool EditPreviewFont::apply(const LOGFONTW& font) {
+// The face at its own weight and slant; bold asks for at least the bold weight, italic for a
+// slant, so a face that is bold or italic already stays as it is.
+bool EditPreviewFont::apply(const Attributes& next) {
+    LOGFONTW font{};
+    font.lfHeight = next.height;
+    font.lfWeight = next.bold ? std::max(next.face.weight, kBoldWeight) : next.face.weight;
+    font.lfItalic = next.italic || next.face.italic ? TRUE : FALSE;
+    font.lfCharSet = static_cast<BYTE>(next.face.charset);
+    font.lfClipPrecision = ClipPrecision(next.request);
+    font.lfQuality = DEFAULT_QUALITY;
+    lstrcpynW(font.lfFaceName, Widen(next.face.family).c_str(), LF_FACESIZE);
     UniqueFont handle(CreateFontIndirectW(&font));
     if (!handle) return false;
     // The box lets go of the old font before the old font is deleted.
     SendMessageW(edit_, WM_SETFONT, reinterpret_cast<WPARAM>(handle.get()), TRUE);
     handle_ = std::move(handle);
-    font_ = font;
+    now_ = next;
     return true;
 }
 

@@ -94,20 +94,26 @@ class ListViewFileList : public FileList {
 class EditPreviewFont : public PreviewFont {
   public:
     EditPreviewFont() = default;
-    // Starts `edit` in `face` at `points`, regular, with the given character set.
-    void attach(HWND edit, const std::string& face, float points, BYTE charset, int dpi);
+    // Starts `edit` in `face` at `points`, without emphasis.
+    void attach(HWND edit, const FaceRequest& face, float points, int dpi);
 
-    bool setFace(const std::string& face, int charset) override;
+    bool setFace(const FaceRequest& face) override;
     bool setSize(float points) override;
     bool setBold(bool bold) override;
     bool setItalic(bool italic) override;
 
   private:
-    bool apply(const LOGFONTW& font);
+    struct Attributes {
+        FaceRequest face;
+        LONG height = 0;
+        bool bold = false, italic = false;
+        unsigned request = 0;  // how many faces were asked for before this one
+    };
+    bool apply(const Attributes& next);
 
     HWND edit_ = nullptr;
     int dpi_ = 96;
-    LOGFONTW font_{};
+    Attributes now_;
     UniqueFont handle_;
 };
 

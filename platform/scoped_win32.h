@@ -73,6 +73,13 @@ struct ImageListTraits {
     static void Close(Handle h) { ImageList_Destroy(h); }
 };
 
+template <typename T>
+struct ComTraits {
+    using Handle = T*;
+    static Handle Invalid() { return nullptr; }
+    static void Close(Handle h) { h->Release(); }
+};
+
 using UniqueFind = Unique<FindTraits>;
 using UniqueFile = Unique<FileTraits>;
 using UniqueKey = Unique<KeyTraits>;
@@ -83,6 +90,8 @@ using UniquePen = Unique<GdiTraits<HPEN>>;
 using UniqueIcon = Unique<IconTraits>;
 using UniqueCursor = Unique<CursorTraits>;
 using UniqueImageList = Unique<ImageListTraits>;
+template <typename T>
+using UniqueCom = Unique<ComTraits<T>>;
 
 // A window's device context from GetDC; it goes back to the same window it came from.
 class WindowDC {

@@ -4,28 +4,15 @@
 #include <objbase.h>
 
 #include "platform/ansi_win32.h"
+#include "platform/late_win32.h"
 
 namespace typelens::win32 {
-
-namespace {
-
-// A function of a system library loaded the first time it is asked for: the shell and COM are
-// large, and loading them with the program would slow every start for the sake of one link. Both
-// are known system libraries, which Windows loads from its own folder only.
-template <typename Function>
-Function* Late(const wchar_t* library, const char* name) {
-    const HMODULE module = LoadLibraryW(library);
-    return module
-               ? reinterpret_cast<Function*>(reinterpret_cast<void*>(GetProcAddress(module, name)))
-               : nullptr;
-}
-
-}  // namespace
 
 bool Win32Shell::open(const std::string& address) {
     using Initialize = HRESULT WINAPI(LPVOID, DWORD);
     using Uninitialize = void WINAPI();
     using Execute = HINSTANCE WINAPI(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, INT);
+    // The shell and COM are large, and only a link in the About window needs them.
     static const auto initialize = Late<Initialize>(L"ole32.dll", "CoInitializeEx");
     static const auto uninitialize = Late<Uninitialize>(L"ole32.dll", "CoUninitialize");
     static const auto execute = Late<Execute>(L"shell32.dll", "ShellExecuteW");

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
-#include <optional>
 
 namespace typelens {
 namespace {
@@ -34,16 +33,6 @@ std::string getNewFontName(const std::vector<FontFace>& faces, const KeyedTexts&
         return name;
     }
     return {};
-}
-
-int PreviewCharset(const std::vector<FontFace>& faces, const std::string& face) {
-    std::optional<int> own;
-    for (const FontFace& listed : faces) {
-        if (listed.name != face) continue;
-        if (listed.charset == kCyrillicCharset) return kCyrillicCharset;
-        if (!own) own = listed.charset;
-    }
-    return own.value_or(kDefaultCharset);
 }
 
 }  // namespace typelens

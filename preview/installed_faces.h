@@ -21,9 +21,4 @@ void TakeFaceSnapshot(Fonts& fonts, KeyedTexts& installed);
 std::string getNewFontName(const std::vector<FontFace>& faces, const KeyedTexts& installed,
                            TextBox& txFontName);
 
-// The character set to draw `face` in: Cyrillic (204) where the face has it, so Cyrillic typed
-// into the sample still comes out in that face; else the first the face offers. The font mapper
-// weighs a character set the face lacks above the face's name and would draw another face.
-int PreviewCharset(const std::vector<FontFace>& faces, const std::string& face);
-
 }  // namespace typelens

@@ -1,5 +1,6 @@
 #include "preview/preview_pane.h"
 
+#include "preview/file_face.h"
 #include "preview/installed_faces.h"
 #include "preview/number_text.h"
 
@@ -20,12 +21,12 @@ void PreviewPane::unload() {
     if (shownFileKept_) (void)fonts_.removeFontResource(ShownFontFile);
 }
 
-// The copy goes into the font table for good, other programs hear of it, and its face counts
+// The copy goes into the font table for good, other programs hear of it, and its family counts
 // as installed from now on, so no later preview takes it for the face of another file.
 void PreviewPane::fontInstalled(const std::string& copy) {
     (void)fonts_.addFontResource(copy);
     fonts_.broadcastFontChange();
-    (void)InstalledFaces.add(PreviewedFace, PreviewedFace);
+    if (PreviewedFace) (void)InstalledFaces.add(PreviewedFace->family, PreviewedFace->family);
 }
 
 // Every step runs whatever became of the one before; a failing step only leaves its own part
@@ -40,23 +41,42 @@ void PreviewPane::onFile1Click() {
     // With no selected item the file previewed before is added again.
     if (const auto item = controls_.File1.selected()) CurrentFontFile = item->key;
 
-    // A file that is no usable font adds no face, which the walk below notices.
-    if (!CurrentFontFile.empty()) (void)fonts_.addFontResource(CurrentFontFile);
+    // A file that is no usable font adds no face.
+    const bool accepted = !CurrentFontFile.empty() && fonts_.addFontResource(CurrentFontFile) > 0;
 
     // The face list must know of the new faces before it is walked.
     fonts_.announceFontChange();
 
-    const std::vector<FontFace> faces = fonts_.faceList();
-    PreviewedFace = getNewFontName(faces, InstalledFaces, controls_.txFontName);
-    if (!PreviewedFace.empty()) {
-        (void)controls_.txPreview.setFace(PreviewedFace, PreviewCharset(faces, PreviewedFace));
+    PreviewedFace = faceOfCurrentFile(accepted);
+    if (PreviewedFace) {
+        (void)controls_.txPreview.setFace(PreviewedFace->request);
         ShownFontFile = CurrentFontFile;
     } else if (!ShownFontFile.empty() && ShownFontFile != CurrentFontFile) {
-        // No new face: the preview and the face box keep the face shown before, so the file
-        // that brought it goes back into the font table; without it the preview would be
-        // drawn in whatever face the font mapper chose, under the same name.
+        // No face: the preview and the face box keep the face shown before, so the file that
+        // brought it goes back into the font table; without it the preview would be drawn in
+        // whatever face the font mapper chose, under the same name.
         shownFileKept_ = fonts_.addFontResource(ShownFontFile) > 0;
     }
+}
+
+// A face new to the machine came with the file. Otherwise its family is installed already (one
+// of its other styles, an older version, this very face from another file), and the file itself
+// says which of the family's faces it holds.
+std::optional<ShownFace> PreviewPane::faceOfCurrentFile(bool accepted) {
+    const std::vector<FontFace> faces = fonts_.faceList();
+    const std::string newFace = getNewFontName(faces, InstalledFaces, controls_.txFontName);
+    if (!newFace.empty()) return NewFamilyFace(faces, newFace);
+
+    // Only a file the font table took is read: a damaged one could bring the reader down.
+    if (!accepted) return std::nullopt;
+    const std::vector<FileFace> own = fonts_.fileFaces(CurrentFontFile);
+    if (own.empty()) return std::nullopt;
+    // A family the system does not list under any of the file's names cannot be drawn by name.
+    const auto family = ListedFamily(faces, own.front().families);
+    if (!family) return std::nullopt;
+    ShownFace shown = KnownFamilyFace(own.front(), *family, fonts_.familyFaces(*family));
+    if (!controls_.txFontName.setText(shown.family)) return std::nullopt;
+    return shown;
 }
 
 void PreviewPane::onCmbSizeClick() {

@@ -2,11 +2,13 @@
 // it; the size box and the bold and italic buttons style the sample text.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "platform/controls.h"
 #include "platform/filesystem.h"
 #include "platform/fonts.h"
+#include "preview/file_face.h"
 #include "preview/keyed_texts.h"
 
 namespace typelens {
@@ -42,11 +44,12 @@ class PreviewPane {
     void setItalic(bool italic);
 
     const std::string& currentFontFile() const { return CurrentFontFile; }
-    // The face that the last preview found for `currentFontFile()`; empty when it found none.
-    const std::string& previewedFace() const { return PreviewedFace; }
+    // The face that the last preview found for `currentFontFile()`; nullopt when it found none.
+    const std::optional<ShownFace>& previewedFace() const { return PreviewedFace; }
     const KeyedTexts& installedFaces() const { return InstalledFaces; }
 
   private:
+    std::optional<ShownFace> faceOfCurrentFile(bool accepted);
     void applySize();
 
     Fonts& fonts_;
@@ -56,7 +59,7 @@ class PreviewPane {
     KeyedTexts InstalledFaces;
     std::string CurrentFontFile;
     std::string SavedSizeText;
-    std::string PreviewedFace;
+    std::optional<ShownFace> PreviewedFace;
     std::string ShownFontFile;    // the file that brought the face the preview shows
     bool shownFileKept_ = false;  // it is in the font table, though another file was clicked since
 };

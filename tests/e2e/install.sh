@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Install, into the prefix's fonts folders and registry: for the machine, for the user alone
-# where the machine's fonts folder may not be written, names in other scripts, what is refused,
-# and a program started afterwards that counts the face as installed.
+# Install, into the prefix's fonts folders and registry: for the machine, a family's styles side
+# by side, for the user alone where the machine's fonts folder may not be written, names in other
+# scripts, and a program started afterwards that names and draws the families installed.
 source "$(dirname "$0")/lib.sh"
 desktop
 greek='Ελληνικά'
 fonts "$c/In/neat.ttf" "Qzx Neat" western "$c/In/third.ttf" "Qzx Third" western \
+  "$c/In/Fam-Regular.ttf" "Qzx Fam/Regular" western "$c/In/Fam-Bold.ttf" "Qzx Fam/Bold" cyrillic \
   "$c/$greek/шрифт.ttf" "Qzx шрифт" cyrillic "$c/$greek/字体.ttf" "Qzx 字体" japanese
 fonts_key='Software\Microsoft\Windows NT\CurrentVersion\Fonts'
 appdata=$(wine cmd /c echo %LOCALAPPDATA% 2>/dev/null | tr -d '\r')  # C:\users\<name>\AppData\Local
@@ -23,6 +24,25 @@ check "neat previews" preview neat.ttf "Qzx Neat"
 click "$(button 2101)"
 click "$(button 2101)"
 check "installed twice: one copy, one value" installed "$c/In/neat.ttf" "Qzx Neat"
+
+# A family's Regular installed, then its Bold: drawn from its own file, installed beside it.
+preview=$(probe control "$main" 2007 | awk '{print $1, $2, $3 - 22, $4}')  # without the scroll bar
+check "the Regular previews" preview Fam-Regular.ttf "Qzx Fam"
+steady regular "$preview"
+click "$(button 2102)"
+steady regular-bold "$preview"
+click "$(button 2102)"
+click "$(button 2101)"
+check "the Regular is installed under its family" installed "$c/In/Fam-Regular.ttf" "Qzx Fam"
+click "$(file Fam-Bold.ttf)"
+sleep 1
+steady bold "$preview"
+check "the Bold is named by its family" test "$(text 2006)" = "Qzx Fam"
+check "and drawn from its own file, unlike the Regular" test "$(differ regular bold)" -gt 2000
+check "and unlike the Regular made bold" test "$(differ regular-bold bold)" -gt 2000
+click "$(button 2101)"
+check "the Bold is installed under its full name" installed "$c/In/Fam-Bold.ttf" "Qzx Fam Bold"
+check "beside the Regular" installed "$c/In/Fam-Regular.ttf" "Qzx Fam"
 
 # The fonts folder unwritable for the program, as for a user without admin rights.
 chattr +i "$c/windows/Fonts" 2>/dev/null || chmod a-w "$c/windows/Fonts"
@@ -42,13 +62,13 @@ for name in шрифт 字体; do
 done
 check "closing the window ends the program" close
 
-typelens  # a program started now has the faces installed for the machine among its installed ones
+typelens  # a program started now has the families installed for the machine
 double_click "$(node 'C:\windows')"
 wait_for 10 eval '[[ -n $(node "C:\\windows\\Fonts") ]]'
 click "$(node 'C:\windows\Fonts')"
-check "the installed copy is listed" wait_for 10 eval '[[ -n $(file neat.ttf) ]]'
-click "$(file neat.ttf)"
-sleep 2
-check "and brings no new face" test -z "$(text 2006)"
+check "the installed copy is listed" wait_for 10 eval '[[ -n $(file Fam-Bold.ttf) ]]'
+check "a style of a family installed at start is named" preview Fam-Bold.ttf "Qzx Fam"
+steady installed-bold "$preview"
+check "and drawn in its own face" test "$(differ bold installed-bold)" = 0
 close
 finish

@@ -8,6 +8,9 @@ KIND is what the font declares, as real fonts differ: western (code page 1252 on
 (1252 and 1251, with Cyrillic letters), nocp (an old OS/2 table without code pages), japanese
 (1252 and 932, with kanji), symbol (a symbol cmap, glyphs in the private use area, no Latin);
 broken-empty, broken-random, broken-cut and broken-offsets are *.ttf files that are no font.
+A FAMILY written "Family/Style" (Regular, Bold, Italic or Bold Italic) is one style of a family
+as real families declare it: its full and PostScript names, weight class, selection flags and
+Mac style; a plain FAMILY names its family and "Regular" only, as some old fonts do.
 The fonts of one call each draw their letters in a style of their own: no two look alike.
 """
 import io
@@ -51,8 +54,21 @@ def glyph(bitmap, style, size):
     return pen.glyph()
 
 
+def names(family):
+    """The name table's strings and the style's weight class, selection flags and Mac style."""
+    family, _, style = family.partition("/")
+    if not style:
+        return {"familyName": family, "styleName": "Regular"}, 400, 0, 0
+    bold, italic = "Bold" in style, "Italic" in style
+    strings = {"familyName": family, "styleName": style, "fullName": f"{family} {style}",
+               "psName": f"{family}-{style}".replace(" ", "")}
+    selection = (0x20 if bold else 0) | (0x01 if italic else 0) or 0x40
+    return strings, 700 if bold else 400, selection, (1 if bold else 0) | (2 if italic else 0)
+
+
 def build(family, kind, style):
     symbol = kind == "symbol"
+    strings, weight, selection, mac_style = names(family)
     glyphs = {".notdef": TTGlyphPen(None).glyph(), "space": TTGlyphPen(None).glyph()}
     cmap = {0xF020 if symbol else 0x20: "space"}
     for code, bitmap in zip(range(ord("A"), ord("Z") + 1), BITMAPS):
@@ -68,8 +84,10 @@ def build(family, kind, style):
     fb.setupGlyf(glyphs)
     fb.setupHorizontalMetrics({name: (640, 0) for name in glyphs})
     fb.setupHorizontalHeader(ascent=800, descent=-200)
-    fb.setupNameTable({"familyName": family, "styleName": "Regular"}, mac=False)
-    metrics = dict(sTypoAscender=800, sTypoDescender=-200, usWinAscent=800, usWinDescent=200)
+    fb.setupNameTable(strings, mac=False)
+    fb.font["head"].macStyle = mac_style
+    metrics = dict(sTypoAscender=800, sTypoDescender=-200, usWinAscent=800, usWinDescent=200,
+                   usWeightClass=weight, fsSelection=selection)
     if kind == "nocp":
         fb.setupOS2(version=0, ulUnicodeRange1=0, **metrics)
     else:

@@ -15,7 +15,8 @@ const std::string kUser = "C:\\users\\me\\AppData\\Local\\Microsoft\\Windows\\Fo
 void Prepare(fakes::World& w) {
     w.pc.folder("C:\\windows\\Fonts");
     w.pc.variables["LOCALAPPDATA"] = "C:\\users\\me\\AppData\\Local";
-    for (std::string name : {"neat", "other", "Arial"}) w.pc.font("C:\\in\\" + name + ".ttf", name);
+    for (std::string name : {"neat", "other"}) w.pc.font("C:\\in\\" + name + ".ttf", name);
+    w.pc.file("C:\\in\\broken.ttf", "no font");
     w.pc.font("C:\\in\\ spaced.ttf", " Spaced ");
     w.window.onLoad();
 }
@@ -33,7 +34,7 @@ TEST_F(Install, CopiesThePreviewedFileAndRegistersItsFaceOnce) {
     w.File1.select("other.ttf");  // moved by the keyboard since: the copy is still neat.ttf's
     w.window.install();
     w.window.install();
-    EXPECT_EQ(w.pc.copy(kFonts + "neat.ttf"), "font neat");
+    EXPECT_EQ(w.pc.copy(kFonts + "neat.ttf"), "font neat Regular");
     EXPECT_EQ(w.pc.copy(kFonts + "other.ttf"), "<none>");
     ASSERT_EQ(w.pc.values.size(), 1u);
     EXPECT_EQ(w.pc.values.begin()->second,
@@ -43,7 +44,7 @@ TEST_F(Install, CopiesThePreviewedFileAndRegistersItsFaceOnce) {
     w.preview("C:\\in\\ spaced.ttf");
     w.window.install();
     EXPECT_EQ(w.pc.value(" Spaced  (TrueType)"), "spaced.ttf");
-    EXPECT_EQ(w.pc.copy(kFonts + "spaced.ttf"), "font  Spaced ");
+    EXPECT_EQ(w.pc.copy(kFonts + "spaced.ttf"), "font  Spaced  Regular");
     EXPECT_EQ(w.pc.beeps + w.pc.openKeys, 1);
 }
 
@@ -53,7 +54,7 @@ TEST_F(Install, RefusesWhatWouldNameTheWrongFaceOrReplaceAnotherFont) {
     w.window.install();
     EXPECT_EQ(w.pc.beeps, 0);
     w.preview("C:\\in\\neat.ttf");
-    w.preview("C:\\in\\Arial.ttf");  // no new face: the box still says neat
+    w.preview("C:\\in\\broken.ttf");  // no face at all: the box still says neat
     w.window.install();
     w.pc.file(kFonts + "other.ttf", "ANOTHER FONT");
     w.preview("C:\\in\\other.ttf");
@@ -64,31 +65,38 @@ TEST_F(Install, RefusesWhatWouldNameTheWrongFaceOrReplaceAnotherFont) {
     w.window.install();
     EXPECT_EQ(w.pc.copy(kUser + "neat.ttf"), "<none>");
     EXPECT_EQ(w.pc.beeps, 3);
-    EXPECT_EQ(w.pc.copy(kFonts + "Arial.ttf") + w.pc.copy(kFonts + "neat.ttf"), "<none><none>");
+    EXPECT_EQ(w.pc.copy(kFonts + "broken.ttf") + w.pc.copy(kFonts + "neat.ttf"), "<none><none>");
     EXPECT_TRUE(w.pc.values.empty());
-    w.pc.file(kFonts + "neat.ttf", "font neat");  // the same font, there before
+    w.pc.file(kFonts + "neat.ttf", "font neat Regular");  // the same font, there before
     w.fails = {Op::SetValue};
     w.window.install();
-    EXPECT_EQ(w.pc.copy(kFonts + "neat.ttf"), "font neat");  // not the install's own to take back
+    EXPECT_EQ(w.pc.copy(kFonts + "neat.ttf"), "font neat Regular");  // not the install's own to take back
 }
 
-TEST_F(Install, NeverRepointsAValueThatRegistersAnotherFile) {
-    const auto registered = [&](const std::string& data) {
-        SetRegistryValue(w.pc, RegistryRoot::LocalMachine, kFontsKey, "neat (TrueType)", data, {});
-    };
-    registered("Neat-Regular.ttf");  // the family's Regular, installed before this, its Bold
-    w.pc.file(kFonts + "Neat-Regular.ttf", "regular");
-    w.preview("C:\\in\\neat.ttf");
+// A family's first style takes the family's name; a later style, whose family value registers
+// the first, takes its full name; a value that registers another file is never re-pointed.
+TEST_F(Install, EachStyleOfAFamilyGetsAValueOfItsOwn) {
+    w.pc.font("C:\\in\\Fam-Regular.ttf", "Fam");
+    w.pc.font("C:\\in\\Fam-Bold.ttf", "Fam", "Bold", 700);
+    w.pc.font("C:\\in\\Other-Bold.ttf", "Fam", "Bold", 700);  // the same face, another file
+    for (const char* style : {"Regular", "Bold", "Bold"}) {
+        w.preview("C:\\in\\Fam-" + std::string(style) + ".ttf");
+        w.window.install();
+    }
+    EXPECT_EQ(w.pc.value("Fam (TrueType)"), "Fam-Regular.ttf");
+    EXPECT_EQ(w.pc.value("Fam Bold (TrueType)"), "Fam-Bold.ttf");
+    EXPECT_EQ(w.pc.copy(kFonts + "Fam-Bold.ttf"), "font Fam Bold");
+    EXPECT_EQ(w.pc.beeps, 0);
+    w.preview("C:\\in\\Other-Bold.ttf");
     w.window.install();
     EXPECT_EQ(w.pc.beeps, 1);
-    EXPECT_EQ(w.pc.copy(kFonts + "neat.ttf"), "<none>");
-    EXPECT_EQ(w.pc.value("neat (TrueType)"), "Neat-Regular.ttf");
-    EXPECT_EQ(w.pc.copy(kFonts + "Neat-Regular.ttf"), "regular");
-    registered("NEAT.TTF");  // this very file, in other letters: installed again, silently
+    EXPECT_EQ(w.pc.copy(kFonts + "Other-Bold.ttf"), "<none>");
+    EXPECT_EQ(w.pc.value("Fam Bold (TrueType)"), "Fam-Bold.ttf");
+    SetRegistryValue(w.pc, RegistryRoot::LocalMachine, kFontsKey, "Fam Bold (TrueType)",
+                     "OTHER-BOLD.TTF", {});  // this very file, in other letters: installed again
     w.window.install();
     EXPECT_EQ(w.pc.beeps, 1);
-    EXPECT_EQ(w.pc.value("neat (TrueType)"), "neat.ttf");
-    EXPECT_EQ(w.pc.copy(kFonts + "neat.ttf"), "font neat");
+    EXPECT_EQ(w.pc.value("Fam Bold (TrueType)"), "Other-Bold.ttf");
 }
 
 // A standard user, or an administrator's program without elevation, may write neither the
@@ -104,7 +112,7 @@ TEST(InstallWithoutRights, EachRefusalOfTheMachineLeadsToTheUsersPlaceWithNothin
         w.preview("C:\\in\\neat.ttf");
         w.pc.fontCalls.clear();
         w.window.install();
-        EXPECT_EQ(w.pc.copy(kUser + "neat.ttf"), "font neat");
+        EXPECT_EQ(w.pc.copy(kUser + "neat.ttf"), "font neat Regular");
         EXPECT_EQ(w.pc.value("neat (TrueType)", 1), kUser + "neat.ttf");
         EXPECT_EQ(w.pc.copy(kFonts + "neat.ttf") + w.pc.value("neat (TrueType)"), "<none><none>");
         EXPECT_EQ(w.pc.beeps, 0);

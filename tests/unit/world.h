@@ -2,6 +2,8 @@
 // controls, any platform operation of which a test can make fail. Unit tests start from it.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <map>
 #include <memory>
@@ -17,8 +19,8 @@ namespace typelens::fakes {
 // clang-format off
 enum class Op {
     Enumerate, NextName, Attributes, Copy, CreateFolder, Delete, Read, Variable, CreateKey,
-    SetValue, ReadValue, SetText, FaceList, AddFont, RemoveFont, SetFont, TreeAdd,
-    TreeExpand, ListAdd, Count
+    SetValue, ReadValue, SetText, FaceList, FamilyFaces, FileFaces, AddFont, RemoveFont, SetFont,
+    TreeAdd, TreeExpand, ListAdd, Count
 };
 // clang-format on
 using Faults = std::set<Op>;
@@ -52,7 +54,8 @@ struct Machine : FileSystem, Environment, Fonts, Registry, Dialogs {
     std::map<std::string, std::string> variables{{"windir", "C:\\windows"}};
     NumberFormat format;
     std::vector<FontFace> installedFaces{{"Arial", 0}, {"Tahoma", 0}};
-    std::map<std::string, std::vector<FontFace>> facesOf;  // by font file
+    std::map<std::string, std::vector<FontFace>> facesOf;  // by font file, each charset once
+    std::map<std::string, FileFace> says;  // what a file says of its face, where not as listed
     std::vector<std::string> loaded, fontCalls;            // "add x", "remove x", "announce"...
     std::map<std::string, std::pair<RegistryType, std::string>> values;
     int openListings = 0, openKeys = 0, beeps = 0, aboutOpenings = 0;
@@ -64,9 +67,13 @@ struct Machine : FileSystem, Environment, Fonts, Registry, Dialogs {
     void folder(const std::string& path, std::uint32_t a = 0) {
         file(path, "", a | attr::Directory);
     }
-    void font(const std::string& path, const std::string& face) {
-        file(path, "font " + face);
-        facesOf[path] = {{face, 0}, {face, 204}};
+    // A font file of one face, in the Western and the Cyrillic character sets.
+    void font(const std::string& path, const std::string& family, const std::string& style = "Regular",
+              int weight = 400, bool italic = false, std::string fullName = "") {
+        if (fullName.empty()) fullName = family + " " + style;
+        file(path, "font " + fullName);
+        facesOf[path] = {{family, 0, weight, italic, fullName, style},
+                         {family, 204, weight, italic, fullName, style}};
     }
     const Entry* find(const std::string& path) const {
         const auto found = entries.find(Lower(path));
@@ -139,12 +146,39 @@ struct Machine : FileSystem, Environment, Fonts, Registry, Dialogs {
     void beep() override { ++beeps; }
     NumberFormat numberFormat() override { return format; }
 
-    std::vector<FontFace> faceList() override {
-        if (failing(Op::FaceList)) return {};
+    // Every face in the table, installed ones first.
+    std::vector<FontFace> table() {
         std::vector<FontFace> faces = installedFaces;
         for (const std::string& f : loaded)
             faces.insert(faces.end(), facesOf[f].begin(), facesOf[f].end());
         return faces;
+    }
+    std::vector<FontFace> faceList() override {  // each family's first face
+        if (failing(Op::FaceList)) return {};
+        std::vector<FontFace> faces;
+        for (const FontFace& face : table()) {
+            if (std::none_of(faces.begin(), faces.end(), [&](const FontFace& f) {
+                    return f.name == face.name && f.fullName != face.fullName;
+                }))
+                faces.push_back(face);
+        }
+        return faces;
+    }
+    std::vector<FontFace> familyFaces(const std::string& family) override {
+        std::vector<FontFace> faces;
+        if (failing(Op::FamilyFaces)) return faces;
+        for (const FontFace& face : table())
+            if (face.name == family) faces.push_back(face);
+        return faces;
+    }
+    std::vector<FileFace> fileFaces(const std::string& path) override {
+        // Wine's DirectWrite crashes on some files the font table refuses.
+        if (std::find(loaded.begin(), loaded.end(), path) == loaded.end())
+            ADD_FAILURE() << "a file the font table refused is read: " << path;
+        if (failing(Op::FileFaces) || facesOf[path].empty()) return {};
+        if (says.count(path)) return {says[path]};
+        const FontFace& f = facesOf[path].front();
+        return {{{f.name}, f.style, f.fullName, f.weight, f.italic}};
     }
     int addFontResource(const std::string& path) override {
         fontCalls.push_back("add " + path);
@@ -278,12 +312,11 @@ struct Text : TextBox {
 struct Font : PreviewFont {
     explicit Font(Faults& f) : fails(f) {}
     Faults& fails;
-    std::string face = "Arial";
-    int charset = 204;
+    FaceRequest face{"Arial", 204};
     float size = 36;
     bool bold = false, italic = false;
     bool set(auto& field, auto v) { return !fails.count(Op::SetFont) && (field = v, true); }
-    bool setFace(const std::string& v, int c) override { return set(face, v) && set(charset, c); }
+    bool setFace(const FaceRequest& v) override { return set(face, v); }
     bool setSize(float v) override { return set(size, v); }
     bool setBold(bool v) override { return set(bold, v); }
     bool setItalic(bool v) override { return set(italic, v); }

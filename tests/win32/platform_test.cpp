@@ -1,4 +1,4 @@
-// The file system and the preview's font as Windows answers them.
+// The file system and the program's window fonts as Windows answers them.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -14,13 +14,6 @@ namespace typelens::win32 {
 namespace {
 
 using Names = std::vector<std::string>;
-
-LOGFONTA FontOf(HWND control) {
-    LOGFONTA font{};
-    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)), sizeof font,
-               &font);
-    return font;
-}
 
 // A file, or a folder where the path ends in "\\".
 std::string Make(const std::string& path, DWORD attributes = 0, const std::string& content = "x") {
@@ -91,30 +84,6 @@ TEST(Win32FileSystem, ListsByMaskNeverSystemEntriesAndCopiesOnlyToNewNames) {
     EXPECT_EQ(files.readFile(dir + "copy.ttf"), std::nullopt);
     EXPECT_EQ(files.createFolder(dir + "a\\b\\c\\"), Outcome::Done);
     EXPECT_EQ(files.attributes(dir + "a\\b\\c").value_or(0) & attr::Directory, attr::Directory);
-}
-
-TEST(EditPreviewFont, ThePreviewFontChangesOneAttributeAtATimeAndLeaksNone) {
-    HWND edit = CreateWindowExW(0, L"EDIT", L"", WS_POPUP | ES_MULTILINE, 0, 0, 300, 300, nullptr,
-                                nullptr, nullptr, nullptr);
-    EditPreviewFont font;
-    font.attach(edit, "Arial", 36, 204, 96);
-    EXPECT_EQ(FontOf(edit).lfHeight, -48);
-    EXPECT_EQ(FontOf(edit).lfCharSet, 204);
-    EXPECT_TRUE(font.setBold(true) && font.setItalic(true) && font.setFace("Tahoma", 0) &&
-                font.setSize(72) && font.setBold(false));
-    const LOGFONTA styled = FontOf(edit);
-    EXPECT_STREQ(styled.lfFaceName, "Tahoma");
-    EXPECT_EQ(styled.lfHeight, -96);
-    EXPECT_EQ(styled.lfWeight, FW_NORMAL);
-    EXPECT_TRUE(styled.lfItalic);
-    EXPECT_EQ(styled.lfCharSet, 0);  // the face's, kept by every other attribute
-    EXPECT_TRUE(font.setSize(0.1f));
-    EXPECT_EQ(FontOf(edit).lfHeight, -1);  // never 0, which would mean any size
-    EXPECT_FALSE(font.setFace(std::string(40, 'x'), 0));
-    const std::size_t gdi = GdiObjectCount();
-    for (int i = 0; i < 50; ++i) font.setItalic(i % 2 == 0);
-    EXPECT_EQ(GdiObjectCount(), gdi);
-    DestroyWindow(edit);
 }
 
 // The program's own fonts draw text as the system smooths it: pixel for pixel as a font that
