@@ -15,6 +15,7 @@ add_library(typelens_win32 STATIC
   platform/ansi_win32.cpp
   platform/controls_win32.cpp
   platform/filesystem_win32.cpp
+  platform/name_order_win32.cpp
   platform/fonts_win32.cpp
   platform/registry_win32.cpp
   platform/shell_win32.cpp

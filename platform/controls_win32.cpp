@@ -7,17 +7,13 @@
 
 #include "platform/ansi_win32.h"
 #include "platform/message_win32.h"
+#include "platform/name_order_win32.h"
 
 namespace typelens::win32 {
 namespace {
 
-// The order names are shown in: without regard to the letter case of A-Z, then as spelled.
-std::string OrderOf(const std::string& name) {
-    std::string order = name;
-    for (char& c : order) c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-    return order;
-}
-
+// Names are shown in the order Windows lists them; names that only the letter case tells apart
+// (a case-sensitive drive may hold both) as spelled.
 template <typename T>
 void SortByName(std::vector<T>& entries) {
     const auto before = [](const T& a, const T& b) {
@@ -56,15 +52,15 @@ bool TreeViewFolderTree::add(std::optional<NodeId> parent, std::string key, std:
                              int image) {
     const auto [stored, fresh] = keys_.insert(std::move(key));
     if (!fresh) return false;
-    if (!filling_) return insert(parent ? Item(*parent) : TVI_ROOT, *stored, text, image);
-    std::string order = OrderOf(text);
-    waiting_.push_back({&*stored, std::move(text), std::move(order), image});
+    std::wstring wide = Widen(text);
+    if (!filling_) return insert(parent ? Item(*parent) : TVI_ROOT, *stored, wide, image);
+    std::string order = SortKey(wide);
+    waiting_.push_back({&*stored, std::move(wide), std::move(order), image});
     return true;
 }
 
-bool TreeViewFolderTree::insert(HTREEITEM parent, const std::string& key, const std::string& text,
+bool TreeViewFolderTree::insert(HTREEITEM parent, const std::string& key, std::wstring& wide,
                                 int image) {
-    std::wstring wide = Widen(text);
     TVINSERTSTRUCTW insert{};
     insert.hParent = parent;
     insert.hInsertAfter = TVI_LAST;
@@ -116,7 +112,7 @@ void TreeViewFolderTree::endFill(std::optional<NodeId> parent) {
     filling_ = false;
     SortByName(waiting_);
     const HTREEITEM under = parent ? Item(*parent) : TVI_ROOT;
-    for (const Waiting& node : waiting_) (void)insert(under, *node.key, node.text, node.image);
+    for (Waiting& node : waiting_) (void)insert(under, *node.key, node.text, node.image);
     waiting_.clear();
     SetRedraw(tree_, true);
 }
@@ -125,14 +121,14 @@ void TreeViewFolderTree::endFill(std::optional<NodeId> parent) {
 // to the program per item (10,000 font files: 270 ms before the window is drawn). Painted once
 // off screen while it holds a single item, it knows its measures and later asks only for the
 // items it shows; for a list view that never measures, the picture is merely thrown away.
-void ListViewFileList::attach(HWND list) {
-    list_ = list;
+void ListViewFileList::measureOnce() {
+    if (measured_ || items_.empty()) return;
+    measured_ = true;
     ListView_SetItemCountEx(list_, 1, LVSICF_NOSCROLL);
     if (HDC memory = CreateCompatibleDC(nullptr)) {
         SendMessageW(list_, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
         DeleteDC(memory);
     }
-    ListView_SetItemCountEx(list_, 0, LVSICF_NOSCROLL);
 }
 
 void ListViewFileList::clear() {
@@ -141,7 +137,7 @@ void ListViewFileList::clear() {
 }
 
 bool ListViewFileList::add(std::string key, std::string text, int image) {
-    std::string order = OrderOf(text);
+    std::string order = SortKey(Widen(text));
     items_.push_back({std::move(key), std::move(text), std::move(order), image});
     return true;
 }
@@ -160,6 +156,7 @@ void ListViewFileList::beginFill() {
 // is among the longest few.
 void ListViewFileList::endFill() {
     SortByName(items_);
+    measureOnce();
     ListView_SetItemCountEx(list_, static_cast<int>(items_.size()), LVSICF_NOSCROLL);
     std::vector<const std::string*> longest;
     for (const Item& item : items_) longest.push_back(&item.text);
@@ -197,16 +194,14 @@ void ListViewFileList::describe(NMLVDISPINFOW& shown) const {
 }
 
 // The first item from `start` on (round to the start again) whose name begins with what was
-// typed, without regard to letter case.
+// typed, in any letter case.
 int ListViewFileList::find(const NMLVFINDITEMW& search) const {
     if (!(search.lvfi.flags & (LVFI_STRING | LVFI_PARTIAL)) || !search.lvfi.psz) return -1;
-    const auto typed = ExactAnsi(search.lvfi.psz);
-    if (!typed || items_.empty()) return -1;
-    const std::string wanted = OrderOf(*typed);
+    const std::wstring typed = search.lvfi.psz;
     const std::size_t count = items_.size();
     for (std::size_t step = 0; step < count; ++step) {
         const std::size_t i = (static_cast<std::size_t>(std::max(search.iStart, 0)) + step) % count;
-        if (items_[i].order.compare(0, wanted.size(), wanted) == 0) return static_cast<int>(i);
+        if (BeginsWith(Widen(items_[i].text), typed)) return static_cast<int>(i);
     }
     return -1;
 }

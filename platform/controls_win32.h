@@ -52,10 +52,11 @@ class TreeViewFolderTree : public FolderTree {
   private:
     struct Waiting {
         const std::string* key;
-        std::string text, order;
+        std::wstring text;
+        std::string order;
         int image;
     };
-    bool insert(HTREEITEM parent, const std::string& key, const std::string& text, int image);
+    bool insert(HTREEITEM parent, const std::string& key, std::wstring& text, int image);
 
     HWND tree_;
     std::unordered_set<std::string> keys_;  // nodes never move, so their keys' text stays put
@@ -68,8 +69,7 @@ class TreeViewFolderTree : public FolderTree {
 class ListViewFileList : public FileList {
   public:
     explicit ListViewFileList(HWND list = nullptr) : list_(list) {}
-    // Takes the list view, its font and pictures set.
-    void attach(HWND list);
+    void attach(HWND list) { list_ = list; }
 
     void clear() override;
     bool add(std::string key, std::string text, int image) override;
@@ -86,8 +86,11 @@ class ListViewFileList : public FileList {
         std::string key, text, order;
         int image;
     };
+    void measureOnce();
+
     HWND list_;
     std::vector<Item> items_;
+    bool measured_ = false;
 };
 
 // The font of a text box, rebuilt from its attributes whenever one of them changes.

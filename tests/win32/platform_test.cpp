@@ -6,9 +6,11 @@
 #include <fstream>
 
 #include "bench/gdi_objects_win32.h"
+#include "platform/ansi_win32.h"
 #include "platform/controls_win32.h"
 #include "platform/filesystem_win32.h"
 #include "platform/message_win32.h"
+#include "platform/name_order_win32.h"
 
 namespace typelens::win32 {
 namespace {
@@ -113,6 +115,28 @@ TEST(WindowFont, DrawsTextAsTheSystemSmoothsIt) {
     EXPECT_EQ(drawn(ours.get()), drawn(systems.get()));
     EXPECT_NE(drawn(otherwise.get()), drawn(systems.get()));
     DestroyWindow(window);
+}
+
+// Names in the order Explorer lists them, and found by their first letters, in any script and
+// either case.
+TEST(NameOrder, FoldsLetterCaseInEveryScriptAndReadsNumbersByValue) {
+    const std::pair<const wchar_t*, const wchar_t*> before[] = {
+        {L"alpha.ttf", L"Zeta.ttf"},     {L"Font1.ttf", L"font2.ttf"},
+        {L"font2.ttf", L"font10.ttf"},   {L"9.ttf", L"10.ttf"},
+        {L"\u0430\u0440\u0431\u0443\u0437.ttf", L"\u0411\u043e\u0440\u0449.ttf"},  // арбуз, Борщ
+        {L"\u0411\u043e\u0440\u0449.ttf", L"\u0432\u043e\u0434\u0430.ttf"},         // Борщ, вода
+        {L"\u03b1\u03b2.ttf", L"\u0395\u03bb.ttf"},                                 // αβ, Ελ
+        {L"eclair.ttf", L"\u00c9clairs.ttf"},  {L"Zeta.ttf", L"\u03b1\u03b2.ttf"}};
+    for (const auto& [first, second] : before) {
+        EXPECT_LT(SortKey(first), SortKey(second)) << Narrow(first) << " " << Narrow(second);
+    }
+    EXPECT_EQ(SortKey(L"\u0411\u041e\u0420\u0429"), SortKey(L"\u0431\u043e\u0440\u0449"));
+    EXPECT_EQ(SortKey(L"FONT.TTF"), SortKey(L"font.ttf"));
+    EXPECT_TRUE(BeginsWith(L"\u0411\u043e\u0440\u0449.ttf", L"\u0431"));  // Борщ, б
+    EXPECT_TRUE(BeginsWith(L"\u0411\u043e\u0440\u0449.ttf", L"\u0411\u041e"));
+    EXPECT_TRUE(BeginsWith(L"\u0395\u03bb.ttf", L"\u03b5\u03bb"));
+    EXPECT_FALSE(BeginsWith(L"Borsch.ttf", L"\u0431"));
+    EXPECT_FALSE(BeginsWith(L"ab", L"abc"));
 }
 
 }  // namespace
