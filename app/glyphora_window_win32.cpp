@@ -3,6 +3,8 @@
 #include <windowsx.h>
 
 #include <iterator>
+#include <memory>
+#include <thread>
 
 #include "app/phases.h"
 #include "app/pictures_win32.h"
@@ -18,7 +20,9 @@ constexpr const wchar_t* kSizes[] = {L" 8", L" 9", L"10", L"12", L"14", L"16", L
                                      L"20", L"22", L"24", L"28", L"36", L"72"};
 constexpr int kPlaceholderLeft = 1710;  // twips from the toolbar's left end
 constexpr int kComboDropHeight = 3600;  // twips of list below a combo box
-constexpr UINT kLabelDrives = WM_APP + 1;
+// A drive the drive reader found: wParam its letter, lParam its label (a std::wstring the window
+// takes over) or none yet.
+constexpr UINT kDriveFound = WM_APP + 1;
 
 const wchar_t* TipFor(UINT_PTR command) {
     switch (command) {
@@ -36,9 +40,9 @@ const wchar_t* TipFor(UINT_PTR command) {
 }
 
 // A drive as the classic drive box shows it: "c:", or "c: [LABEL]".
-std::wstring DriveText(char letter, const std::string& label) {
+std::wstring DriveText(char letter, const std::wstring& label) {
     std::wstring text{static_cast<wchar_t>(letter - 'A' + 'a'), L':'};
-    if (!label.empty()) text += L" [" + Widen(label) + L"]";
+    if (!label.empty()) text += L" [" + label + L"]";
     return text;
 }
 
@@ -56,9 +60,9 @@ void GlyphoraWindow::show() {
     if (!window_ && !load()) return;
     ShowWindow(window_, SW_SHOWNORMAL);
     StartupPhase("window shown");
-    PostMessageW(window_, kLabelDrives, 0, 0);
     UpdateWindow(window_);
     StartupPhase("first paint");
+    readDrives();
     if (!GetFocus() || !IsChild(window_, GetFocus())) SetFocus(Drive1_);
 }
 
@@ -137,8 +141,8 @@ LRESULT GlyphoraWindow::handle(UINT message, WPARAM w, LPARAM l) {
         case WM_ACTIVATE:
             onActivate(LOWORD(w) != WA_INACTIVE);
             return 0;
-        case kLabelDrives:
-            labelDrives();
+        case kDriveFound:
+            onDriveFound(static_cast<char>(w), std::unique_ptr<std::wstring>(AsPointer<std::wstring>(l)));
             return 0;
         case WM_DESTROY:
             glyphora_.onUnload();
@@ -205,11 +209,13 @@ void GlyphoraWindow::createControls() {
     setComboHeight(Drive1_, design::Drive1);
     fillDrives();
 
+    // The sample comes once its font is set: the box lays its lines out anew in every font.
     txPreview_ =
-        add(WS_EX_CLIENTEDGE, L"EDIT", kSampleText,
+        add(WS_EX_CLIENTEDGE, L"EDIT", L"",
             WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | ES_NOHIDESEL,
-            control_id::txPreview, at.txPreview, windowFont);
+            control_id::txPreview, at.txPreview, nullptr);
     previewFont_.attach(txPreview_, {"Arial", kCyrillicCharset}, 36, dpi_);
+    SetWindowTextW(txPreview_, kSampleText);
     subclass(txPreview_, previewProc_);
     createToolbar();
 
@@ -362,30 +368,51 @@ LRESULT GlyphoraWindow::onControlMessage(HWND control, UINT message, WPARAM w, L
     return pass();
 }
 
-// The drives as the classic drive box shows them, "c: [LABEL]", the tree's drive selected. The
-// labels come once the window shows: asking a drive for its label can take long.
+// The drive box starts with the tree's drive alone. The other drives and every label come from a
+// thread once the window is drawn: asking Windows for the drives takes a while, and asking a
+// drive for its label can take long (a network drive that does not answer, a floppy), while the
+// window must answer meanwhile. A label that never comes is left out.
 void GlyphoraWindow::fillDrives() {
-    for (const char letter : Win32FileSystem::driveLetters()) {
-        const LRESULT index =
-            SendMessageW(Drive1_, CB_ADDSTRING, 0, AsParam(DriveText(letter, {}).c_str()));
-        if (index < 0) continue;
-        SendMessageW(Drive1_, CB_SETITEMDATA, index, letter);
-        if (letter == kStartFolder[0]) SendMessageW(Drive1_, CB_SETCURSEL, index, 0);
-    }
+    onDriveFound(kStartFolder[0], nullptr);
+    SendMessageW(Drive1_, CB_SETCURSEL, 0, 0);
 }
 
-void GlyphoraWindow::labelDrives() {
-    const LRESULT selected = SendMessageW(Drive1_, CB_GETCURSEL, 0, 0);
+void GlyphoraWindow::readDrives() {
+    std::thread([window = window_] {
+        const auto post = [window](char letter, std::wstring* label) {
+            if (!PostMessageW(window, kDriveFound, static_cast<WPARAM>(letter), AsParam(label)))
+                delete label;
+        };
+        const std::vector<char> letters = Win32FileSystem::driveLetters();
+        for (const char letter : letters) post(letter, nullptr);
+        for (const char letter : letters) {
+            const std::string label = Win32FileSystem::volumeLabel(letter);
+            if (!label.empty()) post(letter, new std::wstring(Widen(label)));
+        }
+    }).detach();
+}
+
+// Drives stay in the order of their letters, the selected one selected.
+void GlyphoraWindow::onDriveFound(char letter, std::unique_ptr<std::wstring> label) {
+    const auto letterAt = [this](LRESULT index) {
+        return static_cast<char>(SendMessageW(Drive1_, CB_GETITEMDATA, index, 0));
+    };
     const LRESULT count = SendMessageW(Drive1_, CB_GETCOUNT, 0, 0);
-    for (LRESULT index = 0; index < count; ++index) {
-        const auto letter = static_cast<char>(SendMessageW(Drive1_, CB_GETITEMDATA, index, 0));
-        const std::string label = Win32FileSystem::volumeLabel(letter);
-        if (label.empty()) continue;
-        SendMessageW(Drive1_, CB_DELETESTRING, index, 0);
-        SendMessageW(Drive1_, CB_INSERTSTRING, index, AsParam(DriveText(letter, label).c_str()));
-        SendMessageW(Drive1_, CB_SETITEMDATA, index, letter);
+    const LRESULT selected = SendMessageW(Drive1_, CB_GETCURSEL, 0, 0);
+    const char selectedLetter = selected >= 0 ? letterAt(selected) : '\0';
+    LRESULT at = 0;
+    while (at < count && letterAt(at) < letter) ++at;
+    if (at < count && letterAt(at) == letter) {
+        if (!label) return;  // listed already
+        SendMessageW(Drive1_, CB_DELETESTRING, at, 0);
     }
-    SendMessageW(Drive1_, CB_SETCURSEL, selected, 0);
+    const std::wstring text = DriveText(letter, label ? *label : std::wstring());
+    at = SendMessageW(Drive1_, CB_INSERTSTRING, at, AsParam(text.c_str()));
+    if (at < 0) return;
+    SendMessageW(Drive1_, CB_SETITEMDATA, at, static_cast<LPARAM>(letter));
+    for (LRESULT i = 0; selectedLetter && i <= count; ++i) {
+        if (letterAt(i) == selectedLetter) SendMessageW(Drive1_, CB_SETCURSEL, i, 0);
+    }
 }
 
 TwipRect GlyphoraWindow::twipsOf(HWND control) const {
@@ -411,9 +438,13 @@ void GlyphoraWindow::applyLayout(const MainLayout& before, const MainLayout& aft
                     {File1_, before.File1, after.File1},
                     {txFontName_, before.txFontName, after.txFontName},
                     {txPreview_, before.txPreview, after.txPreview}};
+    const auto pixels = [this](const TwipRect& r) {
+        return TwipRect{px(r.left), px(r.top), px(r.width), px(r.height)};
+    };
     HDWP moves = BeginDeferWindowPos(static_cast<int>(std::size(controls)));
     for (const auto& [control, was, now] : controls) {
-        if (was == now) continue;
+        // A move to where a control is already still makes it lay itself out and draw anew.
+        if (pixels(was) == pixels(now)) continue;
         int height = TwipsToPixels(now.height, dpi_);
         if (control == Drive1_) {
             // A combo box's window height is that of its dropped-down list.

@@ -5,6 +5,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <memory>
+#include <string>
+
 #include "about/about_window_win32.h"
 #include "app/design.h"
 #include "app/glyphora.h"
@@ -46,7 +49,8 @@ class GlyphoraWindow {
     void createControls();
     void createToolbar();
     void fillDrives();
-    void labelDrives();
+    void readDrives();
+    void onDriveFound(char letter, std::unique_ptr<std::wstring> label);
     HWND add(DWORD exStyle, const wchar_t* kind, const wchar_t* text, DWORD style, int id,
              const TwipRect& at, HFONT font, HWND parent = nullptr);
     int px(int twips) const { return TwipsToPixels(twips, dpi_); }
