@@ -20,11 +20,13 @@ void Glyphora::onLoad() {
     StartupPhase("snapshot");
     // Without "windir" the folder is "\Fonts\", and installing then fails to copy.
     FontsFolder = platform_.environment.variable("windir").value_or("") + "\\Fonts\\";
-    // The tree and the list show C:\ as it was at one moment, read once.
-    const SharedReadings once(platform_.files);
-    (void)LoadFolderNodes(platform_.files, controls_.Dir1, kStartFolder, std::nullopt);
+    // The tree and the list show C:\ as it was at one moment, read once. Without a readable
+    // C:\ both stay empty.
+    const auto start = platform_.files.readFolder(kStartFolder);
+    if (!start) return;
+    LoadFolderNodes(controls_.Dir1, kStartFolder, *start, std::nullopt);
     StartupPhase("tree");
-    (void)ListFontFiles(platform_.files, controls_.File1, kStartFolder);
+    ListFontFiles(controls_.File1, kStartFolder, *start);
     StartupPhase("list");
 }
 

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "platform/controls.h"
+#include "platform/environment.h"
 #include "platform/filesystem.h"
 #include "platform/fonts.h"
 #include "platform/registry.h"

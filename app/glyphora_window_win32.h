@@ -13,6 +13,7 @@
 #include "app/glyphora.h"
 #include "app/layout.h"
 #include "platform/controls_win32.h"
+#include "platform/environment_win32.h"
 #include "platform/filesystem_win32.h"
 #include "platform/fonts_win32.h"
 #include "platform/registry_win32.h"

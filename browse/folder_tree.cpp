@@ -1,31 +1,45 @@
 #include "browse/folder_tree.h"
 
 namespace typelens {
+namespace {
 
-bool LoadFolderNodes(FileSystem& files, FolderTree& Dir1, std::string path,
+constexpr std::uint32_t kFolderMask = attr::Directory | attr::Hidden;
+
+void AddFolderNode(FolderTree& Dir1, const std::string& path, FolderEntry entry,
+                   std::optional<NodeId> parent) {
+    if (!(entry.attributes & attr::Directory) || entry.name == "." || entry.name == "..") return;
+    // A key already in the tree leaves that entry out; the rest still come.
+    std::string key = path + entry.name;
+    (void)Dir1.add(parent, std::move(key), std::move(entry.name), kFolderImage);
+}
+
+}  // namespace
+
+bool LoadFolderNodes(FileSystem& files, FolderTree& Dir1, const std::string& path,
                      std::optional<NodeId> parentNode) {
     if (parentNode && Dir1.children(*parentNode) > 0) return false;
 
     // A folder that cannot be listed (a drive that is not ready, a path that names no folder)
     // simply has no subfolders to show.
-    if (const auto listing = files.enumerate(path, attr::Directory | attr::Hidden)) {
+    if (const auto listing = files.enumerate(path, kFolderMask)) {
         Dir1.beginFill();
-        while (auto name = listing->next()) {
-            if (*name == "." || *name == "..") continue;
-            // An entry whose attributes cannot be read may be a file or may be gone: it is
-            // not shown as a folder.
-            std::string key = path + *name;
-            const auto attributes = files.attributes(key);
-            if (!attributes || (*attributes & attr::Directory) == 0) continue;
-            // A key already in the tree leaves that entry out; the rest still come.
-            (void)Dir1.add(parentNode, std::move(key), std::move(*name), kFolderImage);
-        }
+        while (auto entry = listing->next()) AddFolderNode(Dir1, path, std::move(*entry), parentNode);
         Dir1.endFill(parentNode);
     }
 
     // Expanding a node without children shows nothing, and the tree may refuse it.
     if (parentNode) (void)Dir1.expand(*parentNode);
     return true;
+}
+
+void LoadFolderNodes(FolderTree& Dir1, const std::string& path,
+                     const std::vector<FolderEntry>& reading, std::optional<NodeId> parentNode) {
+    Dir1.beginFill();
+    for (const FolderEntry& entry : reading) {
+        if (Admitted(entry.attributes, kFolderMask)) AddFolderNode(Dir1, path, entry, parentNode);
+    }
+    Dir1.endFill(parentNode);
+    if (parentNode) (void)Dir1.expand(*parentNode);
 }
 
 std::string DriveRoot(char letter) {

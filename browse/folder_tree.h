@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/controls.h"
 #include "platform/filesystem.h"
@@ -12,11 +13,16 @@ namespace typelens {
 // Picture of a folder in the program's small image list.
 inline constexpr int kFolderImage = 1;
 
-// Adds a node for each subfolder of `path` (which ends in "\"): at the top level when there is
-// no parent, else under `parentNode`, which is then expanded. A parent that has children was
-// read before and is left alone. Returns whether the folder was read.
-bool LoadFolderNodes(FileSystem& files, FolderTree& Dir1, std::string path,
+// Reads `path` (which ends in "\") and adds a node for each of its subfolders, hidden ones too,
+// system ones not: at the top level when there is no parent, else under `parentNode`, which is
+// then expanded. A parent that has children was read before and is left alone. Returns whether
+// the folder was read.
+bool LoadFolderNodes(FileSystem& files, FolderTree& Dir1, const std::string& path,
                      std::optional<NodeId> parentNode);
+
+// The same for a folder read already: `reading` holds every entry of `path`.
+void LoadFolderNodes(FolderTree& Dir1, const std::string& path,
+                     const std::vector<FolderEntry>& reading, std::optional<NodeId> parentNode);
 
 // "C:\" for drive C.
 std::string DriveRoot(char letter);

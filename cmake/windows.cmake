@@ -14,6 +14,7 @@ add_library(typelens_win32 STATIC
   app/module1_win32.cpp
   platform/ansi_win32.cpp
   platform/controls_win32.cpp
+  platform/environment_win32.cpp
   platform/filesystem_win32.cpp
   platform/name_order_win32.cpp
   platform/fonts_win32.cpp

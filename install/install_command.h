@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "platform/environment.h"
 #include "platform/filesystem.h"
 #include "platform/registry.h"
 

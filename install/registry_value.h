@@ -4,7 +4,7 @@
 #include <string>
 #include <variant>
 
-#include "platform/filesystem.h"
+#include "platform/environment.h"
 #include "platform/registry.h"
 
 namespace typelens {

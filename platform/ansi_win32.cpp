@@ -5,10 +5,14 @@
 namespace typelens::win32 {
 
 std::wstring Widen(const std::string& ansi) {
-    if (ansi.empty()) return {};
+    // Plain ASCII is spelled alike in every ANSI code page; most names are nothing else.
+    std::wstring wide(ansi.size(), L'\0');
+    std::size_t i = 0;
+    for (; i < ansi.size() && static_cast<unsigned char>(ansi[i]) < 0x80; ++i) wide[i] = ansi[i];
+    if (i == ansi.size()) return wide;
     const int size = static_cast<int>(ansi.size());
     const int length = MultiByteToWideChar(CP_ACP, 0, ansi.data(), size, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    wide.assign(static_cast<std::size_t>(length), L'\0');
     MultiByteToWideChar(CP_ACP, 0, ansi.data(), size, wide.data(), length);
     return wide;
 }

@@ -1,10 +1,11 @@
-// File system and process environment, as the program logic sees them.
+// The file system, as the program logic sees it.
 #pragma once
 
 #include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/outcome.h"
@@ -19,12 +20,22 @@ inline constexpr std::uint32_t System = 4;
 inline constexpr std::uint32_t Directory = 16;
 }  // namespace attr
 
+// An entry of a folder, named as the program's code page spells it.
+struct FolderEntry {
+    std::string name;  // bare, without the folder
+    std::uint32_t attributes = 0;
+    // The short (8.3) name the file system also matches wildcards against; empty where the
+    // reader did not ask for it.
+    std::string shortName{};
+    friend bool operator==(const FolderEntry&, const FolderEntry&) = default;
+};
+
 // One running folder enumeration; it closes when it goes out of scope.
 class FolderEnumeration {
   public:
     virtual ~FolderEnumeration() = default;
-    // The next bare entry name, or nullopt once every name has come (or the listing broke off).
-    virtual std::optional<std::string> next() = 0;
+    // The next entry, or nullopt once every entry has come (or the listing broke off).
+    virtual std::optional<FolderEntry> next() = 0;
 };
 
 class FileSystem {
@@ -32,17 +43,15 @@ class FileSystem {
     virtual ~FileSystem() = default;
 
     // Lists `pattern`: a folder path ending in "\" (every entry) or a folder path plus a wildcard
-    // name. Plain entries always pass; `mask` adds hidden (2) and folder (16) entries; entries with
-    // the system attribute never pass. Names the ANSI code page cannot spell are left out, since
-    // no path built from them would reach the entry. nullptr when the listing cannot start.
+    // name, the entries that `mask` admits (see `Admitted`). Names the ANSI code page cannot
+    // spell are left out, since no path built from them would reach the entry. nullptr when the
+    // listing cannot start.
     virtual std::unique_ptr<FolderEnumeration> enumerate(const std::string& pattern,
                                                          std::uint32_t mask) = 0;
+    // Every entry of the folder `folder` (ending in "\") as it is now, each with its short
+    // name, whatever its attributes; nullopt when the folder cannot be read.
+    virtual std::optional<std::vector<FolderEntry>> readFolder(const std::string& folder) = 0;
     virtual std::optional<std::uint32_t> attributes(const std::string& path) = 0;
-    // While on, a folder that was listed whole is not read again: a listing of its "*.ext"
-    // files picks them out of that reading, entry for entry as the file system would have
-    // matched them then. For listings that show one moment, such as the tree and the list of
-    // one folder; turning it off forgets the readings.
-    virtual void shareReadings(bool on) { (void)on; }
     // Copies `from` to `to`; fails (and writes nothing) when `to` already exists.
     virtual Outcome copyNewFile(const std::string& from, const std::string& to) = 0;
     // Creates the folder `path` (ending in "\") and whatever folders above it are missing;
@@ -52,31 +61,17 @@ class FileSystem {
     virtual std::optional<std::string> readFile(const std::string& path) = 0;
 };
 
-// Shares readings while it lives.
-class SharedReadings {
-  public:
-    explicit SharedReadings(FileSystem& files) : files_(files) { files_.shareReadings(true); }
-    ~SharedReadings() { files_.shareReadings(false); }
-    SharedReadings(const SharedReadings&) = delete;
-    SharedReadings& operator=(const SharedReadings&) = delete;
+// Whether a listing with `mask` gives an entry: plain entries always, hidden ones (2) and
+// folders (16) where the mask says so, entries with the system attribute never.
+bool Admitted(std::uint32_t attributes, std::uint32_t mask);
 
-  private:
-    FileSystem& files_;
-};
+// Whether the file system lists the entry for `wildcard`, which is "*" followed by an ending
+// such as ".ttf": its name or its short name ends so, in any letter case. A short name is what
+// lists "font.ttf~" (FONTTT~1.TTF) for "*.ttf".
+bool MatchesEnding(const FolderEntry& entry, std::string_view wildcard);
 
-// The user's number conventions, used to tell whether a text is a number.
-struct NumberFormat {
-    std::string decimal = ".";
-    std::string thousands = ",";
-};
-
-class Environment {
-  public:
-    virtual ~Environment() = default;
-    // nullopt when the variable is not set.
-    virtual std::optional<std::string> variable(const std::string& name) = 0;
-    virtual void beep() = 0;
-    virtual NumberFormat numberFormat() = 0;
-};
+// The entries of a folder's reading that listing it for `wildcard` with `mask` gives.
+std::vector<FolderEntry> Listed(const std::vector<FolderEntry>& reading, std::string_view wildcard,
+                                std::uint32_t mask);
 
 }  // namespace typelens

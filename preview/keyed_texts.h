@@ -7,10 +7,9 @@
 #include <string_view>
 #include <unordered_map>
 
-namespace typelens {
+#include "platform/case_blind.h"
 
-// Whether two names are the same but for the letter case of A-Z; every other byte must match.
-bool EqualIgnoringCase(std::string_view a, std::string_view b);
+namespace typelens {
 
 class KeyedTexts {
   public:

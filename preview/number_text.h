@@ -4,7 +4,7 @@
 #include <optional>
 #include <string_view>
 
-#include "platform/filesystem.h"
+#include "platform/environment.h"
 
 namespace typelens {
 

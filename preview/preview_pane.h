@@ -6,7 +6,7 @@
 #include <string>
 
 #include "platform/controls.h"
-#include "platform/filesystem.h"
+#include "platform/environment.h"
 #include "platform/fonts.h"
 #include "preview/file_face.h"
 #include "preview/keyed_texts.h"

@@ -31,6 +31,26 @@ struct Browse : ::testing::Test {
     }
 };
 
+// What a listing gives, as the file system decides it: by mask, and for "*.ttf" by the name or
+// the short name, in any letter case.
+TEST(Listing, AdmitsByMaskAndMatchesNamesAndShortNames) {
+    const std::vector<FolderEntry> reading = {
+        {"a.ttf", 0},          {"B.TTF", attr::ReadOnly}, {"h.ttf", attr::Hidden},
+        {"s.ttf", attr::System}, {"d.ttf", attr::Directory}, {"c.otf", 0},
+        {"x.ttf.bak", 0},      {"font.ttf~", 0, "FONTTT~1.TTF"}, {"ttf", 0}};
+    const auto names = [](const std::vector<FolderEntry>& entries) {
+        std::vector<std::string> texts;
+        for (const FolderEntry& entry : entries) texts.push_back(entry.name);
+        return texts;
+    };
+    EXPECT_EQ(names(Listed(reading, "*.ttf", attr::Hidden)),
+              (std::vector<std::string>{"a.ttf", "B.TTF", "h.ttf", "font.ttf~"}));
+    EXPECT_EQ(names(Listed(reading, "*.TTF", 0)),
+              (std::vector<std::string>{"a.ttf", "B.TTF", "font.ttf~"}));
+    EXPECT_EQ(names(Listed(reading, "*", attr::Directory)).size(), 7u);  // not hidden, not system
+    EXPECT_FALSE(MatchesEnding({"a.ttf", 0}, ".ttf"));  // no wildcard
+}
+
 TEST_F(Browse, ListsTheTrueTypeFilesOfOneFolderKeyedByFullPath) {
     w.File1.add("C:\\old.ttf", "old.ttf", 2);
     ASSERT_TRUE(ListFontFiles(w.pc, w.File1, "D:\\F\\"));

@@ -87,33 +87,36 @@ struct Machine : FileSystem, Environment, Fonts, Registry, Dialogs {
         return readText(RegistryRoot(0x80000000 | root), kFontsKey, name).value_or("<none>");
     }
 
+    std::optional<std::vector<FolderEntry>> readFolder(const std::string& folder) override {
+        const std::string in = Lower(folder.substr(0, folder.size() - 1));
+        if (failing(Op::Enumerate) || (in.size() > 2 && !find(in))) return std::nullopt;
+        std::vector<FolderEntry> reading;
+        if (in.size() > 2) reading = {{".", attr::Directory}, {"..", attr::Directory}};
+        for (const auto& [folded, e] : entries)
+            if (ParentOf(folded) == in) reading.push_back({e.path.substr(in.size() + 1), e.attributes});
+        return reading;
+    }
     std::unique_ptr<FolderEnumeration> enumerate(const std::string& pattern,
                                                  std::uint32_t mask) override {
         struct Listing : FolderEnumeration {
             Machine& pc;
-            std::vector<std::string> names;
+            std::vector<FolderEntry> entries;
             std::size_t at = 0;
-            Listing(Machine& m, std::vector<std::string> n) : pc(m), names(std::move(n)) {
+            Listing(Machine& m, std::vector<FolderEntry> e) : pc(m), entries(std::move(e)) {
                 ++pc.openListings;
             }
             ~Listing() override { --pc.openListings; }
-            std::optional<std::string> next() override {
-                if (at == names.size() || (at > 0 && pc.failing(Op::NextName))) return std::nullopt;
-                return names[at++];
+            std::optional<FolderEntry> next() override {
+                if (at == entries.size() || (at > 0 && pc.failing(Op::NextName))) return std::nullopt;
+                return entries[at++];
             }
         };
-        const std::string in = Lower(ParentOf(pattern)),
-                          wildcard = Lower(pattern.substr(in.size() + 1));
-        if (failing(Op::Enumerate) || (in.size() > 2 && !find(in))) return nullptr;
-        std::vector<std::string> names;
-        if (in.size() > 2 && wildcard.empty()) names = {".", ".."};
-        for (const auto& [folded, e] : entries) {
-            if (ParentOf(folded) == in && !(e.attributes & attr::System) &&
-                !(e.attributes & ~mask & (attr::Hidden | attr::Directory)) &&
-                (wildcard.empty() || folded.ends_with(wildcard.substr(1))))
-                names.push_back(e.path.substr(in.size() + 1));
-        }
-        return names.empty() ? nullptr : std::make_unique<Listing>(*this, names);
+        const std::string folder = pattern.substr(0, pattern.find_last_of('\\') + 1);
+        const std::string wildcard = pattern.substr(folder.size());
+        const auto reading = readFolder(folder);
+        if (!reading) return nullptr;
+        auto listed = Listed(*reading, wildcard.empty() ? "*" : wildcard, mask);
+        return listed.empty() ? nullptr : std::make_unique<Listing>(*this, listed);
     }
     std::optional<std::uint32_t> attributes(const std::string& path) override {
         if (failing(Op::Attributes) || !find(path)) return std::nullopt;

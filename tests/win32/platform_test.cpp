@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <map>
 
 #include "bench/gdi_objects_win32.h"
 #include "platform/ansi_win32.h"
@@ -27,13 +28,19 @@ std::string Make(const std::string& path, DWORD attributes = 0, const std::strin
     return path;
 }
 
-Names List(FileSystem& files, const std::string& pattern, std::uint32_t mask) {
+Names Sorted(const std::vector<FolderEntry>& entries) {
     Names names;
-    if (auto listing = files.enumerate(pattern, mask)) {
-        while (auto name = listing->next()) names.push_back(*name);
-    }
+    for (const FolderEntry& entry : entries) names.push_back(entry.name);
     std::sort(names.begin(), names.end());
     return names;
+}
+
+std::vector<FolderEntry> List(FileSystem& files, const std::string& pattern, std::uint32_t mask) {
+    std::vector<FolderEntry> entries;
+    if (auto listing = files.enumerate(pattern, mask)) {
+        while (auto entry = listing->next()) entries.push_back(*entry);
+    }
+    return entries;
 }
 
 TEST(Win32FileSystem, ListsByMaskNeverSystemEntriesAndCopiesOnlyToNewNames) {
@@ -47,36 +54,28 @@ TEST(Win32FileSystem, ListsByMaskNeverSystemEntriesAndCopiesOnlyToNewNames) {
     Make(dir + "s.ttf", FILE_ATTRIBUTE_SYSTEM);
     Make(dir + "Hidden\\", FILE_ATTRIBUTE_HIDDEN);
     Make(dir + "System\\", FILE_ATTRIBUTE_SYSTEM);
-    EXPECT_EQ(List(files, dir + "*.ttf", attr::Hidden), (Names{"B.TTF", "a.ttf", "h.ttf"}));
-    EXPECT_EQ(List(files, dir + "*.ttf", 0), (Names{"B.TTF", "a.ttf"}));
-    EXPECT_EQ(
-        List(files, dir, attr::Hidden | attr::Directory),
-        (Names{".", "..", "B.TTF", "Hidden", "a.ttf", "c.otf", "d.ttf.bak", "e.ttf", "h.ttf"}));
+    EXPECT_EQ(Sorted(List(files, dir + "*.ttf", attr::Hidden)), (Names{"B.TTF", "a.ttf", "h.ttf"}));
+    EXPECT_EQ(Sorted(List(files, dir + "*.ttf", 0)), (Names{"B.TTF", "a.ttf"}));
+    const auto all = List(files, dir, attr::Hidden | attr::Directory);
+    EXPECT_EQ(Sorted(all), (Names{".", "..", "B.TTF", "Hidden", "a.ttf", "c.otf", "d.ttf.bak",
+                                  "e.ttf", "h.ttf"}));
+    std::map<std::string, std::uint32_t> attributes;  // each entry comes with its attributes
+    for (const FolderEntry& entry : all) attributes[entry.name] = entry.attributes & 0xFF;
+    EXPECT_EQ(attributes["Hidden"], attr::Directory | attr::Hidden);
+    EXPECT_EQ(attributes["e.ttf"] & attr::Directory, attr::Directory);
+    EXPECT_EQ(attributes["a.ttf"] & attr::Directory, 0u);
     EXPECT_EQ(files.enumerate(dir + "missing\\", attr::Directory), nullptr);
+    EXPECT_EQ(files.readFolder(dir + "missing\\"), std::nullopt);
 
-    // A folder listed whole, while shared, gives its files as the file system matched them then,
-    // short names too (Wine lists "font.ttf~" for *.ttf, as FONTTT~1.TTF).
+    // A folder read whole gives what the file system lists for "*.ttf", short names too (Wine
+    // lists "font.ttf~" for *.ttf, as FONTTT~1.TTF), and every other entry.
     Make(dir + "font.ttf~");
-    const Names live = List(files, dir + "*.ttf", attr::Hidden);
-    {
-        const SharedReadings once(files);
-        (void)List(files, dir, attr::Directory);
-        Make(dir + "late.ttf");
-        EXPECT_EQ(List(files, dir + "*.ttf", attr::Hidden), live);
-        EXPECT_EQ(List(files, dir + "*.TTF", 0).size(), live.size() - 1);  // not h.ttf
-        EXPECT_EQ(List(files, dir + "late.*", 0), Names{"late.ttf"});      // read again
+    const auto reading = files.readFolder(dir);
+    ASSERT_TRUE(reading);
+    EXPECT_EQ(reading->size(), 12u);
+    for (std::uint32_t mask : {0u, attr::Hidden}) {
+        EXPECT_EQ(Sorted(Listed(*reading, "*.ttf", mask)), Sorted(List(files, dir + "*.ttf", mask)));
     }
-    EXPECT_EQ(List(files, dir + "*.ttf", attr::Hidden).size(), live.size() + 1);
-
-    // The entry a listing just gave keeps its attributes while the listing lasts.
-    {
-        auto listing = files.enumerate(dir + "e.tt*", attr::Directory);
-        ASSERT_EQ(listing->next(), "e.ttf");
-        RemoveDirectoryA((dir + "e.ttf").c_str());
-        EXPECT_EQ(files.attributes(dir + "e.ttf").value_or(0) & attr::Directory, attr::Directory);
-    }
-    EXPECT_EQ(files.attributes(dir + "e.ttf"), std::nullopt);
-
     const std::string font = Make(dir + "font.ttf", 0, std::string("bytes\0NUL", 9));
     EXPECT_EQ(files.copyNewFile(font, dir + "copy.ttf"), Outcome::Done);
     EXPECT_EQ(files.copyNewFile(dir + "a.ttf", dir + "copy.ttf"), Outcome::Failed);
