@@ -206,21 +206,13 @@ int ListViewFileList::find(const NMLVFINDITEMW& search) const {
     return -1;
 }
 
-namespace {
-
-// Wine (8) reuses a font it made for an earlier, identical request even after the file that
-// brought its face has left the font table, and so draws a removed file's glyphs: two files of
-// the same names from two folders, or one style after another asked for alike. It keeps the
-// last 11 fonts no window uses any more. So each new face is asked for in a way unlike the
-// requests for the 11 faces before it: by clip precisions that change nothing in how unrotated
-// text is drawn, twelve of them, taken in turn.
-BYTE ClipPrecision(unsigned request) {
+// Each new face is asked for in a way unlike the requests for the 11 faces before it: by clip
+// precisions that change nothing in how unrotated text is drawn, twelve of them, taken in turn.
+BYTE ClipPrecisionOf(unsigned request) {
     constexpr BYTE kPrecisions[] = {CLIP_DEFAULT_PRECIS, CLIP_CHARACTER_PRECIS, CLIP_STROKE_PRECIS};
     constexpr BYTE kFlags[] = {0, CLIP_LH_ANGLES, CLIP_TT_ALWAYS, CLIP_LH_ANGLES | CLIP_TT_ALWAYS};
     return kPrecisions[request % 3] | kFlags[request / 3 % 4];
 }
-
-}  // namespace
 
 void EditPreviewFont::attach(HWND edit, const FaceRequest& face, float points, int dpi) {
     edit_ = edit;
@@ -263,7 +255,7 @@ bool EditPreviewFont::apply(const Attributes& next) {
     font.lfWeight = next.bold ? std::max(next.face.weight, kBoldWeight) : next.face.weight;
     font.lfItalic = next.italic || next.face.italic ? TRUE : FALSE;
     font.lfCharSet = static_cast<BYTE>(next.face.charset);
-    font.lfClipPrecision = ClipPrecision(next.request);
+    font.lfClipPrecision = ClipPrecisionOf(next.request);
     font.lfQuality = DEFAULT_QUALITY;
     lstrcpynW(font.lfFaceName, Widen(next.face.family).c_str(), LF_FACESIZE);
     UniqueFont handle(CreateFontIndirectW(&font));

@@ -93,6 +93,13 @@ class ListViewFileList : public FileList {
     bool measured_ = false;
 };
 
+// Wine (8) reuses a font it made for an earlier, identical request even after the file that
+// brought its face has left the font table, and so draws a removed file's glyphs: two files of
+// the same names from two folders, or one style after another asked for alike. It keeps the
+// last 11 fonts no window uses any more. The clip precision of request number `request` differs
+// from those of the 11 before it.
+BYTE ClipPrecisionOf(unsigned request);
+
 // The font of a text box, rebuilt from its attributes whenever one of them changes.
 class EditPreviewFont : public PreviewFont {
   public:

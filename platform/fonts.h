@@ -36,7 +36,8 @@ class Fonts {
   public:
     virtual ~Fonts() = default;
     // The families available for the screen, in the system's order, read afresh on every call:
-    // each family's first face once for every character set it offers.
+    // each family's first face once for every character set it offers, without full names and
+    // styles.
     virtual std::vector<FontFace> faceList() = 0;
     // Every face of `family`, once for every character set it offers.
     virtual std::vector<FontFace> familyFaces(const std::string& family) = 0;

@@ -11,27 +11,37 @@
 namespace typelens::win32 {
 namespace {
 
-int CALLBACK CollectFace(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM faces) {
+struct Collected {
+    std::vector<FontFace> faces;
+    bool described;  // with full names and styles
+};
+
+int CALLBACK CollectFace(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM collected) {
+    auto& into = *reinterpret_cast<Collected*>(collected);
     // A name the code page cannot spell could not be asked for again.
     auto name = ExactAnsi(font->lfFaceName);
     if (!name) return 1;
-    const auto& described = *reinterpret_cast<const ENUMLOGFONTEXW*>(font);
-    reinterpret_cast<std::vector<FontFace>*>(faces)->push_back(
-        {std::move(*name), font->lfCharSet, static_cast<int>(font->lfWeight), font->lfItalic != 0,
-         ExactAnsi(described.elfFullName).value_or(""), Narrow(described.elfStyle)});
+    into.faces.push_back(
+        {std::move(*name), font->lfCharSet, static_cast<int>(font->lfWeight), font->lfItalic != 0});
+    if (into.described) {
+        const auto& described = *reinterpret_cast<const ENUMLOGFONTEXW*>(font);
+        into.faces.back().fullName = ExactAnsi(described.elfFullName).value_or("");
+        into.faces.back().style = ExactAnsi(described.elfStyle).value_or("");
+    }
     return 1;
 }
 
 // The faces the system lists for the screen: with no family, each family's first face.
-std::vector<FontFace> Enumerate(const std::wstring& family) {
-    std::vector<FontFace> faces;
+std::vector<FontFace> Enumerate(const std::wstring& family, bool described) {
+    Collected collected{{}, described};
     const WindowDC screen(nullptr);
-    if (!screen.get() || family.size() >= LF_FACESIZE) return faces;
+    if (!screen.get() || family.size() >= LF_FACESIZE) return {};
     LOGFONTW wanted{};
     wanted.lfCharSet = DEFAULT_CHARSET;
     lstrcpynW(wanted.lfFaceName, family.c_str(), LF_FACESIZE);
-    EnumFontFamiliesExW(screen.get(), &wanted, CollectFace, reinterpret_cast<LPARAM>(&faces), 0);
-    return faces;
+    EnumFontFamiliesExW(screen.get(), &wanted, CollectFace, reinterpret_cast<LPARAM>(&collected),
+                        0);
+    return std::move(collected.faces);
 }
 
 // Every string of a set, the English one first; those the code page cannot spell left out.
@@ -125,13 +135,14 @@ class FileNames {
 Win32Fonts::Win32Fonts(HWND mainWindow) : mainWindow_(mainWindow) {}
 Win32Fonts::~Win32Fonts() = default;
 
-// Every family in every character set it offers, as the system lists them for the screen.
+// Every family in every character set it offers, as the system lists them for the screen. The
+// list is long and read at every preview: its full names and styles are left out.
 std::vector<FontFace> Win32Fonts::faceList() {
-    return Enumerate(L"");
+    return Enumerate(L"", false);
 }
 
 std::vector<FontFace> Win32Fonts::familyFaces(const std::string& family) {
-    return family.empty() ? std::vector<FontFace>{} : Enumerate(Widen(family));
+    return family.empty() ? std::vector<FontFace>{} : Enumerate(Widen(family), true);
 }
 
 std::vector<FileFace> Win32Fonts::fileFaces(const std::string& path) {

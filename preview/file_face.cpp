@@ -36,15 +36,16 @@ int PreviewCharset(const std::vector<FontFace>& faces, const std::string& face) 
     return CharsetAmong(EntriesOf(faces, face));
 }
 
-ShownFace NewFamilyFace(const std::vector<FontFace>& faces, const std::string& family) {
-    const std::vector<const FontFace*> entries = EntriesOf(faces, family);
-    ShownFace shown{family, family, {family, CharsetAmong(entries), kNormalWeight, false}};
-    if (!entries.empty()) {
-        const FontFace& first = *entries.front();
-        shown.fullName = FullNameOf(family, first.fullName, first.style);
-        shown.request.weight = first.weight;
-        shown.request.italic = first.italic;
+ShownFace NewFamilyFace(const std::string& family, const std::vector<FontFace>& styles) {
+    ShownFace shown{family, family, {family, kDefaultCharset, kNormalWeight, false}};
+    if (styles.empty()) return shown;
+    const FontFace& first = styles.front();
+    std::vector<const FontFace*> entries;
+    for (const FontFace& listed : styles) {
+        if (listed.fullName == first.fullName && listed.style == first.style) entries.push_back(&listed);
     }
+    shown.fullName = FullNameOf(family, first.fullName, first.style);
+    shown.request = {family, CharsetAmong(entries), first.weight, first.italic};
     return shown;
 }
 

@@ -22,8 +22,9 @@ struct ShownFace {
 std::string FullNameOf(const std::string& family, const std::string& fullName,
                        const std::string& style);
 
-// The face of a family new to the machine, as its first entry in the face list describes it.
-ShownFace NewFamilyFace(const std::vector<FontFace>& faces, const std::string& family);
+// The face of a family new to the machine, `styles` being the family's faces: as the first of
+// them is listed.
+ShownFace NewFamilyFace(const std::string& family, const std::vector<FontFace>& styles);
 
 // The family of a file's face as the face list spells it: the first of the names the file gives
 // that the list holds, in any letter case. nullopt when the list holds none of them.

@@ -65,7 +65,7 @@ void PreviewPane::onFile1Click() {
 std::optional<ShownFace> PreviewPane::faceOfCurrentFile(bool accepted) {
     const std::vector<FontFace> faces = fonts_.faceList();
     const std::string newFace = getNewFontName(faces, InstalledFaces, controls_.txFontName);
-    if (!newFace.empty()) return NewFamilyFace(faces, newFace);
+    if (!newFace.empty()) return NewFamilyFace(newFace, fonts_.familyFaces(newFace));
 
     // Only a file the font table took is read: a damaged one could bring the reader down.
     if (!accepted) return std::nullopt;

@@ -31,6 +31,13 @@ mkdir -p "$d"/Folders/d{00000..09999} "$d/Files" "$d/Preview" "$work/installed"
   "$d/Preview/family-Regular.ttf" "Bench Family/Regular" western \
   "$d/Preview/family-Bold.ttf" "Bench Family/Bold" western \
   "$d/Preview/family-Italic.ttf" "Bench Family/Italic" cyrillic
+# The floor previews fonts of its own, alike but for their names: sharing the files, each would
+# find the other's faces in the font table, or have them taken out.
+/usr/bin/python3 "$fonts" "$d/Preview/floor-one.ttf" "Bench Floor One" western \
+  "$d/Preview/floor-two.ttf" "Bench Floor Two" nocp \
+  "$d/Preview/floor-family-Regular.ttf" "Bench Floor Family/Regular" western \
+  "$d/Preview/floor-family-Bold.ttf" "Bench Floor Family/Bold" western \
+  "$d/Preview/floor-family-Italic.ttf" "Bench Floor Family/Italic" cyrillic
 /usr/bin/python3 "$fonts" --bench "$work/installed" 2000
 # Many names for one file: listing never reads the content, and the disk stays small.
 link() { /usr/bin/python3 -c 'import os, sys
