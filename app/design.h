@@ -19,6 +19,11 @@ inline constexpr TwipRect File1{4380, 600, 4515, 2415};
 inline constexpr TwipRect txFontName{4380, 3060, 4515, 285};
 inline constexpr TwipRect txPreview{60, 3420, 8895, 1335};
 
+// The smallest client area: the toolbar's buttons all shown, the tree and the list two rows
+// high, the preview a line, and nothing overlapping.
+inline constexpr int MinClientWidth = 3000;
+inline constexpr int MinClientHeight = 2430;
+
 inline constexpr int AboutClientWidth = 4830;
 inline constexpr int AboutClientHeight = 3240;
 }  // namespace design
@@ -46,6 +51,7 @@ inline constexpr int Image2 = 2205;
 }  // namespace control_id
 
 inline constexpr wchar_t kMainWindowClass[] = L"Typelens.Glyphora";
+inline constexpr wchar_t kProductName[] = L"Typelens";
 inline constexpr wchar_t kMainCaption[] = L"Typelens 1.2";
 
 // Sizes of the pictures, in twips: 24, 16 and 48 pixels at 96 dots per inch.

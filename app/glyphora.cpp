@@ -20,13 +20,19 @@ void Glyphora::onLoad() {
     StartupPhase("snapshot");
     // Without "windir" the folder is "\Fonts\", and installing then fails to copy.
     FontsFolder = platform_.environment.variable("windir").value_or("") + "\\Fonts\\";
-    // The tree and the list show C:\ as it was at one moment, read once. Without a readable
-    // C:\ both stay empty.
-    const auto start = platform_.files.readFolder(kStartFolder);
-    if (!start) return;
-    LoadFolderNodes(controls_.Dir1, kStartFolder, *start, std::nullopt);
+    showDrive(kStartFolder);
+}
+
+// The tree shows the root's folders and the list its font files, as they were at one moment,
+// read once. A drive that cannot be read (not ready, no medium) leaves both empty.
+void Glyphora::showDrive(const std::string& root) {
+    controls_.Dir1.clear();
+    controls_.File1.clear();
+    const auto reading = platform_.files.readFolder(root);
+    if (!reading) return;
+    LoadFolderNodes(controls_.Dir1, root, *reading, std::nullopt);
     StartupPhase("tree");
-    ListFontFiles(controls_.File1, kStartFolder, *start);
+    ListFontFiles(controls_.File1, root, *reading);
     StartupPhase("list");
 }
 
@@ -35,10 +41,9 @@ void Glyphora::onUnload() {
     preview_.unload();
 }
 
-// The file list keeps showing the folder listed last, on whatever drive that was.
+// The tree has no node for a drive's root, so its font files are listed with its folders.
 void Glyphora::onDrive1Change(char driveLetter) {
-    controls_.Dir1.clear();
-    (void)LoadFolderNodes(platform_.files, controls_.Dir1, DriveRoot(driveLetter), std::nullopt);
+    showDrive(DriveRoot(driveLetter));
 }
 
 void Glyphora::onDir1SelectionChange(NodeId node) {
@@ -56,15 +61,26 @@ void Glyphora::onFile1SelectionChange() {
     onFile1Click();
 }
 
+// A file installed just now leaves Install greyed until the next preview.
 void Glyphora::onFile1Click() {
-    if (fileClick_.answer()) preview_.onFile1Click();
+    if (!fileClick_.answer()) return;
+    preview_.onFile1Click();
+    controls_.InstallButton.setEnabled(true);
 }
 
 bool Glyphora::onDir1DblClick() {
     const auto node = controls_.Dir1.selected();
     if (!node) return false;
-    return LoadFolderNodes(platform_.files, controls_.Dir1, controls_.Dir1.key(*node) + "\\",
-                           *node);
+    loadingNodes_ = true;
+    const bool read = LoadFolderNodes(platform_.files, controls_.Dir1,
+                                      controls_.Dir1.key(*node) + "\\", *node);
+    loadingNodes_ = false;
+    return read;
+}
+
+void Glyphora::onDir1Expanding(NodeId node) {
+    if (loadingNodes_) return;  // the double click has read it
+    (void)ReadFolderNodes(platform_.files, controls_.Dir1, controls_.Dir1.key(node) + "\\", node);
 }
 
 void Glyphora::onToolbar1ButtonClick(int image, int value) {
@@ -92,7 +108,20 @@ void Glyphora::install() {
         InstallFont(platform_.files, platform_.registry, platform_.environment,
                     {FontsFolder, preview_.currentFontFile(), controls_.txFontName.text(),
                      face ? face->family : "", face ? face->fullName : ""});
-    if (report.result == InstallResult::Installed) preview_.fontInstalled(report.copy);
+    switch (report.result) {
+        case InstallResult::Installed:
+            preview_.fontInstalled(report.copy);
+            controls_.InstallButton.setEnabled(false);
+            break;
+        case InstallResult::NothingPreviewed:
+            platform_.environment.beep();
+            break;
+        case InstallResult::NoFaceName:
+            break;
+        default:
+            platform_.dialogs.showRefusal(RefusalText(report));
+            break;
+    }
 }
 
 }  // namespace typelens

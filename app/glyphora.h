@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "platform/controls.h"
+#include "platform/dialogs.h"
 #include "platform/environment.h"
 #include "platform/filesystem.h"
 #include "platform/fonts.h"
@@ -27,6 +28,7 @@ struct GlyphoraControls {
     TextBox& txFontName;
     TextBox& cmbSize;
     PreviewFont& txPreview;
+    CommandButton& InstallButton;
 };
 
 // Where the tree and the file list start; the drive box shows its drive.
@@ -62,6 +64,8 @@ class Glyphora {
     // Also Enter and the Right key. True when this read the folder; otherwise the tree handles
     // it as usual.
     bool onDir1DblClick();
+    // The tree is about to expand `node` (its button, or a key): a folder not read yet is read.
+    void onDir1Expanding(NodeId node);
     void onFile1Press(bool down) { down ? fileClick_.press() : fileClick_.release(); }
     void onFile1SelectionChange();
     void onFile1Click();
@@ -77,11 +81,14 @@ class Glyphora {
     const PreviewPane& preview() const { return preview_; }
 
   private:
+    void showDrive(const std::string& root);
+
     GlyphoraPlatform platform_;
     GlyphoraControls controls_;
     std::string FontsFolder;
     PreviewPane preview_;
     ClickOnce dirClick_, fileClick_;
+    bool loadingNodes_ = false;  // a double click is reading a folder and expanding its node
 };
 
 }  // namespace typelens

@@ -24,19 +24,30 @@ constexpr int kComboDropHeight = 3600;  // twips of list below a combo box
 // takes over) or none yet.
 constexpr UINT kDriveFound = WM_APP + 1;
 
+// Each tip names the button's shortcut.
 const wchar_t* TipFor(UINT_PTR command) {
     switch (command) {
         case control_id::InstallButton:
-            return L"Install the selected font";
+            return L"Install the selected font (Ctrl+Shift+I)";
         case control_id::BoldButton:
-            return L"Bold";
+            return L"Bold (Ctrl+B)";
         case control_id::ItalicButton:
-            return L"Italic";
+            return L"Italic (Ctrl+I)";
         case control_id::AboutButton:
-            return L"About";
+            return L"About (F1)";
         default:
             return nullptr;
     }
+}
+
+// The toolbar's commands from the keyboard, wherever the focus is. Install takes Shift as well,
+// so no slip of a finger while typing a sample installs anything.
+UniqueAccelerators MakeShortcuts() {
+    ACCEL keys[] = {{FVIRTKEY | FCONTROL, 'B', control_id::BoldButton},
+                    {FVIRTKEY | FCONTROL, 'I', control_id::ItalicButton},
+                    {FVIRTKEY | FCONTROL | FSHIFT, 'I', control_id::InstallButton},
+                    {FVIRTKEY, VK_F1, control_id::AboutButton}};
+    return UniqueAccelerators(CreateAcceleratorTableW(keys, static_cast<int>(std::size(keys))));
 }
 
 // A drive as the classic drive box shows it: "c:", or "c: [LABEL]".
@@ -50,7 +61,7 @@ std::wstring DriveText(char letter, const std::wstring& label) {
 
 GlyphoraWindow::GlyphoraWindow()
     : glyphora_({files_, environment_, fonts_, registry_, dialogs_},
-                {tree_, list_, fontName_, sizeText_, previewFont_}) {}
+                {tree_, list_, fontName_, sizeText_, previewFont_, installButton_}) {}
 
 GlyphoraWindow::~GlyphoraWindow() {
     if (window_) DestroyWindow(window_);
@@ -129,6 +140,9 @@ LRESULT GlyphoraWindow::handle(UINT message, WPARAM w, LPARAM l) {
     switch (message) {
         case WM_CREATE:
             createControls();
+            return 0;
+        case WM_GETMINMAXINFO:
+            onGetMinMaxInfo(*AsPointer<MINMAXINFO>(l));
             return 0;
         case WM_SIZE:
             onSize(w);
@@ -232,7 +246,7 @@ void GlyphoraWindow::createControls() {
     list_.attach(File1_);
     subclass(File1_, file1Proc_);
 
-    txFontName_ = add(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_TABSTOP | ES_AUTOHSCROLL,
+    txFontName_ = add(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_TABSTOP | ES_AUTOHSCROLL | ES_READONLY,
                       control_id::txFontName, at.txFontName, windowFont);
     fontName_.attach(txFontName_);
 }
@@ -282,7 +296,9 @@ void GlyphoraWindow::createToolbar() {
         button(toolbar_image::About, control_id::AboutButton, BTNS_BUTTON),
     };
     SendMessageW(Toolbar1_, TB_ADDBUTTONSW, std::size(buttons), AsParam(buttons));
+    installButton_.attach(Toolbar1_, control_id::InstallButton);
     subclass(Toolbar1_, toolbarProc_);
+    shortcuts_ = MakeShortcuts();
 
     RECT slot{};
     SendMessageW(Toolbar1_, TB_GETITEMRECT, 6, AsParam(&slot));
@@ -485,6 +501,14 @@ void GlyphoraWindow::onSize(WPARAM kind) {
     applyLayout(before, after);
 }
 
+// Below this size the controls would overlap or the toolbar lose its buttons.
+void GlyphoraWindow::onGetMinMaxInfo(MINMAXINFO& limits) const {
+    RECT frame{0, 0, px(design::MinClientWidth), px(design::MinClientHeight)};
+    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_EXSTYLE)));
+    limits.ptMinTrackSize = {frame.right - frame.left, frame.bottom - frame.top};
+}
+
 LRESULT GlyphoraWindow::onNotify(NMHDR& header) {
     if (header.hwndFrom == Dir1_) {
         switch (header.code) {
@@ -501,6 +525,11 @@ LRESULT GlyphoraWindow::onNotify(NMHDR& header) {
                 const HTREEITEM item = reinterpret_cast<NMTREEVIEWW&>(header).itemNew.hItem;
                 if (item) glyphora_.onDir1SelectionChange(Node(item));
                 return 0;
+            }
+            case TVN_ITEMEXPANDINGW: {
+                const auto& change = reinterpret_cast<NMTREEVIEWW&>(header);
+                if (change.action & TVE_EXPAND) glyphora_.onDir1Expanding(Node(change.itemNew.hItem));
+                return FALSE;  // let it expand
             }
             case NM_DBLCLK:
                 // A folder just read is expanded already; the tree's own toggle would fold it
@@ -532,9 +561,18 @@ LRESULT GlyphoraWindow::onNotify(NMHDR& header) {
     return 0;
 }
 
+bool GlyphoraWindow::translateShortcut(MSG& message) {
+    return window_ && shortcuts_ && TranslateAcceleratorW(window_, shortcuts_.get(), &message);
+}
+
 void GlyphoraWindow::onCommand(int id, int code, HWND from) {
     if (from && from == Toolbar1_) {
         onToolbarButton(id);
+    } else if (!from && code == 1) {
+        onShortcut(id);
+    } else if (id == IDOK && cmbSize_ && IsChild(cmbSize_, GetFocus())) {
+        // Enter in the size box, which the dialog keys turn into the window's default command.
+        glyphora_.onCmbSizeClick();
     } else if (id == control_id::Drive1 && code == CBN_SELCHANGE) {
         const LRESULT index = SendMessageW(Drive1_, CB_GETCURSEL, 0, 0);
         if (index >= 0) {
@@ -566,6 +604,18 @@ void GlyphoraWindow::onCommand(int id, int code, HWND from) {
                 break;
         }
     }
+}
+
+// A shortcut does what a click on its button does: a check button flips first, and a greyed
+// button does nothing.
+void GlyphoraWindow::onShortcut(int command) {
+    const LRESULT state = SendMessageW(Toolbar1_, TB_GETSTATE, command, 0);
+    if (state < 0 || !(state & TBSTATE_ENABLED)) return;
+    if (command == control_id::BoldButton || command == control_id::ItalicButton) {
+        SendMessageW(Toolbar1_, TB_CHECKBUTTON, command,
+                     MAKELPARAM((state & TBSTATE_CHECKED) ? FALSE : TRUE, 0));
+    }
+    onToolbarButton(command);
 }
 
 void GlyphoraWindow::onToolbarButton(int command) {

@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "about/about_window_win32.h"
+#include "app/dialogs_win32.h"
 #include "app/design.h"
 #include "app/glyphora.h"
 #include "app/layout.h"
@@ -38,6 +38,8 @@ class GlyphoraWindow {
     // Shows the window, creating and loading it first when it is not loaded.
     void show();
     HWND hwnd() const { return window_; }
+    // Turns a key that is one of the toolbar's shortcuts into its command; false for any other.
+    bool translateShortcut(MSG& message);
 
   private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM w, LPARAM l);
@@ -57,10 +59,12 @@ class GlyphoraWindow {
     int px(int twips) const { return TwipsToPixels(twips, dpi_); }
     void setComboHeight(HWND combo, const TwipRect& designed);
 
+    void onGetMinMaxInfo(MINMAXINFO& limits) const;
     void onSize(WPARAM kind);
     LRESULT onNotify(NMHDR& header);
     void onCommand(int id, int code, HWND from);
     void onToolbarButton(int command);
+    void onShortcut(int command);
     void onActivate(bool active);
 
     MainLayout readLayout() const;
@@ -80,6 +84,7 @@ class GlyphoraWindow {
     WNDPROC toolbarProc_ = nullptr, previewProc_ = nullptr, dir1Proc_ = nullptr,
             file1Proc_ = nullptr;
 
+    UniqueAccelerators shortcuts_;
     UniqueImageList ImageList1_;
     UniqueImageList ImageList2_;
     UniqueFont windowFont_, driveFont_, sizeFont_;
@@ -89,12 +94,13 @@ class GlyphoraWindow {
     Win32Fonts fonts_;
     Win32Registry registry_;
     Win32Shell shell_;
-    AboutWindowOpener dialogs_{shell_};
+    WindowDialogs dialogs_{shell_};
     TreeViewFolderTree tree_;
     ListViewFileList list_;
     WindowText fontName_;
     WindowText sizeText_;
     EditPreviewFont previewFont_;
+    ToolbarButton installButton_;
     Glyphora glyphora_;
 };
 

@@ -14,6 +14,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     if (!typelens::win32::DefaultGlyphora().hwnd()) return EXIT_FAILURE;
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (typelens::win32::DefaultGlyphora().translateShortcut(message)) continue;
         // Tab and the arrow keys move between the main window's controls as in a dialog.
         HWND top = GetAncestor(message.hwnd, GA_ROOT);
         if (top && IsDialogMessageW(top, &message)) continue;

@@ -13,20 +13,31 @@ void AddFolderNode(FolderTree& Dir1, const std::string& path, FolderEntry entry,
     (void)Dir1.add(parent, std::move(key), std::move(entry.name), kFolderImage);
 }
 
+// A folder found without subfolders no longer looks as if it could be opened.
+void EndFill(FolderTree& Dir1, std::optional<NodeId> parentNode) {
+    Dir1.endFill(parentNode);
+    if (parentNode && Dir1.children(*parentNode) == 0) Dir1.setExpandable(*parentNode, false);
+}
+
 }  // namespace
 
-bool LoadFolderNodes(FileSystem& files, FolderTree& Dir1, const std::string& path,
+bool ReadFolderNodes(FileSystem& files, FolderTree& Dir1, const std::string& path,
                      std::optional<NodeId> parentNode) {
     if (parentNode && Dir1.children(*parentNode) > 0) return false;
 
     // A folder that cannot be listed (a drive that is not ready, a path that names no folder)
     // simply has no subfolders to show.
+    Dir1.beginFill();
     if (const auto listing = files.enumerate(path, kFolderMask)) {
-        Dir1.beginFill();
         while (auto entry = listing->next()) AddFolderNode(Dir1, path, std::move(*entry), parentNode);
-        Dir1.endFill(parentNode);
     }
+    EndFill(Dir1, parentNode);
+    return true;
+}
 
+bool LoadFolderNodes(FileSystem& files, FolderTree& Dir1, const std::string& path,
+                     std::optional<NodeId> parentNode) {
+    if (!ReadFolderNodes(files, Dir1, path, parentNode)) return false;
     // Expanding a node without children shows nothing, and the tree may refuse it.
     if (parentNode) (void)Dir1.expand(*parentNode);
     return true;
@@ -38,7 +49,7 @@ void LoadFolderNodes(FolderTree& Dir1, const std::string& path,
     for (const FolderEntry& entry : reading) {
         if (Admitted(entry.attributes, kFolderMask)) AddFolderNode(Dir1, path, entry, parentNode);
     }
-    Dir1.endFill(parentNode);
+    EndFill(Dir1, parentNode);
     if (parentNode) (void)Dir1.expand(*parentNode);
 }
 

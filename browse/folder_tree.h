@@ -15,9 +15,13 @@ inline constexpr int kFolderImage = 1;
 
 // Reads `path` (which ends in "\") and adds a node for each of its subfolders, hidden ones too,
 // system ones not: at the top level when there is no parent, else under `parentNode`, which is
-// then expanded. A parent that has children was read before and is left alone. Returns whether
-// the folder was read.
+// then expanded. A parent that has children was read before and is left alone; one that gains
+// none loses its expand button. Returns whether the folder was read.
 bool LoadFolderNodes(FileSystem& files, FolderTree& Dir1, const std::string& path,
+                     std::optional<NodeId> parentNode);
+
+// The same without expanding the parent: for a node the tree is expanding itself.
+bool ReadFolderNodes(FileSystem& files, FolderTree& Dir1, const std::string& path,
                      std::optional<NodeId> parentNode);
 
 // The same for a folder read already: `reading` holds every entry of `path`.

@@ -10,6 +10,7 @@ endif()
 
 add_library(typelens_win32 STATIC
   about/about_window_win32.cpp
+  app/dialogs_win32.cpp
   app/glyphora_window_win32.cpp
   app/module1_win32.cpp
   platform/ansi_win32.cpp

@@ -87,21 +87,23 @@ std::string BareFileName(const std::string& path) {
 
 InstallReport InstallFont(FileSystem& files, Registry& registry, Environment& environment,
                           const InstallInputs& inputs) {
-    const auto refuse = [&](InstallResult result) {
-        environment.beep();
-        return InstallReport{result, {}};
+    const std::string fileName = TrimSpaces(BareFileName(inputs.currentFontFile));
+    const auto report = [&](InstallResult result, std::string copy = {}) {
+        return InstallReport{result, std::move(copy), fileName,
+                             inputs.previewedFullName.empty() ? inputs.previewedFamily
+                                                              : inputs.previewedFullName};
     };
-    if (inputs.currentFontFile.empty()) return refuse(InstallResult::NothingPreviewed);
-    if (inputs.faceBoxText.empty()) return {InstallResult::NoFaceName, {}};
+    if (inputs.currentFontFile.empty()) return report(InstallResult::NothingPreviewed);
+    if (inputs.faceBoxText.empty()) return report(InstallResult::NoFaceName);
     // The face box may still show a face that an earlier file brought; registering that name
     // for this file would name a face the copy does not hold.
-    if (inputs.previewedFamily.empty()) return refuse(InstallResult::NoFaceOfThisFile);
+    if (inputs.previewedFamily.empty()) return report(InstallResult::NoFaceOfThisFile);
+    if (!files.attributes(inputs.currentFontFile)) return report(InstallResult::FileGone);
 
-    // The copy is named after the previewed file itself, never after whatever the list has
-    // selected now, so one font's content can never get another font's name. The registry value
-    // names the file without spaces at its ends, so the copy is named the same way: the value
-    // must name a file that is there.
-    const std::string fileName = TrimSpaces(BareFileName(inputs.currentFontFile));
+    // The copy is named after the previewed file itself (`fileName`), never after whatever the
+    // list has selected now, so one font's content can never get another font's name. The
+    // registry value names the file without spaces at its ends, so the copy is named the same
+    // way: the value must name a file that is there.
     // A family's first style takes the family's name, as the face box shows it; where that value
     // registers another file (the Regular, when this is the Bold), the face is named as Windows
     // names it, by its full name.
@@ -123,8 +125,30 @@ InstallReport InstallFont(FileSystem& files, Registry& registry, Environment& en
                                  fileName, valueNames)
                      : InstallResult::CopyFailed;
     }
-    if (result != InstallResult::Installed) return refuse(result);
-    return {result, place.folder + fileName};
+    if (result != InstallResult::Installed) return report(result);
+    return report(result, place.folder + fileName);
+}
+
+std::string RefusalText(const InstallReport& report) {
+    switch (report.result) {
+        case InstallResult::NoFaceOfThisFile:
+            return "\"" + report.fileName + "\" brings no font face of its own to install.";
+        case InstallResult::FileGone:
+            return "\"" + report.fileName + "\" is no longer there.";
+        case InstallResult::OtherFontInTheWay:
+            return "A different font named \"" + report.fileName + "\" is in the fonts folder already.";
+        case InstallResult::ValueNamesAnotherFile:
+            return "The face \"" + report.face + "\" is registered for another font file already.";
+        case InstallResult::Denied:
+        case InstallResult::CopyFailed:
+        case InstallResult::RegistrationFailed:
+            return "The fonts folder or the list of installed fonts cannot be written.";
+        case InstallResult::Installed:
+        case InstallResult::NothingPreviewed:
+        case InstallResult::NoFaceName:
+            break;
+    }
+    return {};
 }
 
 }  // namespace typelens

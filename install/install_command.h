@@ -27,24 +27,31 @@ struct InstallInputs {
 
 enum class InstallResult {
     Installed,
-    NothingPreviewed,       // beep
+    NothingPreviewed,       // a beep
     NoFaceName,             // silent
-    NoFaceOfThisFile,       // beep: the face shown belongs to a file previewed earlier
-    OtherFontInTheWay,      // beep: the fonts folder holds a different file of that name
-    ValueNamesAnotherFile,  // beep: the values of the family and of the full name register others
-    Denied,                 // beep: neither the machine nor the user's place may be written
-    CopyFailed,             // beep
-    RegistrationFailed,     // beep; a copy made by this command is taken back
+    NoFaceOfThisFile,       // the face shown belongs to a file previewed earlier
+    FileGone,               // the previewed file is no longer there
+    OtherFontInTheWay,      // the fonts folder holds a different file of that name
+    ValueNamesAnotherFile,  // the values of the family and of the full name register others
+    Denied,                 // neither the machine nor the user's place may be written
+    CopyFailed,
+    RegistrationFailed,  // a copy made by this command is taken back
 };
 
 struct InstallReport {
     InstallResult result;
-    std::string copy;  // full path of the installed copy
+    std::string copy;      // full path of the installed copy
+    std::string fileName;  // the copy's bare name
+    std::string face;      // the name of the face the value would register
 };
 
-// The user hears a beep for every refusal and failure except an empty face-name box.
+// Installs the previewed font, or tells why not; nothing is reported here.
 InstallReport InstallFont(FileSystem& files, Registry& registry, Environment& environment,
                           const InstallInputs& inputs);
+
+// Why the install was refused, in one sentence; empty where nothing is said (installed, nothing
+// previewed, no face name).
+std::string RefusalText(const InstallReport& report);
 
 // The part of a full path after its last "\".
 std::string BareFileName(const std::string& path);

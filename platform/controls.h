@@ -29,10 +29,12 @@ class FolderTree {
     virtual ~FolderTree() = default;
     virtual void clear() = 0;
     // Appends a node at the top level (no parent) or as the last child of `parent`; false when
-    // the key is already in the tree.
+    // the key is already in the tree. A new node shows the button that expands it.
     virtual bool add(std::optional<NodeId> parent, std::string key, std::string text,
                      int image) = 0;
     virtual int children(NodeId node) const = 0;
+    // Whether the node shows the button that expands it, when it has no children.
+    virtual void setExpandable(NodeId node, bool expandable) = 0;
     virtual bool expand(NodeId node) = 0;
     virtual std::optional<NodeId> selected() const = 0;
     virtual std::string key(NodeId node) const = 0;
@@ -80,12 +82,12 @@ class PreviewFont {
     virtual bool setItalic(bool italic) = 0;
 };
 
-// Windows that the main window opens.
-class Dialogs {
+// A command button of the toolbar.
+class CommandButton {
   public:
-    virtual ~Dialogs() = default;
-    // Shows the About window modally over the main window; returns once it has closed.
-    virtual void showAbout() = 0;
+    virtual ~CommandButton() = default;
+    // A disabled button is shown greyed and takes no clicks.
+    virtual void setEnabled(bool enabled) = 0;
 };
 
 }  // namespace typelens

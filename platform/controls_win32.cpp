@@ -31,6 +31,10 @@ void SetRedraw(HWND window, bool on) {
 
 }  // namespace
 
+void ToolbarButton::setEnabled(bool enabled) {
+    SendMessageW(toolbar_, TB_ENABLEBUTTON, command_, MAKELPARAM(enabled ? TRUE : FALSE, 0));
+}
+
 std::string WindowText::text() const {
     const int length = GetWindowTextLengthW(window_);
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
@@ -64,7 +68,8 @@ bool TreeViewFolderTree::insert(HTREEITEM parent, const std::string& key, std::w
     TVINSERTSTRUCTW insert{};
     insert.hParent = parent;
     insert.hInsertAfter = TVI_LAST;
-    insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
+    insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM | TVIF_CHILDREN;
+    insert.item.cChildren = 1;  // not read yet: it may hold folders
     insert.item.pszText = wide.data();
     insert.item.iImage = image - 1;  // pictures count from 1, the image list from 0
     insert.item.iSelectedImage = image - 1;
@@ -81,6 +86,14 @@ int TreeViewFolderTree::children(NodeId node) const {
         ++count;
     }
     return count;
+}
+
+void TreeViewFolderTree::setExpandable(NodeId node, bool expandable) {
+    TVITEMW item{};
+    item.mask = TVIF_HANDLE | TVIF_CHILDREN;
+    item.hItem = Item(node);
+    item.cChildren = expandable ? 1 : 0;
+    SendMessageW(tree_, TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
 }
 
 bool TreeViewFolderTree::expand(NodeId node) {
@@ -152,33 +165,42 @@ void ListViewFileList::beginFill() {
     SetRedraw(list_, false);
 }
 
-// The list learns only the number of items; its columns are as wide as the widest name, which
-// is among the longest few.
+// The list learns only the number of items; its columns are as wide as the widest name as drawn.
 void ListViewFileList::endFill() {
     SortByName(items_);
     measureOnce();
     ListView_SetItemCountEx(list_, static_cast<int>(items_.size()), LVSICF_NOSCROLL);
-    std::vector<const std::string*> longest;
-    for (const Item& item : items_) longest.push_back(&item.text);
-    const std::size_t measured = std::min<std::size_t>(longest.size(), 16);
-    std::partial_sort(
-        longest.begin(), longest.begin() + measured, longest.end(),
-        [](const std::string* a, const std::string* b) { return a->size() > b->size(); });
-    const WindowDC dc(list_);
-    const SelectedObject font(dc.get(),
-                              reinterpret_cast<HFONT>(SendMessageW(list_, WM_GETFONT, 0, 0)));
-    int widest = 0;
-    for (std::size_t i = 0; i < measured; ++i) {
-        const std::wstring text = Widen(*longest[i]);
-        SIZE size{};
-        GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
-        widest = std::max<int>(widest, size.cx);
-    }
     int icon = 0, unused = 0;
     ImageList_GetIconSize(ListView_GetImageList(list_, LVSIL_SMALL), &icon, &unused);
     const int padding = 2 * GetSystemMetrics(SM_CXEDGE) + 12;
-    ListView_SetColumnWidth(list_, 0, widest + icon + padding);
+    ListView_SetColumnWidth(list_, 0, widestName() + icon + padding);
     SetRedraw(list_, true);
+}
+
+// A name in ASCII is as wide as its letters' advances, which the font tells once for all; any
+// other name is measured as drawn (its letters may come from another font).
+int ListViewFileList::widestName() const {
+    const WindowDC dc(list_);
+    const SelectedObject font(dc.get(),
+                              reinterpret_cast<HFONT>(SendMessageW(list_, WM_GETFONT, 0, 0)));
+    INT advances[128] = {};
+    GetCharWidth32W(dc.get(), 0, 127, advances);
+    int widest = 0;
+    for (const Item& item : items_) {
+        int width = 0;
+        for (const char c : item.text) {
+            if (static_cast<unsigned char>(c) >= 0x80) {
+                const std::wstring text = Widen(item.text);
+                SIZE size{};
+                GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
+                width = size.cx;
+                break;
+            }
+            width += advances[static_cast<unsigned char>(c)];
+        }
+        widest = std::max(widest, width);
+    }
+    return widest;
 }
 
 void ListViewFileList::describe(NMLVDISPINFOW& shown) const {

@@ -12,6 +12,17 @@
 
 namespace typelens::win32 {
 
+// One button of a toolbar, by its command.
+class ToolbarButton : public CommandButton {
+  public:
+    void attach(HWND toolbar, int command) { toolbar_ = toolbar, command_ = command; }
+    void setEnabled(bool enabled) override;
+
+  private:
+    HWND toolbar_ = nullptr;
+    int command_ = 0;
+};
+
 // A tree node's handle is the tree view's own item handle.
 inline HTREEITEM Item(NodeId node) {
     return reinterpret_cast<HTREEITEM>(node.value);
@@ -43,6 +54,7 @@ class TreeViewFolderTree : public FolderTree {
     void clear() override;
     bool add(std::optional<NodeId> parent, std::string key, std::string text, int image) override;
     int children(NodeId node) const override;
+    void setExpandable(NodeId node, bool expandable) override;
     bool expand(NodeId node) override;
     std::optional<NodeId> selected() const override;
     std::string key(NodeId node) const override;
@@ -87,6 +99,7 @@ class ListViewFileList : public FileList {
         int image;
     };
     void measureOnce();
+    int widestName() const;
 
     HWND list_;
     std::vector<Item> items_;

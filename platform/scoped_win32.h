@@ -67,6 +67,11 @@ struct CursorTraits {
     static Handle Invalid() { return nullptr; }
     static void Close(Handle h) { DestroyCursor(h); }
 };
+struct AcceleratorTraits {
+    using Handle = HACCEL;
+    static Handle Invalid() { return nullptr; }
+    static void Close(Handle h) { DestroyAcceleratorTable(h); }
+};
 struct ImageListTraits {
     using Handle = HIMAGELIST;
     static Handle Invalid() { return nullptr; }
@@ -90,6 +95,7 @@ using UniquePen = Unique<GdiTraits<HPEN>>;
 using UniqueIcon = Unique<IconTraits>;
 using UniqueCursor = Unique<CursorTraits>;
 using UniqueImageList = Unique<ImageListTraits>;
+using UniqueAccelerators = Unique<AcceleratorTraits>;
 template <typename T>
 using UniqueCom = Unique<ComTraits<T>>;
 

@@ -52,7 +52,7 @@ keys shift+Tab z  # back to the drive box, and z:
 check "a drive change reads the new root" wait_for 10 eval '[[ -n $(node "Z:\\usr") ]]'
 
 xdotool mousemove $(center "$(button 2101)")
-check "the Install button's tip" wait_for 10 eval '[[ $(probe text "$(probe find tooltips_class32)") == "Install the selected font" ]]'
+check "the Install button's tip" wait_for 10 eval '[[ $(probe text "$(probe find tooltips_class32)") == "Install the selected font (Ctrl+Shift+I)" ]]'
 
 # The layout's relations, to a pixel of rounding: the preview ends 60 twips above the client's
 # bottom, the file list 60 short of its right edge, the face box 60 below the list.

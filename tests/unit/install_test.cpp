@@ -33,6 +33,7 @@ TEST_F(Install, CopiesThePreviewedFileAndRegistersItsFaceOnce) {
     w.File1.add("C:\\in\\other.ttf", "other.ttf", 2);
     w.File1.select("other.ttf");  // moved by the keyboard since: the copy is still neat.ttf's
     w.window.install();
+    EXPECT_FALSE(w.InstallButton.enabled);  // done: greyed until the next preview
     w.window.install();
     EXPECT_EQ(w.pc.copy(kFonts + "neat.ttf"), "font neat Regular");
     EXPECT_EQ(w.pc.copy(kFonts + "other.ttf"), "<none>");
@@ -42,17 +43,18 @@ TEST_F(Install, CopiesThePreviewedFileAndRegistersItsFaceOnce) {
     EXPECT_EQ(w.pc.value("neat (TrueType)"), "neat.ttf");
     // Blanks around a face stay in the value name; the copy is named as the value says.
     w.preview("C:\\in\\ spaced.ttf");
+    EXPECT_TRUE(w.InstallButton.enabled);
     w.window.install();
     EXPECT_EQ(w.pc.value(" Spaced  (TrueType)"), "spaced.ttf");
     EXPECT_EQ(w.pc.copy(kFonts + "spaced.ttf"), "font  Spaced  Regular");
-    EXPECT_EQ(w.pc.beeps + w.pc.openKeys, 1);
+    EXPECT_EQ(w.pc.beeps + w.pc.openKeys + w.pc.refusals.size(), 1u);
 }
 
 TEST_F(Install, RefusesWhatWouldNameTheWrongFaceOrReplaceAnotherFont) {
     w.preview("C:\\in\\neat.ttf");
     w.txFontName.value = "";  // an empty face box ends the command without a sound
     w.window.install();
-    EXPECT_EQ(w.pc.beeps, 0);
+    EXPECT_EQ(w.pc.beeps + w.pc.refusals.size(), 0u);
     w.preview("C:\\in\\neat.ttf");
     w.preview("C:\\in\\broken.ttf");  // no face at all: the box still says neat
     w.window.install();
@@ -64,9 +66,21 @@ TEST_F(Install, RefusesWhatWouldNameTheWrongFaceOrReplaceAnotherFont) {
     w.preview("C:\\in\\neat.ttf");
     w.window.install();
     EXPECT_EQ(w.pc.copy(kUser + "neat.ttf"), "<none>");
-    EXPECT_EQ(w.pc.beeps, 3);
+    w.fails.clear();
+    w.pc.entries.erase("c:\\in\\neat.ttf");  // gone since its preview
+    w.window.install();
+    // Each refusal says why in a sentence of its own; a beep is only for nothing previewed.
+    EXPECT_EQ(w.pc.refusals,
+              (std::vector<std::string>{
+                  "\"broken.ttf\" brings no font face of its own to install.",
+                  "A different font named \"other.ttf\" is in the fonts folder already.",
+                  "The fonts folder or the list of installed fonts cannot be written.",
+                  "\"neat.ttf\" is no longer there."}));
+    EXPECT_EQ(w.pc.beeps, 0);
+    EXPECT_TRUE(w.InstallButton.enabled);
     EXPECT_EQ(w.pc.copy(kFonts + "broken.ttf") + w.pc.copy(kFonts + "neat.ttf"), "<none><none>");
     EXPECT_TRUE(w.pc.values.empty());
+    w.pc.file("C:\\in\\neat.ttf", "font neat Regular");
     w.pc.file(kFonts + "neat.ttf", "font neat Regular");  // the same font, there before
     w.fails = {Op::SetValue};
     w.window.install();
@@ -86,16 +100,17 @@ TEST_F(Install, EachStyleOfAFamilyGetsAValueOfItsOwn) {
     EXPECT_EQ(w.pc.value("Fam (TrueType)"), "Fam-Regular.ttf");
     EXPECT_EQ(w.pc.value("Fam Bold (TrueType)"), "Fam-Bold.ttf");
     EXPECT_EQ(w.pc.copy(kFonts + "Fam-Bold.ttf"), "font Fam Bold");
-    EXPECT_EQ(w.pc.beeps, 0);
+    EXPECT_TRUE(w.pc.refusals.empty());
     w.preview("C:\\in\\Other-Bold.ttf");
     w.window.install();
-    EXPECT_EQ(w.pc.beeps, 1);
+    EXPECT_EQ(w.pc.refusals, std::vector<std::string>{
+                                 "The face \"Fam Bold\" is registered for another font file already."});
     EXPECT_EQ(w.pc.copy(kFonts + "Other-Bold.ttf"), "<none>");
     EXPECT_EQ(w.pc.value("Fam Bold (TrueType)"), "Fam-Bold.ttf");
     SetRegistryValue(w.pc, RegistryRoot::LocalMachine, kFontsKey, "Fam Bold (TrueType)",
                      "OTHER-BOLD.TTF", {});  // this very file, in other letters: installed again
     w.window.install();
-    EXPECT_EQ(w.pc.beeps, 1);
+    EXPECT_EQ(w.pc.refusals.size(), 1u);
     EXPECT_EQ(w.pc.value("Fam Bold (TrueType)"), "Other-Bold.ttf");
 }
 
@@ -115,7 +130,7 @@ TEST(InstallWithoutRights, EachRefusalOfTheMachineLeadsToTheUsersPlaceWithNothin
         EXPECT_EQ(w.pc.copy(kUser + "neat.ttf"), "font neat Regular");
         EXPECT_EQ(w.pc.value("neat (TrueType)", 1), kUser + "neat.ttf");
         EXPECT_EQ(w.pc.copy(kFonts + "neat.ttf") + w.pc.value("neat (TrueType)"), "<none><none>");
-        EXPECT_EQ(w.pc.beeps, 0);
+        EXPECT_TRUE(w.pc.refusals.empty());
         // Usable at once, here and in every program, and never again taken for a new face.
         EXPECT_EQ(w.pc.fontCalls, (Calls{"add " + kUser + "neat.ttf", "broadcast"}));
         EXPECT_TRUE(w.window.preview().installedFaces().contains("neat"));
@@ -132,11 +147,11 @@ TEST(InstallWithoutRights, EachRefusalOfTheMachineLeadsToTheUsersPlaceWithNothin
     w.window.install();
     EXPECT_EQ(w.pc.copy(kUser + "neat.ttf"), "ANOTHER FONT");
     EXPECT_EQ(w.pc.value("neat (TrueType)", 1), "<none>");
-    EXPECT_EQ(w.pc.beeps, 1);
+    EXPECT_EQ(w.pc.refusals.size(), 1u);
     w.pc.unwritable.insert(fakes::Lower(kUser.substr(0, kUser.size() - 1)));
     w.pc.entries.erase(fakes::Lower(kUser + "neat.ttf"));
-    w.window.install();  // and where neither may be written: a beep
-    EXPECT_EQ(w.pc.beeps, 2);
+    w.window.install();  // and where neither may be written: refused
+    EXPECT_EQ(w.pc.refusals.size(), 2u);
     EXPECT_EQ(w.pc.openKeys, 0);
 }
 

@@ -67,11 +67,12 @@ TEST_F(Browse, ListsTheTrueTypeFilesOfOneFolderKeyedByFullPath) {
 }
 
 TEST_F(Browse, TheTreeReadsOneLevelAtATimeAndEachFolderOnce) {
-    w.File1.add("C:\\kept.ttf", "kept.ttf", 2);
+    w.File1.add("C:\\old.ttf", "old.ttf", 2);
     w.Dir1.add(std::nullopt, "C:\\old", "old", kFolderImage);
+    w.pc.file("D:\\root.ttf");
     w.window.onDrive1Change('D');
     EXPECT_EQ(w.Dir1.texts(), (Texts{"F", "Other"}));
-    EXPECT_EQ(w.File1.texts(), Texts{"kept.ttf"});  // a drive change leaves the list alone
+    EXPECT_EQ(w.File1.texts(), Texts{"root.ttf"});  // the drive's own fonts
 
     doubleClick("D:\\F");
     EXPECT_EQ(w.Dir1.texts("D:\\F"), (Texts{".hidden", "e.ttf", "Empty", "sub"}));
@@ -84,11 +85,16 @@ TEST_F(Browse, TheTreeReadsOneLevelAtATimeAndEachFolderOnce) {
     doubleClick("D:\\F");
     EXPECT_EQ(w.Dir1.texts("D:\\F").size(), 4u);  // read before: nothing is added
 
-    doubleClick("D:\\F\\Empty");  // no subfolders: expanded, and read again next time
+    EXPECT_TRUE(w.Dir1.node("D:\\F\\Empty").expandable);  // unread: it might hold folders
+    doubleClick("D:\\F\\Empty");  // no subfolders: expanded, no button, read again next time
     EXPECT_TRUE(w.Dir1.node("D:\\F\\Empty").expanded);
+    EXPECT_FALSE(w.Dir1.node("D:\\F\\Empty").expandable);
     w.pc.folder("D:\\F\\Empty\\new");
     doubleClick("D:\\F\\Empty");
     EXPECT_EQ(w.Dir1.texts("D:\\F\\Empty"), Texts{"new"});
+    w.window.onDir1Expanding(*w.Dir1.find("D:\\F\\sub"));  // its button: read, not expanded here
+    EXPECT_EQ(w.Dir1.texts("D:\\F\\sub"), Texts{"deeper"});
+    EXPECT_FALSE(w.Dir1.node("D:\\F\\sub").expanded);
 
     w.window.onDir1NodeClick(*w.Dir1.find("D:\\F"));
     EXPECT_EQ(w.File1.items.at(0).key, "D:\\F\\a.ttf");
@@ -101,7 +107,7 @@ TEST_F(Browse, TheTreeReadsOneLevelAtATimeAndEachFolderOnce) {
     w.Dir1.selection.reset();
     EXPECT_FALSE(w.window.onDir1DblClick());
     w.window.onDrive1Change('E');  // not ready
-    EXPECT_TRUE(w.Dir1.nodes.empty());
+    EXPECT_TRUE(w.Dir1.nodes.empty() && w.File1.items.empty());
 }
 
 // The keyboard moves the selection as the mouse does, and a press of the mouse button is

@@ -57,6 +57,7 @@ struct Machine : FileSystem, Environment, Fonts, Registry, Dialogs {
     std::map<std::string, std::vector<FontFace>> facesOf;  // by font file, each charset once
     std::map<std::string, FileFace> says;  // what a file says of its face, where not as listed
     std::vector<std::string> loaded, fontCalls;            // "add x", "remove x", "announce"...
+    std::vector<std::string> refusals;                     // the messages a refusal showed
     std::map<std::string, std::pair<RegistryType, std::string>> values;
     int openListings = 0, openKeys = 0, beeps = 0, aboutOpenings = 0;
 
@@ -227,6 +228,7 @@ struct Machine : FileSystem, Environment, Fonts, Registry, Dialogs {
         return NoNul(v->second.second);
     }
     void showAbout() override { ++aboutOpenings; }
+    void showRefusal(const std::string& text) override { refusals.push_back(text); }
 };
 
 // The folder tree: NodeId n is nodes[n - 1].
@@ -237,7 +239,7 @@ struct Tree : FolderTree {
         std::string key, text;
         int image = 0;
         std::vector<std::size_t> children;
-        bool expanded = false;
+        bool expanded = false, expandable = true;
     };
     std::vector<Node> nodes;
     std::vector<std::size_t> top;
@@ -259,11 +261,12 @@ struct Tree : FolderTree {
     void clear() override { nodes.clear(), top.clear(), selection.reset(); }
     bool add(std::optional<NodeId> parent, std::string key, std::string text, int image) override {
         if (fails.count(Op::TreeAdd) || find(key)) return false;
-        nodes.push_back({key, text, image, {}, false});
+        nodes.push_back({key, text, image, {}, false, true});
         (parent ? nodes[parent->value - 1].children : top).push_back(nodes.size() - 1);
         return true;
     }
     int children(NodeId n) const override { return int(nodes[n.value - 1].children.size()); }
+    void setExpandable(NodeId n, bool e) override { nodes[n.value - 1].expandable = e; }
     bool expand(NodeId n) override {
         return !fails.count(Op::TreeExpand) && (nodes[n.value - 1].expanded = true);
     }
@@ -325,6 +328,11 @@ struct Font : PreviewFont {
     bool setItalic(bool v) override { return set(italic, v); }
 };
 
+struct Button : CommandButton {
+    bool enabled = true;
+    void setEnabled(bool e) override { enabled = e; }
+};
+
 // The main window over the machine, not yet loaded.
 struct World {
     Faults fails;
@@ -333,7 +341,9 @@ struct World {
     List File1{fails};
     Text txFontName{fails, ""}, cmbSize{fails, "36"};
     Font txPreview{fails};
-    Glyphora window{{pc, pc, pc, pc, pc}, {Dir1, File1, txFontName, cmbSize, txPreview}};
+    Button InstallButton;
+    Glyphora window{{pc, pc, pc, pc, pc},
+                    {Dir1, File1, txFontName, cmbSize, txPreview, InstallButton}};
 
     // Shows the file alone in the list and clicks it.
     void preview(const std::string& path) {
