@@ -10,6 +10,7 @@
 #include "app/pictures_win32.h"
 #include "platform/ansi_win32.h"
 #include "platform/message_win32.h"
+#include "platform/screen_win32.h"
 #include "platform/scoped_win32.h"
 
 namespace typelens::win32 {
@@ -87,7 +88,7 @@ class AboutWindow {
     }
 
     void onLoad() {
-        dpi_ = ScreenDpi();
+        dpi_ = DpiOf(owner_);  // the resolution of the monitor the main window is on
         const HINSTANCE instance = GetModuleHandleW(nullptr);
 
         RECT frame{0, 0, px(design::AboutClientWidth), px(design::AboutClientHeight)};

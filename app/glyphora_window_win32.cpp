@@ -3,58 +3,26 @@
 #include <windowsx.h>
 
 #include <iterator>
-#include <memory>
-#include <thread>
 
+#include "app/main_toolbar_win32.h"
 #include "app/phases.h"
 #include "app/pictures_win32.h"
-#include "app/toolbar.h"
-#include "platform/ansi_win32.h"
 #include "platform/message_win32.h"
+#include "platform/screen_win32.h"
 
 namespace typelens::win32 {
 namespace {
 
 constexpr wchar_t kSampleText[] = L"The Quick \r\nBrown Fox \r\nJumps over the \r\nlazy dog\r\n";
-constexpr const wchar_t* kSizes[] = {L" 8", L" 9", L"10", L"12", L"14", L"16", L"18",
-                                     L"20", L"22", L"24", L"28", L"36", L"72"};
-constexpr int kPlaceholderLeft = 1710;  // twips from the toolbar's left end
 constexpr int kComboDropHeight = 3600;  // twips of list below a combo box
-// A drive the drive reader found: wParam its letter, lParam its label (a std::wstring the window
-// takes over) or none yet.
-constexpr UINT kDriveFound = WM_APP + 1;
 
-// Each tip names the button's shortcut.
-const wchar_t* TipFor(UINT_PTR command) {
-    switch (command) {
-        case control_id::InstallButton:
-            return L"Install the selected font (Ctrl+Shift+I)";
-        case control_id::BoldButton:
-            return L"Bold (Ctrl+B)";
-        case control_id::ItalicButton:
-            return L"Italic (Ctrl+I)";
-        case control_id::AboutButton:
-            return L"About (F1)";
-        default:
-            return nullptr;
-    }
-}
-
-// The toolbar's commands from the keyboard, wherever the focus is. Install takes Shift as well,
-// so no slip of a finger while typing a sample installs anything.
-UniqueAccelerators MakeShortcuts() {
-    ACCEL keys[] = {{FVIRTKEY | FCONTROL, 'B', control_id::BoldButton},
-                    {FVIRTKEY | FCONTROL, 'I', control_id::ItalicButton},
-                    {FVIRTKEY | FCONTROL | FSHIFT, 'I', control_id::InstallButton},
-                    {FVIRTKEY, VK_F1, control_id::AboutButton}};
-    return UniqueAccelerators(CreateAcceleratorTableW(keys, static_cast<int>(std::size(keys))));
-}
-
-// A drive as the classic drive box shows it: "c:", or "c: [LABEL]".
-std::wstring DriveText(char letter, const std::wstring& label) {
-    std::wstring text{static_cast<wchar_t>(letter - 'A' + 'a'), L':'};
-    if (!label.empty()) text += L" [" + label + L"]";
-    return text;
+// The controls' places as the layout makes them for the designed client area.
+MainLayout Designed() {
+    MainLayout at{design::Toolbar1, design::Drive1,     design::Dir1,
+                  design::File1,    design::txFontName, design::txPreview};
+    LayoutMainWindow(WindowState::Normal, design::ClientWidth, design::ClientHeight, at);
+    at.Drive1.height += kComboDropHeight;  // a combo box's window holds its dropped-down list
+    return at;
 }
 
 }  // namespace
@@ -73,26 +41,23 @@ void GlyphoraWindow::show() {
     StartupPhase("window shown");
     UpdateWindow(window_);
     StartupPhase("first paint");
-    readDrives();
+    drives_.read(window_);
     if (!GetFocus() || !IsChild(window_, GetFocus())) SetFocus(Drive1_);
 }
 
 bool GlyphoraWindow::load() {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     dpi_ = ScreenDpi();
+    // The window's icons come with its resolution (applyDpi).
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
-    if (!GetClassInfoExW(instance, kMainWindowClass, &windowClass)) {
-        windowClass.lpfnWndProc = WindowProc;
-        windowClass.hInstance = instance;
-        windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_TYPELENS));
-        windowClass.hIconSm = static_cast<HICON>(
-            LoadImageW(instance, MAKEINTRESOURCEW(IDI_TYPELENS), IMAGE_ICON,
-                       GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
-        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        windowClass.lpszClassName = kMainWindowClass;
-        if (!RegisterClassExW(&windowClass)) return false;
+    windowClass.lpfnWndProc = WindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = kMainWindowClass;
+    if (!RegisterClassExW(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
+        return false;
     }
 
     // The tree, list and toolbar classes this window is made of; registering twice is harmless.
@@ -147,6 +112,9 @@ LRESULT GlyphoraWindow::handle(UINT message, WPARAM w, LPARAM l) {
         case WM_SIZE:
             onSize(w);
             return 0;
+        case WM_DPICHANGED:
+            onDpiChanged(HIWORD(w), *AsPointer<RECT>(l));
+            return 0;
         case WM_NOTIFY:
             return onNotify(*AsPointer<NMHDR>(l));
         case WM_COMMAND:
@@ -156,7 +124,8 @@ LRESULT GlyphoraWindow::handle(UINT message, WPARAM w, LPARAM l) {
             onActivate(LOWORD(w) != WA_INACTIVE);
             return 0;
         case kDriveFound:
-            onDriveFound(static_cast<char>(w), std::unique_ptr<std::wstring>(AsPointer<std::wstring>(l)));
+            drives_.onDriveFound(static_cast<char>(w),
+                                 std::unique_ptr<std::wstring>(AsPointer<std::wstring>(l)));
             return 0;
         case WM_DESTROY:
             glyphora_.onUnload();
@@ -168,149 +137,106 @@ LRESULT GlyphoraWindow::handle(UINT message, WPARAM w, LPARAM l) {
     }
 }
 
-HWND GlyphoraWindow::add(DWORD exStyle, const wchar_t* kind, const wchar_t* text, DWORD style,
-                         int id, const TwipRect& at, HFONT font, HWND parent) {
-    HWND control = CreateWindowExW(
-        exStyle, kind, text, WS_CHILD | WS_VISIBLE | style, px(at.left), px(at.top), px(at.width),
-        px(at.height), parent ? parent : window_, AsMenuId(id), GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    return control;
-}
-
-// A combo box is as high as its font makes it; its item height is set so that it comes out at
-// the designed height instead. Windows and Wine disagree on how the height read back relates to
-// the height set, so the box is measured after each try.
-void GlyphoraWindow::setComboHeight(HWND combo, const TwipRect& designed) {
-    const int target = px(designed.height);
-    LRESULT item = SendMessageW(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
-    for (int attempt = 0; attempt < 4 && item > 0; ++attempt) {
-        RECT now{};
-        GetWindowRect(combo, &now);
-        const int off = target - (now.bottom - now.top);
-        if (off == 0) return;
-        item += off;
-        SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), item);
-    }
+HWND GlyphoraWindow::add(DWORD exStyle, const wchar_t* kind, DWORD style, int id,
+                         const TwipRect& at) {
+    return CreateWindowExW(exStyle, kind, L"", WS_CHILD | WS_VISIBLE | style, px(at.left),
+                           px(at.top), px(at.width), px(at.height), window_, AsMenuId(id),
+                           GetModuleHandleW(nullptr), nullptr);
 }
 
 // Created in tab order: the drive box first, then the preview, the toolbar with the size box,
-// the tree, the file list and the face-name box. Pictures and buttons come out at their
-// designed size in twips whatever the screen's resolution.
+// the tree, the file list and the face-name box, where the layout puts them, so that showing the
+// window moves nothing. Fonts and pictures follow.
 void GlyphoraWindow::createControls() {
-    // Made where the layout puts them, so that showing the window moves nothing.
-    MainLayout at{design::Toolbar1, design::Drive1,     design::Dir1,
-                  design::File1,    design::txFontName, design::txPreview};
-    LayoutMainWindow(WindowState::Normal, design::ClientWidth, design::ClientHeight, at);
-    windowFont_ = WindowFont(L"Tahoma", 8.25, dpi_);
-    driveFont_ = WindowFont(L"MS Sans Serif", 8.25, dpi_);
-    sizeFont_ = WindowFont(L"Tahoma", 9.75, dpi_, /*bold=*/true);
-    const HFONT windowFont = windowFont_.get(), driveFont = driveFont_.get();
-
-    const int image = px(picture::ToolbarImage), small = px(picture::ListImage);
-    ImageList1_.reset(ImageList_Create(image, image, ILC_COLOR24 | ILC_MASK, 5, 0));
-    ImageList2_.reset(ImageList_Create(small, small, ILC_COLOR24 | ILC_MASK, 2, 0));
-    for (const auto& [list, bitmap, size, count] :
-         {std::tuple{ImageList1_.get(), IDB_TOOLBAR, image, 5},
-          std::tuple{ImageList2_.get(), IDB_LIST, small, 2}}) {
-        const UniqueBitmap strip(LoadPicture(bitmap, size * count, size, dpi_));
-        ImageList_AddMasked(list, strip.get(), RGB(255, 0, 255));  // magenta is transparent
-    }
-
-    TwipRect drive = at.Drive1;
-    drive.height += kComboDropHeight;
-    Drive1_ = add(0, L"COMBOBOX", L"", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST,
-                  control_id::Drive1, drive, driveFont);
-    setComboHeight(Drive1_, design::Drive1);
-    fillDrives();
-
-    // The sample comes once its font is set: the box lays its lines out anew in every font.
+    const MainLayout at = Designed();
+    Drive1_ = add(0, L"COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, control_id::Drive1,
+                  at.Drive1);
+    drives_.attach(Drive1_, kStartFolder[0]);
     txPreview_ =
-        add(WS_EX_CLIENTEDGE, L"EDIT", L"",
+        add(WS_EX_CLIENTEDGE, L"EDIT",
             WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | ES_NOHIDESEL,
-            control_id::txPreview, at.txPreview, nullptr);
-    previewFont_.attach(txPreview_, {"Arial", kCyrillicCharset}, 36, dpi_);
-    SetWindowTextW(txPreview_, kSampleText);
+            control_id::txPreview, at.txPreview);
     subclass(txPreview_, previewProc_);
-    createToolbar();
-
-    Dir1_ =
-        add(WS_EX_CLIENTEDGE, WC_TREEVIEWW, L"", kDir1Style, control_id::Dir1, at.Dir1, windowFont);
-    TreeView_SetImageList(Dir1_, ImageList2_.get(), TVSIL_NORMAL);
-    tree_.attach(Dir1_);
-    subclass(Dir1_, dir1Proc_);
-
-    File1_ = add(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"", kFile1Style, control_id::File1, at.File1,
-                 windowFont);
-    ListView_SetImageList(File1_, ImageList2_.get(), LVSIL_SMALL);
-    ListView_SetImageList(File1_, ImageList2_.get(), LVSIL_NORMAL);
-    list_.attach(File1_);
-    subclass(File1_, file1Proc_);
-
-    txFontName_ = add(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_TABSTOP | ES_AUTOHSCROLL | ES_READONLY,
-                      control_id::txFontName, at.txFontName, windowFont);
-    fontName_.attach(txFontName_);
-}
-
-void GlyphoraWindow::createToolbar() {
-    Toolbar1_ =
-        add(WS_EX_CONTROLPARENT, TOOLBARCLASSNAMEW, L"",
-            TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER,
-            control_id::Toolbar1, design::Toolbar1, windowFont_.get());
-    const int image = px(picture::ToolbarImage);
-    const int buttonWidth = px(picture::ButtonWidth), buttonHeight = px(picture::ButtonHeight);
-    SendMessageW(Toolbar1_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-    SendMessageW(Toolbar1_, TB_SETBITMAPSIZE, 0, MAKELPARAM(image, image));
-    SendMessageW(Toolbar1_, TB_SETIMAGELIST, 0, AsParam(ImageList1_.get()));
-    // The padding around an image sets the smallest button the toolbar allows.
-    SendMessageW(Toolbar1_, TB_SETPADDING, 0,
-                 MAKELPARAM(buttonWidth - image, buttonHeight - image));
-    SendMessageW(Toolbar1_, TB_SETBUTTONSIZE, 0, MAKELPARAM(buttonWidth, buttonHeight));
-
-    // The size box sits on a separator as wide as the box plus its margin on either side.
-    const int margin = px(design::cmbSize.left - kPlaceholderLeft);
-    const int placeholder = px(design::cmbSize.width) + 2 * margin;
-    const int gap = px(picture::Separator);
-    const auto button = [](int picture, int command, BYTE style) {
-        TBBUTTON b{};
-        b.iBitmap = picture - 1;  // the image list counts from 0
-        b.idCommand = command;
-        b.fsState = TBSTATE_ENABLED;
-        b.fsStyle = style;
-        return b;
-    };
-    const auto separator = [](int width, int command) {
-        TBBUTTON b{};
-        b.iBitmap = width;  // a separator's "image" is its width
-        b.idCommand = command;
-        b.fsStyle = BTNS_SEP;
-        return b;
-    };
-    const TBBUTTON buttons[] = {
-        separator(gap, 0),
-        button(toolbar_image::Install, control_id::InstallButton, BTNS_BUTTON),
-        separator(gap, 0),
-        button(toolbar_image::Bold, control_id::BoldButton, BTNS_CHECK),
-        button(toolbar_image::Italic, control_id::ItalicButton, BTNS_CHECK),
-        separator(gap, 0),
-        separator(placeholder, control_id::SizePlaceholder),
-        button(toolbar_image::About, control_id::AboutButton, BTNS_BUTTON),
-    };
-    SendMessageW(Toolbar1_, TB_ADDBUTTONSW, std::size(buttons), AsParam(buttons));
+    Toolbar1_ = CreateToolbar(window_, px(design::Toolbar1.width), nullptr);
     installButton_.attach(Toolbar1_, control_id::InstallButton);
     subclass(Toolbar1_, toolbarProc_);
+    cmbSize_ = CreateSizeBox(Toolbar1_, nullptr);
+    sizeText_.attach(cmbSize_);
+    Dir1_ = add(WS_EX_CLIENTEDGE, WC_TREEVIEWW, kDir1Style, control_id::Dir1, at.Dir1);
+    tree_.attach(Dir1_);
+    subclass(Dir1_, dir1Proc_);
+    File1_ = add(WS_EX_CLIENTEDGE, WC_LISTVIEWW, kFile1Style, control_id::File1, at.File1);
+    list_.attach(File1_);
+    subclass(File1_, file1Proc_);
+    txFontName_ = add(WS_EX_CLIENTEDGE, L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL | ES_READONLY,
+                      control_id::txFontName, at.txFontName);
+    fontName_.attach(txFontName_);
     shortcuts_ = MakeShortcuts();
 
-    RECT slot{};
-    SendMessageW(Toolbar1_, TB_GETITEMRECT, 6, AsParam(&slot));
-    TwipRect size = design::cmbSize;
-    size.left = PixelsToTwips(slot.left + margin, dpi_);
-    size.height += kComboDropHeight;
-    cmbSize_ = add(0, L"COMBOBOX", L"", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL,
-                   control_id::cmbSize, size, sizeFont_.get(), Toolbar1_);
-    for (const wchar_t* entry : kSizes) SendMessageW(cmbSize_, CB_ADDSTRING, 0, AsParam(entry));
-    SetWindowTextW(cmbSize_, L"36");
-    setComboHeight(cmbSize_, design::cmbSize);
-    sizeText_.attach(cmbSize_);
+    // The sample comes once its font is set: the box lays its lines out anew in every font.
+    previewFont_.attach(txPreview_, {"Arial", kCyrillicCharset}, 36, dpi_);
+    SetWindowTextW(txPreview_, kSampleText);
+    applyDpi();
+}
+
+// Everything the screen's resolution decides: the windows' fonts, pictures and icons, the
+// toolbar's measures and the combo boxes' heights. Pictures and buttons come out at their
+// designed size in twips whatever the resolution.
+void GlyphoraWindow::applyDpi() {
+    UniqueFont windowFont = WindowFont(L"Tahoma", 8.25, dpi_);
+    UniqueFont driveFont = WindowFont(L"MS Sans Serif", 8.25, dpi_);
+    UniqueFont sizeFont = WindowFont(L"Tahoma", 9.75, dpi_, /*bold=*/true);
+    for (HWND control : {Toolbar1_, Dir1_, File1_, txFontName_})
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(windowFont.get()), TRUE);
+    SendMessageW(Drive1_, WM_SETFONT, reinterpret_cast<WPARAM>(driveFont.get()), TRUE);
+    SendMessageW(cmbSize_, WM_SETFONT, reinterpret_cast<WPARAM>(sizeFont.get()), TRUE);
+    // The controls have let go of the old fonts before the old fonts are deleted.
+    windowFont_ = std::move(windowFont), driveFont_ = std::move(driveFont);
+    sizeFont_ = std::move(sizeFont);
+
+    const int image = px(picture::ToolbarImage), small = px(picture::ListImage);
+    UniqueImageList toolbarPictures(ImageList_Create(image, image, ILC_COLOR32, 5, 0));
+    UniqueImageList listPictures(ImageList_Create(small, small, ILC_COLOR32, 2, 0));
+    for (const auto& [list, bitmap, size, count] :
+         {std::tuple{toolbarPictures.get(), IDB_TOOLBAR, image, 5},
+          std::tuple{listPictures.get(), IDB_LIST, small, 2}}) {
+        const UniqueBitmap strip(LoadKeyedPicture(bitmap, size * count, size, dpi_));
+        ImageList_Add(list, strip.get(), nullptr);
+    }
+    SizeToolbar(Toolbar1_, cmbSize_, toolbarPictures.get(), dpi_);
+    TreeView_SetImageList(Dir1_, listPictures.get(), TVSIL_NORMAL);
+    ListView_SetImageList(File1_, listPictures.get(), LVSIL_SMALL);
+    ListView_SetImageList(File1_, listPictures.get(), LVSIL_NORMAL);
+    ImageList1_ = std::move(toolbarPictures), ImageList2_ = std::move(listPictures);
+
+    SetComboHeight(Drive1_, px(design::Drive1.height));
+    previewFont_.setDpi(dpi_);
+    list_.fitColumn();
+
+    // The icons of the sizes this resolution asks for: 16 and 32 pixels at 96 dots per inch.
+    UniqueIcon small16(LoadProgramIcon(TwipsToPixels(240, dpi_)));
+    UniqueIcon big32(LoadProgramIcon(TwipsToPixels(480, dpi_)));
+    SendMessageW(window_, WM_SETICON, ICON_SMALL, AsParam(small16.get()));
+    SendMessageW(window_, WM_SETICON, ICON_BIG, AsParam(big32.get()));
+    smallIcon_ = std::move(small16), bigIcon_ = std::move(big32);
+}
+
+// The window moved to a monitor of another resolution, or the user changed its scale: every
+// control goes to its designed place at the new resolution, gets its fonts and pictures again,
+// and the window takes the size Windows suggests, which lays the controls out anew.
+void GlyphoraWindow::onDpiChanged(int dpi, const RECT& suggested) {
+    dpi_ = dpi;
+    const MainLayout at = Designed();
+    for (const auto& [control, place] :
+         {std::pair{Drive1_, at.Drive1}, std::pair{Dir1_, at.Dir1}, std::pair{File1_, at.File1},
+          std::pair{txFontName_, at.txFontName}, std::pair{txPreview_, at.txPreview}}) {
+        SetWindowPos(control, nullptr, px(place.left), px(place.top), px(place.width),
+                     px(place.height), SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    applyDpi();
+    SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    onSize(IsZoomed(window_) ? SIZE_MAXIMIZED : SIZE_RESTORED);  // also where the size stays
 }
 
 // The toolbar, the preview, the tree and the list get their messages here first. They are
@@ -382,53 +308,6 @@ LRESULT GlyphoraWindow::onControlMessage(HWND control, UINT message, WPARAM w, L
         }
     }
     return pass();
-}
-
-// The drive box starts with the tree's drive alone. The other drives and every label come from a
-// thread once the window is drawn: asking Windows for the drives takes a while, and asking a
-// drive for its label can take long (a network drive that does not answer, a floppy), while the
-// window must answer meanwhile. A label that never comes is left out.
-void GlyphoraWindow::fillDrives() {
-    onDriveFound(kStartFolder[0], nullptr);
-    SendMessageW(Drive1_, CB_SETCURSEL, 0, 0);
-}
-
-void GlyphoraWindow::readDrives() {
-    std::thread([window = window_] {
-        const auto post = [window](char letter, std::wstring* label) {
-            if (!PostMessageW(window, kDriveFound, static_cast<WPARAM>(letter), AsParam(label)))
-                delete label;
-        };
-        const std::vector<char> letters = Win32FileSystem::driveLetters();
-        for (const char letter : letters) post(letter, nullptr);
-        for (const char letter : letters) {
-            const std::string label = Win32FileSystem::volumeLabel(letter);
-            if (!label.empty()) post(letter, new std::wstring(Widen(label)));
-        }
-    }).detach();
-}
-
-// Drives stay in the order of their letters, the selected one selected.
-void GlyphoraWindow::onDriveFound(char letter, std::unique_ptr<std::wstring> label) {
-    const auto letterAt = [this](LRESULT index) {
-        return static_cast<char>(SendMessageW(Drive1_, CB_GETITEMDATA, index, 0));
-    };
-    const LRESULT count = SendMessageW(Drive1_, CB_GETCOUNT, 0, 0);
-    const LRESULT selected = SendMessageW(Drive1_, CB_GETCURSEL, 0, 0);
-    const char selectedLetter = selected >= 0 ? letterAt(selected) : '\0';
-    LRESULT at = 0;
-    while (at < count && letterAt(at) < letter) ++at;
-    if (at < count && letterAt(at) == letter) {
-        if (!label) return;  // listed already
-        SendMessageW(Drive1_, CB_DELETESTRING, at, 0);
-    }
-    const std::wstring text = DriveText(letter, label ? *label : std::wstring());
-    at = SendMessageW(Drive1_, CB_INSERTSTRING, at, AsParam(text.c_str()));
-    if (at < 0) return;
-    SendMessageW(Drive1_, CB_SETITEMDATA, at, static_cast<LPARAM>(letter));
-    for (LRESULT i = 0; selectedLetter && i <= count; ++i) {
-        if (letterAt(i) == selectedLetter) SendMessageW(Drive1_, CB_SETCURSEL, i, 0);
-    }
 }
 
 TwipRect GlyphoraWindow::twipsOf(HWND control) const {
@@ -574,11 +453,7 @@ void GlyphoraWindow::onCommand(int id, int code, HWND from) {
         // Enter in the size box, which the dialog keys turn into the window's default command.
         glyphora_.onCmbSizeClick();
     } else if (id == control_id::Drive1 && code == CBN_SELCHANGE) {
-        const LRESULT index = SendMessageW(Drive1_, CB_GETCURSEL, 0, 0);
-        if (index >= 0) {
-            glyphora_.onDrive1Change(
-                static_cast<char>(SendMessageW(Drive1_, CB_GETITEMDATA, index, 0)));
-        }
+        if (const auto letter = drives_.selected()) glyphora_.onDrive1Change(*letter);
     } else if (id == control_id::cmbSize) {
         switch (code) {
             case CBN_SELCHANGE: {

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/dialogs_win32.h"
+#include "app/drive_box_win32.h"
 #include "app/design.h"
 #include "app/glyphora.h"
 #include "app/layout.h"
@@ -50,17 +51,13 @@ class GlyphoraWindow {
 
     bool load();
     void createControls();
-    void createToolbar();
-    void fillDrives();
-    void readDrives();
-    void onDriveFound(char letter, std::unique_ptr<std::wstring> label);
-    HWND add(DWORD exStyle, const wchar_t* kind, const wchar_t* text, DWORD style, int id,
-             const TwipRect& at, HFONT font, HWND parent = nullptr);
+    void applyDpi();
+    HWND add(DWORD exStyle, const wchar_t* kind, DWORD style, int id, const TwipRect& at);
     int px(int twips) const { return TwipsToPixels(twips, dpi_); }
-    void setComboHeight(HWND combo, const TwipRect& designed);
 
     void onGetMinMaxInfo(MINMAXINFO& limits) const;
     void onSize(WPARAM kind);
+    void onDpiChanged(int dpi, const RECT& suggested);
     LRESULT onNotify(NMHDR& header);
     void onCommand(int id, int code, HWND from);
     void onToolbarButton(int command);
@@ -88,6 +85,8 @@ class GlyphoraWindow {
     UniqueImageList ImageList1_;
     UniqueImageList ImageList2_;
     UniqueFont windowFont_, driveFont_, sizeFont_;
+    UniqueIcon smallIcon_, bigIcon_;
+    DriveBox drives_;
 
     Win32FileSystem files_;
     Win32Environment environment_;

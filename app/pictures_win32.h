@@ -1,4 +1,5 @@
-// The program's pictures, drawn for 96, 144 and 192 dots per inch (tools/draw-images.sh).
+// The program's pictures on Windows, drawn for 96, 120, 144 and 192 dots per inch
+// (tools/draw-images.sh) and brought to any other size.
 #pragma once
 
 #include <windows.h>
@@ -7,18 +8,15 @@
 
 namespace typelens::win32 {
 
-// The bitmap `resource96` at the designed size in pixels, from the drawing made for the nearest
-// resolution at or above the screen's (scaled where the screen is between two).
-inline HBITMAP LoadPicture(int resource96, int width, int height, int dpi) {
-    const int drawing = dpi > 144 ? kPicturesFor192 : dpi > 96 ? kPicturesFor144 : 0;
-    return static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr),
-                                           MAKEINTRESOURCEW(resource96 + drawing), IMAGE_BITMAP,
-                                           width, height, 0));
-}
+// The picture `resource96` at `width` x `height` pixels, from the drawing made for the nearest
+// resolution at or above `dpi`, its magenta transparent: a 32-bit bitmap with premultiplied
+// alpha, for image lists of ILC_COLOR32.
+HBITMAP LoadKeyedPicture(int resource96, int width, int height, int dpi);
 
-inline HICON LoadProgramIcon(int size) {
-    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_TYPELENS),
-                                         IMAGE_ICON, size, size, 0));
-}
+// The same for a picture without transparent parts, scaled by the system.
+HBITMAP LoadPicture(int resource96, int width, int height, int dpi);
+
+// The program icon, `size` pixels square.
+HICON LoadProgramIcon(int size);
 
 }  // namespace typelens::win32

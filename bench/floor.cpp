@@ -9,7 +9,7 @@
 
 #include "app/phases.h"
 #include "bench/floor_work.h"
-#include "platform/message_win32.h"
+#include "platform/screen_win32.h"
 
 using typelens::StartupPhase;
 

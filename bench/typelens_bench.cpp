@@ -24,7 +24,7 @@
 #include "bench/gdi_objects_win32.h"
 #include "browse/folder_tree.h"
 #include "browse/font_file_list.h"
-#include "platform/message_win32.h"
+#include "platform/screen_win32.h"
 #include "platform/name_order_win32.h"
 #include "preview/preview_pane.h"
 

@@ -11,8 +11,11 @@ endif()
 add_library(typelens_win32 STATIC
   about/about_window_win32.cpp
   app/dialogs_win32.cpp
+  app/drive_box_win32.cpp
   app/glyphora_window_win32.cpp
+  app/main_toolbar_win32.cpp
   app/module1_win32.cpp
+  app/pictures_win32.cpp
   platform/ansi_win32.cpp
   platform/controls_win32.cpp
   platform/environment_win32.cpp
@@ -20,6 +23,7 @@ add_library(typelens_win32 STATIC
   platform/name_order_win32.cpp
   platform/fonts_win32.cpp
   platform/registry_win32.cpp
+  platform/screen_win32.cpp
   platform/shell_win32.cpp
 )
 target_compile_definitions(typelens_win32 PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX UNICODE _UNICODE

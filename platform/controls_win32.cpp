@@ -6,7 +6,7 @@
 #include <tuple>
 
 #include "platform/ansi_win32.h"
-#include "platform/message_win32.h"
+#include "platform/screen_win32.h"
 #include "platform/name_order_win32.h"
 
 namespace typelens::win32 {
@@ -170,11 +170,15 @@ void ListViewFileList::endFill() {
     SortByName(items_);
     measureOnce();
     ListView_SetItemCountEx(list_, static_cast<int>(items_.size()), LVSICF_NOSCROLL);
+    fitColumn();
+    SetRedraw(list_, true);
+}
+
+void ListViewFileList::fitColumn() {
     int icon = 0, unused = 0;
     ImageList_GetIconSize(ListView_GetImageList(list_, LVSIL_SMALL), &icon, &unused);
     const int padding = 2 * GetSystemMetrics(SM_CXEDGE) + 12;
     ListView_SetColumnWidth(list_, 0, widestName() + icon + padding);
-    SetRedraw(list_, true);
 }
 
 // A name in ASCII is as wide as its letters' advances, which the font tells once for all; any
@@ -243,6 +247,12 @@ void EditPreviewFont::attach(HWND edit, const FaceRequest& face, float points, i
     setSize(points);
 }
 
+void EditPreviewFont::setDpi(int dpi) {
+    const int before = dpi_;
+    dpi_ = dpi;
+    if (!apply(now_)) dpi_ = before;
+}
+
 bool EditPreviewFont::setFace(const FaceRequest& face) {
     if (Widen(face.family).size() >= LF_FACESIZE) return false;
     Attributes next = now_;
@@ -253,7 +263,7 @@ bool EditPreviewFont::setFace(const FaceRequest& face) {
 
 bool EditPreviewFont::setSize(float points) {
     Attributes next = now_;
-    next.height = std::min<LONG>(FontHeight(points, dpi_), -1);  // 0: the default size
+    next.points = points;
     return apply(next);
 }
 
@@ -273,7 +283,7 @@ bool EditPreviewFont::setItalic(bool italic) {
 // slant, so a face that is bold or italic already stays as it is.
 bool EditPreviewFont::apply(const Attributes& next) {
     LOGFONTW font{};
-    font.lfHeight = next.height;
+    font.lfHeight = std::min<LONG>(FontHeight(next.points, dpi_), -1);  // 0: the default size
     font.lfWeight = next.bold ? std::max(next.face.weight, kBoldWeight) : next.face.weight;
     font.lfItalic = next.italic || next.face.italic ? TRUE : FALSE;
     font.lfCharSet = static_cast<BYTE>(next.face.charset);

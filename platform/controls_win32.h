@@ -88,6 +88,8 @@ class ListViewFileList : public FileList {
     std::optional<FileItem> selected() const override;
     void beginFill() override;
     void endFill() override;
+    // Makes its column as wide as the widest name as drawn, in the list's font now.
+    void fitColumn();
 
     // The list's questions: an item's text and picture, and where typing a name leads.
     void describe(NMLVDISPINFOW& item) const;
@@ -124,11 +126,13 @@ class EditPreviewFont : public PreviewFont {
     bool setSize(float points) override;
     bool setBold(bool bold) override;
     bool setItalic(bool italic) override;
+    // The same size in points at another resolution.
+    void setDpi(int dpi);
 
   private:
     struct Attributes {
         FaceRequest face;
-        LONG height = 0;
+        float points = 0;
         bool bold = false, italic = false;
         unsigned request = 0;  // how many faces were asked for before this one
     };

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Draws every picture the program carries (icon, toolbar images, list images, donation button,
-# hand cursor) into app/resources/images: each bitmap for 96, 144 and 192 dots per inch, the icon
+# hand cursor) into app/resources/images: each bitmap for 96, 120, 144 and 192 dots per inch, the icon
 # and the cursor in every size those need. The results are kept in the repository, so a build
 # never needs ImageMagick; run this after changing a drawing.
 #   tools/draw-images.sh
@@ -22,22 +22,22 @@ trap 'rm -rf "$tmp"' EXIT
 s() { perl -pe "s/(\\d+)/int(\$1*$f+0.5)/ge" <<<"$1"; }
 
 # Program icon: a white serif capital A on a blue square, in every size a screen asks for.
-for size in 96 72 64 48 32 24 16; do
+for size in 96 72 64 48 40 32 24 20 16; do
   r=$((size / 8)); e=$((size - 1))
   convert -size ${size}x${size} xc:none \
     -fill "$BLUE" -draw "roundrectangle 0,0,$e,$e,$r,$r" \
     -fill white -font "$SERIF" -pointsize $((size * 3 / 4)) -gravity center -annotate +0+1 A \
     "$tmp/icon$size.png"
 done
-convert "$tmp"/icon{96,72,64,48,32,24,16}.png typelens.ico
+convert "$tmp"/icon{96,72,64,48,40,32,24,20,16}.png typelens.ico
 
 # One set of bitmaps for each resolution: the 96-dpi drawing, its coordinates scaled.
-for dpi in 96 144 192; do
+for dpi in 96 120 144 192; do
   f=$(perl -e "print $dpi / 96")
   suffix=$([[ $dpi == 96 ]] || echo "-$dpi")
   t=$(s 24)
   # Toolbar: five square images side by side on magenta, drawn without smoothing so that no
-  # pinkish edge survives the mask.
+  # pinkish edge survives: the program takes the magenta out before it scales a picture.
   tile() { convert -size ${t}x${t} xc:"$MAGENTA" +antialias "$@"; }
   tile -fill '#808890' -draw "$(s 'rectangle 3,15 20,22')" -fill '#c8ccd2' -draw "$(s 'rectangle 4,16 19,20')" \
        -fill '#20c020' -draw "$(s 'rectangle 14,17 15,18')" \

@@ -2,6 +2,7 @@
 
 #include "app/design.h"
 #include "app/layout.h"
+#include "app/pictures.h"
 #include "browse/folder_tree.h"
 #include "browse/font_file_list.h"
 #include "tests/unit/world.h"
@@ -175,6 +176,25 @@ MainLayout LaidOut(WindowState state, double width, double height) {
     MainLayout c = kDesigned;
     LayoutMainWindow(state, width, height, c);
     return c;
+}
+
+// A red dot on magenta, shrunk and grown: the magenta only ever makes pixels transparent, and
+// every visible pixel stays red.
+TEST(Pictures, TheKeyColourIsTakenOutBeforeScaling) {
+    constexpr std::uint32_t M = kKeyColour, R = 0xD01818;
+    const Picture drawing = Keyed(3, 3, {M, M, M, M, R, R, M, R, R});
+    EXPECT_EQ(drawing.pixels[0], 0u);
+    EXPECT_EQ(drawing.pixels[4], 0xFF000000 | R);
+    for (const auto& [w, h] : {std::pair{2, 2}, std::pair{5, 4}, std::pair{3, 3}}) {
+        const Picture scaled = Scaled(drawing, w, h);
+        ASSERT_EQ(scaled.pixels.size(), std::size_t(w * h));
+        for (const std::uint32_t p : scaled.pixels) {
+            const std::uint32_t a = p >> 24, r = (p >> 16) & 0xFF, g = (p >> 8) & 0xFF, b = p & 0xFF;
+            EXPECT_TRUE(b * 255 <= 0x18 * a + 255 && g * 255 <= 0x18 * a + 255 && r <= a) << std::hex << p;
+        }
+        EXPECT_EQ(scaled.pixels.back() >> 24, 0xFFu);  // the red corner stays opaque
+        EXPECT_LT(scaled.pixels.front() >> 24, 0xFFu);  // the magenta corner does not
+    }
 }
 
 TEST(Layout, TwoColumnsOverOneBandRoundedHalfToEven) {

@@ -10,7 +10,7 @@
 #include "platform/ansi_win32.h"
 #include "platform/controls_win32.h"
 #include "platform/filesystem_win32.h"
-#include "platform/message_win32.h"
+#include "platform/screen_win32.h"
 #include "platform/name_order_win32.h"
 
 namespace typelens::win32 {

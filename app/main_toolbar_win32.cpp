@@ -1,0 +1,142 @@
+#include "app/main_toolbar_win32.h"
+
+#include <commctrl.h>
+
+#include <iterator>
+
+#include "app/design.h"
+#include "app/toolbar.h"
+#include "platform/message_win32.h"
+
+namespace typelens::win32 {
+namespace {
+
+constexpr const wchar_t* kSizes[] = {L" 8", L" 9", L"10", L"12", L"14", L"16", L"18",
+                                     L"20", L"22", L"24", L"28", L"36", L"72"};
+constexpr int kPlaceholderLeft = 1710;  // twips from the toolbar's left end
+constexpr int kPlaceholder = 6;         // the placeholder's position, counted from 0
+constexpr int kComboDropHeight = 3600;  // twips of list below a combo box
+
+int Px(int twips, int dpi) {
+    return TwipsToPixels(twips, dpi);
+}
+
+}  // namespace
+
+HWND CreateToolbar(HWND parent, int width, HFONT font) {
+    HWND toolbar = CreateWindowExW(
+        WS_EX_CONTROLPARENT, TOOLBARCLASSNAMEW, L"",
+        WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NORESIZE | CCS_NOPARENTALIGN |
+            CCS_NODIVIDER,
+        0, 0, width, 0, parent, AsMenuId(control_id::Toolbar1), GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(toolbar, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    SendMessageW(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    const auto button = [](int picture, int command, BYTE style) {
+        TBBUTTON b{};
+        b.iBitmap = picture - 1;  // the image list counts from 0
+        b.idCommand = command;
+        b.fsState = TBSTATE_ENABLED;
+        b.fsStyle = style;
+        return b;
+    };
+    const auto separator = [](int command) {
+        TBBUTTON b{};
+        b.idCommand = command;
+        b.fsStyle = BTNS_SEP;
+        return b;
+    };
+    const TBBUTTON buttons[] = {
+        separator(0),
+        button(toolbar_image::Install, control_id::InstallButton, BTNS_BUTTON),
+        separator(0),
+        button(toolbar_image::Bold, control_id::BoldButton, BTNS_CHECK),
+        button(toolbar_image::Italic, control_id::ItalicButton, BTNS_CHECK),
+        separator(0),
+        separator(control_id::SizePlaceholder),
+        button(toolbar_image::About, control_id::AboutButton, BTNS_BUTTON),
+    };
+    SendMessageW(toolbar, TB_ADDBUTTONSW, std::size(buttons), AsParam(buttons));
+    return toolbar;
+}
+
+HWND CreateSizeBox(HWND toolbar, HFONT font) {
+    HWND box = CreateWindowExW(
+        0, L"COMBOBOX", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN |
+        CBS_AUTOHSCROLL, 0, 0, 0, 0, toolbar, AsMenuId(control_id::cmbSize),
+        GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    for (const wchar_t* entry : kSizes) SendMessageW(box, CB_ADDSTRING, 0, AsParam(entry));
+    SetWindowTextW(box, L"36");
+    return box;
+}
+
+// The padding around an image sets the smallest button the toolbar allows; a separator's width
+// is its "image". The size box sits on a separator as wide as the box and its margin on either
+// side.
+void SizeToolbar(HWND toolbar, HWND sizeBox, HIMAGELIST pictures, int dpi) {
+    const int image = Px(picture::ToolbarImage, dpi);
+    const int buttonWidth = Px(picture::ButtonWidth, dpi), buttonHeight = Px(picture::ButtonHeight, dpi);
+    SendMessageW(toolbar, TB_SETBITMAPSIZE, 0, MAKELPARAM(image, image));
+    SendMessageW(toolbar, TB_SETIMAGELIST, 0, AsParam(pictures));
+    SendMessageW(toolbar, TB_SETPADDING, 0, MAKELPARAM(buttonWidth - image, buttonHeight - image));
+    SendMessageW(toolbar, TB_SETBUTTONSIZE, 0, MAKELPARAM(buttonWidth, buttonHeight));
+    const int margin = Px(design::cmbSize.left - kPlaceholderLeft, dpi);
+    for (int index : {0, 2, 5, kPlaceholder}) {
+        TBBUTTONINFOW gap{};
+        gap.cbSize = sizeof gap;
+        gap.dwMask = TBIF_BYINDEX | TBIF_SIZE;
+        gap.cx = static_cast<WORD>(index == kPlaceholder ? Px(design::cmbSize.width, dpi) + 2 * margin
+                                                         : Px(picture::Separator, dpi));
+        SendMessageW(toolbar, TB_SETBUTTONINFOW, index, AsParam(&gap));
+    }
+    RECT bar{};
+    GetWindowRect(toolbar, &bar);
+    SetWindowPos(toolbar, nullptr, 0, 0, bar.right - bar.left, Px(design::Toolbar1.height, dpi),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT slot{};
+    SendMessageW(toolbar, TB_GETITEMRECT, kPlaceholder, AsParam(&slot));
+    SetWindowPos(sizeBox, nullptr, slot.left + margin, Px(design::cmbSize.top, dpi),
+                 Px(design::cmbSize.width, dpi), Px(design::cmbSize.height + kComboDropHeight, dpi),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SetComboHeight(sizeBox, Px(design::cmbSize.height, dpi));
+}
+
+const wchar_t* TipFor(UINT_PTR command) {
+    switch (command) {
+        case control_id::InstallButton:
+            return L"Install the selected font (Ctrl+Shift+I)";
+        case control_id::BoldButton:
+            return L"Bold (Ctrl+B)";
+        case control_id::ItalicButton:
+            return L"Italic (Ctrl+I)";
+        case control_id::AboutButton:
+            return L"About (F1)";
+        default:
+            return nullptr;
+    }
+}
+
+// Install takes Shift as well, so no slip of a finger while typing a sample installs anything.
+UniqueAccelerators MakeShortcuts() {
+    ACCEL keys[] = {{FVIRTKEY | FCONTROL, 'B', control_id::BoldButton},
+                    {FVIRTKEY | FCONTROL, 'I', control_id::ItalicButton},
+                    {FVIRTKEY | FCONTROL | FSHIFT, 'I', control_id::InstallButton},
+                    {FVIRTKEY, VK_F1, control_id::AboutButton}};
+    return UniqueAccelerators(CreateAcceleratorTableW(keys, static_cast<int>(std::size(keys))));
+}
+
+// Windows and Wine disagree on how the height read back relates to the item height set, so the
+// box is measured after each try.
+void SetComboHeight(HWND combo, int height) {
+    LRESULT item = SendMessageW(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+    for (int attempt = 0; attempt < 4 && item > 0; ++attempt) {
+        RECT now{};
+        GetWindowRect(combo, &now);
+        const int off = height - (now.bottom - now.top);
+        if (off == 0) return;
+        item += off;
+        SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), item);
+    }
+}
+
+}  // namespace typelens::win32
