@@ -297,6 +297,12 @@ LRESULT GlyphoraWindow::onControlMessage(HWND control, UINT message, WPARAM w, L
             case WM_GETDLGCODE:
                 if (tree && key && key->wParam == VK_RETURN) return DLGC_WANTALLKEYS;
                 break;
+            case WM_CHAR:
+                if (tree && w >= L' ') {
+                    tree_.typed(static_cast<wchar_t>(w), static_cast<DWORD>(GetMessageTime()));
+                    return 0;
+                }
+                break;
             case WM_KEYDOWN:
                 press(false);  // whatever the mouse did is over
                 if (tree && (w == VK_RETURN || w == VK_RIGHT) && glyphora_.onDir1DblClick()) {

@@ -130,6 +130,40 @@ void TreeViewFolderTree::endFill(std::optional<NodeId> parent) {
     SetRedraw(tree_, true);
 }
 
+// Letters typed within a second of each other make one name; a letter typed again and again
+// steps through the names that begin with it. Wine's own search finds ASCII letters alone.
+void TreeViewFolderTree::typed(wchar_t letter, DWORD time) {
+    constexpr DWORD kPause = 1000;  // milliseconds after which typing starts a new name
+    search_ = time - lastTyped_ > kPause ? std::wstring() : search_;
+    lastTyped_ = time;
+    search_ += letter;
+    const bool repeated = search_.find_first_not_of(letter) == std::wstring::npos;
+    const std::wstring wanted = repeated ? std::wstring(1, letter) : search_;
+    const HTREEITEM selected = TreeView_GetSelection(tree_);
+    // A name typed on may still be the selected node's; a single letter moves on from it.
+    HTREEITEM node = !selected ? nullptr
+                     : repeated ? TreeView_GetNextVisible(tree_, selected)
+                                : selected;
+    for (int seen = 0; seen < 2;) {
+        if (!node) {
+            node = TreeView_GetRoot(tree_), ++seen;
+            if (!node) return;
+        }
+        wchar_t text[MAX_PATH] = {};
+        TVITEMW item{};
+        item.mask = TVIF_TEXT | TVIF_HANDLE;
+        item.hItem = node;
+        item.pszText = text;
+        item.cchTextMax = MAX_PATH;
+        if (TreeView_GetItem(tree_, &item) && BeginsWith(text, wanted)) {
+            if (node != selected) TreeView_SelectItem(tree_, node);
+            return;
+        }
+        node = TreeView_GetNextVisible(tree_, node);
+        if (node == selected) return;
+    }
+}
+
 // Wine's list view measures the text of every item on its first paint with items, one question
 // to the program per item (10,000 font files: 270 ms before the window is drawn). Painted once
 // off screen while it holds a single item, it knows its measures and later asks only for the

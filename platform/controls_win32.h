@@ -61,6 +61,11 @@ class TreeViewFolderTree : public FolderTree {
     void beginFill() override;
     void endFill(std::optional<NodeId> parent) override;
 
+    // A letter typed into the tree at `time` (ms): the next node shown whose name begins with
+    // what was typed lately, in any script and letter case, becomes the selected one, as
+    // Explorer's tree finds names.
+    void typed(wchar_t letter, DWORD time);
+
   private:
     struct Waiting {
         const std::string* key;
@@ -74,6 +79,8 @@ class TreeViewFolderTree : public FolderTree {
     std::unordered_set<std::string> keys_;  // nodes never move, so their keys' text stays put
     bool filling_ = false;
     std::vector<Waiting> waiting_;
+    std::wstring search_;  // what was typed lately
+    DWORD lastTyped_ = 0;
 };
 
 // A list view that holds no items of its own (LVS_OWNERDATA): it shows those kept here, by

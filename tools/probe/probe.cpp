@@ -6,7 +6,9 @@
 //   state <hwnd>              normal|maximized enabled|disabled
 //   items <hwnd> <id>         a list view's item texts      item <hwnd> <id> <text>  its place
 //   node <hwnd> <id> <key>    where the tree node "C:\a\b" is, its children, 1 when expanded
-//   button <hwnd> <id> <cmd>  where the toolbar button is, 1 when checked
+//   button <hwnd> <id> <cmd>  where the toolbar button is, 1 when checked, 1 when enabled
+//   expander <hwnd> <id> <key>  the middle of the node's expand button; fails where it has none
+//   selected <hwnd> <id>      the text of a tree's or a list's selected node or item
 //   focus <hwnd>              the focused control's id (a combo box's edit: the combo box's)
 //   maximize <hwnd>, close <hwnd>; items and nodes are scrolled into view
 #include <windows.h>
@@ -170,7 +172,51 @@ int wmain(int argc, wchar_t** argv) {
         Remote remote(control, sizeof r);
         SendMessageW(control, TB_GETRECT, _wtoi(argv[4]), remote.at());
         PrintRect(control, remote.get<RECT>());
-        std::printf(" %d", SendMessageW(control, TB_ISBUTTONCHECKED, _wtoi(argv[4]), 0) ? 1 : 0);
+        std::printf(" %d %d", SendMessageW(control, TB_ISBUTTONCHECKED, _wtoi(argv[4]), 0) ? 1 : 0,
+                    SendMessageW(control, TB_ISBUTTONENABLED, _wtoi(argv[4]), 0) ? 1 : 0);
+    } else if (verb == L"expander" && argc > 4) {
+        HTREEITEM node = FindNode(control, argv[4]);
+        if (!node) return 1;
+        Remote item(control, sizeof(TVITEMW));
+        TVITEMW asked{};
+        asked.mask = TVIF_HANDLE | TVIF_CHILDREN;
+        asked.hItem = node;
+        item.put(asked);
+        SendMessageW(control, TVM_GETITEMW, 0, item.at());
+        if (item.get<TVITEMW>().cChildren <= 0 && !TreeView_GetChild(control, node)) return 1;
+        TreeView_EnsureVisible(control, node);
+        Remote remote(control, sizeof(TVHITTESTINFO));
+        remote.put(node);
+        SendMessageW(control, TVM_GETITEMRECT, TRUE, remote.at());
+        const RECT text = remote.get<RECT>();
+        const int y = (text.top + text.bottom) / 2;
+        int first = -1, last = -1;  // where the tree says its button is
+        for (int x = 0; x < text.left; ++x) {
+            TVHITTESTINFO hit{};
+            hit.pt = {x, y};
+            remote.put(hit);
+            SendMessageW(control, TVM_HITTEST, 0, remote.at());
+            if (!(remote.get<TVHITTESTINFO>().flags & TVHT_ONITEMBUTTON)) continue;
+            if (first < 0) first = x;
+            last = x;
+        }
+        if (first < 0) return 1;
+        POINT at{(first + last) / 2, y};
+        ClientToScreen(control, &at);
+        return std::printf("%ld %ld\n", at.x, at.y), 0;
+    } else if (verb == L"selected") {
+        wchar_t kind[32] = {};
+        GetClassNameW(control, kind, 32);
+        if (!_wcsicmp(kind, WC_TREEVIEWW)) {
+            TVITEMW item{};
+            item.mask = TVIF_TEXT;
+            item.hItem = TreeView_GetSelection(control);
+            if (!item.hItem) return 1;
+            return Print(TextOf(control, TVM_GETITEMW, 0, item)), 0;
+        }
+        const int index = ListView_GetNextItem(control, -1, LVNI_SELECTED);
+        if (index < 0) return 1;
+        return Print(TextOf(control, LVM_GETITEMTEXTW, index, LVITEMW{})), 0;
     } else if (verb == L"focus") {
         GUITHREADINFO info{};
         info.cbSize = sizeof info;
