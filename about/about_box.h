@@ -4,12 +4,13 @@
 #include <string>
 
 #include "platform/shell.h"
+#include "version.h"
 
 namespace typelens {
 
 inline constexpr char kHomePage[] = "https://typelens.example/";
 inline constexpr char kDonationPage[] = "https://typelens.example/donate.php";
-inline constexpr char kAboutTitle[] = "Typelens 1.2";
+inline constexpr char kAboutTitle[] = TYPELENS_TITLE;
 inline constexpr char kDonateTip[] = "Donate with PayPal - It's fast, free and secure!";
 
 class AboutBox {

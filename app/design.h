@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "app/layout.h"
+#include "version.h"
 
 namespace typelens {
 
@@ -51,8 +52,10 @@ inline constexpr int Image2 = 2205;
 }  // namespace control_id
 
 inline constexpr wchar_t kMainWindowClass[] = L"Typelens.Glyphora";
-inline constexpr wchar_t kProductName[] = L"Typelens";
-inline constexpr wchar_t kMainCaption[] = L"Typelens 1.2";
+#define TYPELENS_WIDE_(text) L##text
+#define TYPELENS_WIDE(text) TYPELENS_WIDE_(text)
+inline constexpr wchar_t kProductName[] = TYPELENS_WIDE(TYPELENS_PRODUCT);
+inline constexpr wchar_t kMainCaption[] = TYPELENS_WIDE(TYPELENS_TITLE);
 
 // Sizes of the pictures, in twips: 24, 16 and 48 pixels at 96 dots per inch.
 namespace picture {

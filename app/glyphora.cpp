@@ -19,7 +19,7 @@ void Glyphora::onLoad() {
     preview_.takeSnapshot();
     StartupPhase("snapshot");
     // Without "windir" the folder is "\Fonts\", and installing then fails to copy.
-    FontsFolder = platform_.environment.variable("windir").value_or("") + "\\Fonts\\";
+    FontsFolder = FindFontsFolders(platform_.environment);
     showDrive(kStartFolder);
 }
 

@@ -9,6 +9,7 @@
 #include "platform/environment.h"
 #include "platform/filesystem.h"
 #include "platform/fonts.h"
+#include "install/install_command.h"
 #include "platform/registry.h"
 #include "preview/preview_pane.h"
 
@@ -77,7 +78,6 @@ class Glyphora {
     void onToolbar1ButtonClick(int image, int value);
     void install();
 
-    const std::string& fontsFolder() const { return FontsFolder; }
     const PreviewPane& preview() const { return preview_; }
 
   private:
@@ -85,7 +85,7 @@ class Glyphora {
 
     GlyphoraPlatform platform_;
     GlyphoraControls controls_;
-    std::string FontsFolder;
+    FontsFolders FontsFolder;  // the machine's, and the user's own
     PreviewPane preview_;
     ClickOnce dirClick_, fileClick_;
     bool loadingNodes_ = false;  // a double click is reading a folder and expanding its node

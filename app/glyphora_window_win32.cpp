@@ -276,6 +276,11 @@ LRESULT GlyphoraWindow::onControlMessage(HWND control, UINT message, WPARAM w, L
             return pass() & ~(DLGC_WANTALLKEYS | DLGC_WANTTAB);
         }
         if ((message == WM_KEYDOWN || message == WM_CHAR) && w == VK_ESCAPE) return 0;
+        // Ctrl+Tab makes no character of its own, so the tab is typed here.
+        if (message == WM_KEYDOWN && w == VK_TAB && GetKeyState(VK_CONTROL) < 0) {
+            SendMessageW(control, EM_REPLACESEL, TRUE, AsParam(L"\t"));
+            return 0;
+        }
     } else {
         // The tree and the list tell of each press of the mouse button, so that a click that
         // moved the selection is not answered twice. Enter or the Right key on a folder not yet

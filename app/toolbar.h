@@ -7,7 +7,7 @@ namespace toolbar_image {
 inline constexpr int Install = 1;
 inline constexpr int Bold = 2;
 inline constexpr int Italic = 3;
-inline constexpr int LargeAndSmall = 4;  // in the image list, on no button
+// 4, a small A beside a large one, is in the image list and on no button.
 inline constexpr int About = 5;
 inline constexpr int None = 0;  // separators and the size box's placeholder
 }  // namespace toolbar_image

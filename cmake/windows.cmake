@@ -33,7 +33,7 @@ target_link_libraries(typelens_win32 PUBLIC typelens_logic comctl32 gdi32 user32
 add_executable(Typelens WIN32 app/winmain_win32.cpp app/resources/typelens.rc)
 target_link_libraries(Typelens PRIVATE typelens_win32)
 # The resource compilers look for the pictures and the manifest beside the script.
-target_include_directories(Typelens PRIVATE app/resources)
+target_include_directories(Typelens PRIVATE app/resources ${GENERATED_DIR})
 if(MSVC)
   # The resource script brings the manifest.
   target_link_options(Typelens PRIVATE /MANIFEST:NO)

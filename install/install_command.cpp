@@ -80,6 +80,12 @@ InstallResult InstallAt(FileSystem& files, Registry& registry, Environment& envi
 
 }  // namespace
 
+FontsFolders FindFontsFolders(Environment& environment) {
+    const auto local = environment.variable("LOCALAPPDATA");
+    return {environment.variable("windir").value_or("") + "\\Fonts\\",
+            local && !local->empty() ? *local + "\\Microsoft\\Windows\\Fonts\\" : ""};
+}
+
 std::string BareFileName(const std::string& path) {
     const auto slash = path.find_last_of('\\');
     return slash == std::string::npos ? path : path.substr(slash + 1);
@@ -111,15 +117,14 @@ InstallReport InstallFont(FileSystem& files, Registry& registry, Environment& en
     if (!inputs.previewedFullName.empty()) {
         valueNames.push_back(inputs.previewedFullName + kTrueTypeSuffix);
     }
-    Place place{inputs.fontsFolder, RegistryRoot::LocalMachine, false};
+    Place place{inputs.folders.machine, RegistryRoot::LocalMachine, false};
     InstallResult result =
         InstallAt(files, registry, environment, place, inputs.currentFontFile, fileName, valueNames);
 
     // A standard user, or a program run without elevation, may not write the machine's fonts
     // folder or key; Windows 10 and later load fonts installed for one user from their own.
-    const auto local = environment.variable("LOCALAPPDATA");
-    if (result == InstallResult::Denied && local && !local->empty()) {
-        place = {*local + kUserFontsFolder, RegistryRoot::CurrentUser, true};
+    if (result == InstallResult::Denied && !inputs.folders.user.empty()) {
+        place = {inputs.folders.user, RegistryRoot::CurrentUser, true};
         result = files.createFolder(place.folder) == Outcome::Done
                      ? InstallAt(files, registry, environment, place, inputs.currentFontFile,
                                  fileName, valueNames)

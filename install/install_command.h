@@ -12,11 +12,17 @@ namespace typelens {
 
 inline constexpr char kFontsKey[] = "Software\\Microsoft\\Windows NT\\CurrentVersion\\Fonts\\";
 inline constexpr char kTrueTypeSuffix[] = " (TrueType)";
-// Below the user's local application data folder.
-inline constexpr char kUserFontsFolder[] = "\\Microsoft\\Windows\\Fonts\\";
+
+// Where fonts are installed, each folder ending in "\": the machine's, in the Windows folder
+// ("\Fonts\" without "windir"), and the user's own, as Windows 10 (1809) and later keep them
+// (empty without LOCALAPPDATA).
+struct FontsFolders {
+    std::string machine, user;
+};
+FontsFolders FindFontsFolders(Environment& environment);
 
 struct InstallInputs {
-    std::string fontsFolder;      // ends in "\"
+    FontsFolders folders;
     std::string currentFontFile;  // full path of the previewed file; empty before any preview
     std::string faceBoxText;      // what the face-name box shows now
     // The face the last preview found in that file, by family and by full name; both empty when

@@ -26,9 +26,10 @@ std::optional<std::string> ExactAnsi(const wchar_t* wide) {
         for (std::size_t i = 0; i < ascii.size(); ++i) ascii[i] = static_cast<char>(wide[i]);
         return ascii;
     }
-    // A UTF-8 code page spells everything, and refuses the "used default" question.
+    // A UTF-8 code page spells every character, and refuses the "used default" question; what
+    // it cannot spell is no character (half of a surrogate pair, which a file name may hold).
     static const bool utf8 = GetACP() == CP_UTF8;
-    const DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
+    const DWORD flags = utf8 ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS;
     BOOL usedDefault = FALSE;
     BOOL* askUsedDefault = utf8 ? nullptr : &usedDefault;
     // Names are short: one call into a buffer on the stack, a second only for a long text.
@@ -42,7 +43,10 @@ std::optional<std::string> ExactAnsi(const wchar_t* wide) {
     // Every character has a code of its own, so converting without the flags gives the same.
     length = WideCharToMultiByte(CP_ACP, flags, wide, -1, nullptr, 0, nullptr, askUsedDefault);
     if (length <= 0 || usedDefault) return std::nullopt;
-    return Narrow(wide);
+    std::string spelled(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(CP_ACP, flags, wide, -1, spelled.data(), length, nullptr, nullptr);
+    spelled.pop_back();
+    return spelled;
 }
 
 std::string Narrow(const wchar_t* wide) {

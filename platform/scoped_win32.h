@@ -90,7 +90,6 @@ using UniqueFile = Unique<FileTraits>;
 using UniqueKey = Unique<KeyTraits>;
 using UniqueFont = Unique<GdiTraits<HFONT>>;
 using UniqueBitmap = Unique<GdiTraits<HBITMAP>>;
-using UniqueBrush = Unique<GdiTraits<HBRUSH>>;
 using UniquePen = Unique<GdiTraits<HPEN>>;
 using UniqueIcon = Unique<IconTraits>;
 using UniqueCursor = Unique<CursorTraits>;

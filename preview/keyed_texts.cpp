@@ -22,10 +22,4 @@ bool KeyedTexts::contains(std::string_view key) const {
     return items_.find(key) != items_.end();
 }
 
-std::optional<std::string> KeyedTexts::item(std::string_view key) const {
-    const auto found = items_.find(key);
-    if (found == items_.end()) return std::nullopt;
-    return found->second;
-}
-
 }  // namespace typelens

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstddef>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -16,8 +15,6 @@ class KeyedTexts {
     // False, and nothing changes, when the key is already present in any letter case.
     bool add(std::string item, std::string key);
     bool contains(std::string_view key) const;
-    std::optional<std::string> item(std::string_view key) const;
-    std::size_t count() const { return items_.size(); }
     void clear() { items_.clear(); }
 
   private:

@@ -46,7 +46,6 @@ class PreviewPane {
     const std::string& currentFontFile() const { return CurrentFontFile; }
     // The face that the last preview found for `currentFontFile()`; nullopt when it found none.
     const std::optional<ShownFace>& previewedFace() const { return PreviewedFace; }
-    const KeyedTexts& installedFaces() const { return InstalledFaces; }
 
   private:
     std::optional<ShownFace> faceOfCurrentFile(bool accepted);

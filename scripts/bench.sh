@@ -22,7 +22,7 @@ export WINEPREFIX=$work/prefix WINEDEBUG=-all
 echo "bench: preparing a fresh Wine prefix and the fonts and folders to read"
 boot_prefix
 ln -s "$work/d" "$WINEPREFIX/dosdevices/d:"
-fonts=tests/fonts/make_fonts.py
+fonts=tools/make_fonts.py
 c=$WINEPREFIX/drive_c d=$work/d
 mkdir -p "$d"/Folders/d{00000..09999} "$d/Files" "$d/Preview" "$work/installed"
 /usr/bin/python3 "$fonts" "$work/root.ttf" "Bench Root Face" western \

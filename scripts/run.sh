@@ -35,7 +35,7 @@ program=$!
 # starts), so it looks again until the main window is there.
 window=
 for _ in $(seq 120); do
-  window=$(xdotool search --onlyvisible --name '^Typelens 1\.2$' 2>/dev/null | head -n 1 || true)
+  window=$(xdotool search --onlyvisible --name '^Typelens [0-9.]+$' 2>/dev/null | head -n 1 || true)
   [[ -n "$window" ]] && break
   sleep 0.5
 done

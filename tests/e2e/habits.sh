@@ -11,10 +11,8 @@ mkdir -p "$c/Keys/Гриб/Внутри" "$c/Keys/empty" "$prefix/stick/Sub"
 cp "$c/Keys/font10.ttf" "$c/windows/Fonts/font2.ttf"  # a different font of that name, installed
 ln -s "$prefix/stick" "$prefix/dosdevices/s:"          # a stick of fonts
 typelens
-items() { probe items "$main" 2005 | tr '\n' ' '; }
-face() { [[ $(text 2006) == "$1" ]]; }
 selected() { probe selected "$main" "$1"; }
-preview=$(probe control "$main" 2007 | awk '{print $1, $2, $3 - 22, $4}')
+preview=$(sample)
 
 click "$(node 'C:\Keys')"
 check "names in Explorer's order" wait_for 10 eval '[[ $(items) == "font2.ttf font10.ttf арбуз.ttf Борщ.ttf " ]]'
@@ -48,6 +46,7 @@ keys F1
 check "F1 opens About" wait_for 10 eval 'about=$(probe find "#32770" About...)'
 keys Escape
 check "Esc closes it" wait_for 10 eval '[[ -z $(probe find "#32770" About...) ]]'
+check "and the focus is back where it was" wait_for 5 eval '[[ $(probe focus "$main") == 2005 ]]'
 
 click "$(probe control "$main" 2002)"
 keys End shift+Home

@@ -12,7 +12,7 @@ fonts_key='Software\Microsoft\Windows NT\CurrentVersion\Fonts'
 appdata=$(wine cmd /c echo %LOCALAPPDATA% 2>/dev/null | tr -d '\r')  # C:\users\<name>\AppData\Local
 user_fonts="$c/$(tr '\\' / <<<"${appdata:3}")/Microsoft/Windows/Fonts"
 typelens
-preview() { local face=$2; click "$(file "$1")" && wait_for 10 eval '[[ $(text 2006) == "$face" ]]'; }
+preview() { click "$(file "$1")" && wait_for 10 face "$2"; }
 installed() {  # installed <file> <face>: the copy is the file, and the machine's value names it
   wait_for 10 cmp -s "$1" "$c/windows/Fonts/$(basename "$1")" &&
     [[ $(reg_value "HKEY_LOCAL_MACHINE\\$fonts_key" "$2 (TrueType)") == "$(basename "$1")" ]]
@@ -26,7 +26,7 @@ click "$(button 2101)"
 check "installed twice: one copy, one value" installed "$c/In/neat.ttf" "Qzx Neat"
 
 # A family's Regular installed, then its Bold: drawn from its own file, installed beside it.
-preview=$(probe control "$main" 2007 | awk '{print $1, $2, $3 - 22, $4}')  # without the scroll bar
+preview=$(sample)
 check "the Regular previews" preview Fam-Regular.ttf "Qzx Fam"
 steady regular "$preview"
 click "$(button 2102)"

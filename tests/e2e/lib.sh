@@ -41,7 +41,7 @@ desktop() {
   wineserver -p
 }
 
-# fonts <host path> <family> <kind> ...: generated font files (see tests/fonts/make_fonts.py).
+# fonts <host path> <family> <kind> ...: generated font files (see tools/make_fonts.py).
 fonts() { /usr/bin/python3 "$MAKE_FONTS" "$@"; }
 
 probe() { wine "$PROBE" "$@" 2>/dev/null | tr -d '\r'; }
@@ -58,6 +58,10 @@ typelens() {
 close() { probe close "$main"; wait_for 10 eval '! kill -0 $app 2>/dev/null'; }
 
 text() { probe text "$main" "$1"; }
+face() { [[ $(text 2006) == "$1" ]]; }                          # the face box says $1
+items() { probe items "$main" 2005 | tr '\n' ' '; }              # the list's names, in order
+# The preview box without its scroll bar, for screenshots of the sample.
+sample() { probe control "$main" 2007 | awk '{print $1, $2, $3 - 22, $4}'; }
 center() { local r=($1); echo $((r[0] + r[2] / 2)) $((r[1] + r[3] / 2)); }
 click() { xdotool mousemove $(center "$1") click 1; }
 double_click() { xdotool mousemove $(center "$1") click --repeat 2 --delay 90 1; }

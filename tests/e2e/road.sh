@@ -18,6 +18,7 @@ stage 1-start
 
 double_click "$(node "$lib")"
 check "a double click reads a folder" wait_for 10 has "$lib\\Display"
+check "and leaves it open" test "$(node "$lib" | cut -d' ' -f6)" = 1
 check "one level only" test -z "$(node "$lib\\Display\\Geometric")"
 double_click "$(node "$lib\\Display")"
 check "and the next" wait_for 10 has "$lib\\Display\\Geometric"

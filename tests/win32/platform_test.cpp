@@ -76,6 +76,21 @@ TEST(Win32FileSystem, ListsByMaskNeverSystemEntriesAndCopiesOnlyToNewNames) {
     for (std::uint32_t mask : {0u, attr::Hidden}) {
         EXPECT_EQ(Sorted(Listed(*reading, "*.ttf", mask)), Sorted(List(files, dir + "*.ttf", mask)));
     }
+    // A path longer than the ANSI calls take is refused, as they would refuse it, though the
+    // file is there; a name the code page cannot spell (half a surrogate pair) is no name.
+    std::wstring deep = L"\\\\?\\" + Widen(dir);
+    for (int i = 0; i < 12; ++i) CreateDirectoryW((deep += std::wstring(24, L'd') + L"\\").c_str(), nullptr);
+    CloseHandle(CreateFileW((deep + L"far.ttf").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            0, nullptr));
+    const std::string distant = Narrow(deep.c_str() + 4) + "far.ttf";
+    ASSERT_GE(distant.size(), std::size_t{MAX_PATH});
+    ASSERT_NE(GetFileAttributesW((deep + L"far.ttf").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(files.attributes(distant), std::nullopt);
+    EXPECT_EQ(files.readFile(distant), std::nullopt);
+    EXPECT_EQ(files.copyNewFile(distant, dir + "near.ttf"), Outcome::Failed);
+    EXPECT_EQ(ExactAnsi(L"half\xD800.ttf"), std::nullopt);
+    EXPECT_EQ(ExactAnsi(L"\u0431\u5b57.ttf"), "\xD0\xB1\xE5\xAD\x97.ttf");  // UTF-8 spells the rest
+
     const std::string font = Make(dir + "font.ttf", 0, std::string("bytes\0NUL", 9));
     EXPECT_EQ(files.copyNewFile(font, dir + "copy.ttf"), Outcome::Done);
     EXPECT_EQ(files.copyNewFile(dir + "a.ttf", dir + "copy.ttf"), Outcome::Failed);

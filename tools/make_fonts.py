@@ -1,5 +1,5 @@
 #!/usr/bin/python3
-"""Writes the TrueType files the tests use, made with fontTools.
+"""Writes the TrueType files the tests and the benchmark use, made with fontTools.
 
   make_fonts.py FILE FAMILY KIND [FILE FAMILY KIND ...]
   make_fonts.py --bench FOLDER COUNT     COUNT fonts "Bench Face 0000"... as FOLDER/bench0000.ttf
