@@ -1,4 +1,20 @@
 // The main window as the program sees it: its fields, and one handler per control event.
+//
+// Design names. The program keeps the names of its design wherever they live: the main window
+// Glyphora and the About window frmAbout; the controls Drive1 (drive box), Dir1 (folder tree),
+// File1 (font files), Toolbar1 with cmbSize (size box) on it, txFontName (face box), txPreview
+// (sample), ImageList1 and ImageList2 (pictures); the fields FontsFolder, CurrentFontFile,
+// SavedSizeText and InstalledFaces; the procedures LoadFolderNodes, ListFontFiles and
+// getNewFontName; Module1 (start-up: Main, InitComctl) and Module2 (SetRegistryValue, in
+// install/registry_value.h).
+//
+// Start-up. WinMain (app/winmain_win32.cpp) calls Main (app/module1_win32.cpp), which registers
+// the common controls and shows DefaultGlyphora(), the one GlyphoraWindow
+// (app/glyphora_window_win32.cpp). Loading it creates the window, whose WM_CREATE makes the
+// controls and gives them their fonts and pictures (applyDpi); then Glyphora::onLoad takes the
+// snapshot of installed faces, finds the fonts folders and shows C:\ read once in the tree and
+// the list. The window is shown and drawn, a thread lists the drives, and from then on the
+// message loop turns the controls' messages into the handlers below.
 #pragma once
 
 #include <string>

@@ -27,7 +27,7 @@ add_library(typelens_win32 STATIC
   platform/shell_win32.cpp
 )
 target_compile_definitions(typelens_win32 PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX UNICODE _UNICODE
-                                                  _WIN32_WINNT=0x0601)
+                                                  _WIN32_WINNT=0x0A00 WINVER=0x0A00)
 target_link_libraries(typelens_win32 PUBLIC typelens_logic comctl32 gdi32 user32 advapi32)
 
 add_executable(Typelens WIN32 app/winmain_win32.cpp app/resources/typelens.rc)

@@ -1,5 +1,12 @@
 # Sourced by the other scripts.
 
+# build_tests: installs what is missing and builds everything, tests included, into build/test.
+build_tests() {
+  scripts/setup.sh
+  cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Release >/dev/null
+  cmake --build build/test -j"$(nproc)"
+}
+
 # start_xvfb <pid file>: starts a virtual display on a free number and exports DISPLAY.
 start_xvfb() {
   local pidfile=$1 numberfile

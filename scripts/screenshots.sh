@@ -4,11 +4,9 @@
 #   scripts/screenshots.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh
-
+source scripts/lib.sh
+build_tests
 build=build/test
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" -j"$(nproc)"
 rm -rf "$build/screenshots"
 (cd "$build" && ctest --output-on-failure -R '^e2e\.')
 cp "$build"/screenshots/*.png docs/screenshots/

@@ -4,11 +4,9 @@
 #   scripts/test.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh
-
+source scripts/lib.sh
+build_tests
 build=build/test
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" -j"$(nproc)"
 
 set +e
 (cd "$build" && ctest --output-on-failure --timeout 600) 2>&1 | tee "$build/ctest.log"

@@ -43,6 +43,7 @@ check "and unlike the Regular made bold" test "$(differ regular-bold bold)" -gt 
 click "$(button 2101)"
 check "the Bold is installed under its full name" installed "$c/In/Fam-Bold.ttf" "Qzx Fam Bold"
 check "beside the Regular" installed "$c/In/Fam-Regular.ttf" "Qzx Fam"
+picture family-style "$(probe control "$main")"
 
 # The fonts folder unwritable for the program, as for a user without admin rights.
 chattr +i "$c/windows/Fonts" 2>/dev/null || chmod a-w "$c/windows/Fonts"
