@@ -72,8 +72,8 @@ bool Glyphora::onDir1DblClick() {
     const auto node = controls_.Dir1.selected();
     if (!node) return false;
     loadingNodes_ = true;
-    const bool read = LoadFolderNodes(platform_.files, controls_.Dir1,
-                                      controls_.Dir1.key(*node) + "\\", *node);
+    const bool read =
+        LoadFolderNodes(platform_.files, controls_.Dir1, controls_.Dir1.key(*node) + "\\", *node);
     loadingNodes_ = false;
     return read;
 }

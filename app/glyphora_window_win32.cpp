@@ -418,7 +418,8 @@ LRESULT GlyphoraWindow::onNotify(NMHDR& header) {
             }
             case TVN_ITEMEXPANDINGW: {
                 const auto& change = reinterpret_cast<NMTREEVIEWW&>(header);
-                if (change.action & TVE_EXPAND) glyphora_.onDir1Expanding(Node(change.itemNew.hItem));
+                if (change.action & TVE_EXPAND)
+                    glyphora_.onDir1Expanding(Node(change.itemNew.hItem));
                 return FALSE;  // let it expand
             }
             case NM_DBLCLK:

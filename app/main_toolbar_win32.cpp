@@ -24,11 +24,11 @@ int Px(int twips, int dpi) {
 }  // namespace
 
 HWND CreateToolbar(HWND parent, int width, HFONT font) {
-    HWND toolbar = CreateWindowExW(
-        WS_EX_CONTROLPARENT, TOOLBARCLASSNAMEW, L"",
-        WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NORESIZE | CCS_NOPARENTALIGN |
-            CCS_NODIVIDER,
-        0, 0, width, 0, parent, AsMenuId(control_id::Toolbar1), GetModuleHandleW(nullptr), nullptr);
+    HWND toolbar = CreateWindowExW(WS_EX_CONTROLPARENT, TOOLBARCLASSNAMEW, L"",
+                                   WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS |
+                                       CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER,
+                                   0, 0, width, 0, parent, AsMenuId(control_id::Toolbar1),
+                                   GetModuleHandleW(nullptr), nullptr);
     SendMessageW(toolbar, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     SendMessageW(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     const auto button = [](int picture, int command, BYTE style) {
@@ -61,9 +61,9 @@ HWND CreateToolbar(HWND parent, int width, HFONT font) {
 
 HWND CreateSizeBox(HWND toolbar, HFONT font) {
     HWND box = CreateWindowExW(
-        0, L"COMBOBOX", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN |
-        CBS_AUTOHSCROLL, 0, 0, 0, 0, toolbar, AsMenuId(control_id::cmbSize),
-        GetModuleHandleW(nullptr), nullptr);
+        0, L"COMBOBOX", L"",
+        WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0, 0, 0,
+        0, toolbar, AsMenuId(control_id::cmbSize), GetModuleHandleW(nullptr), nullptr);
     SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     for (const wchar_t* entry : kSizes) SendMessageW(box, CB_ADDSTRING, 0, AsParam(entry));
     SetWindowTextW(box, L"36");
@@ -75,7 +75,8 @@ HWND CreateSizeBox(HWND toolbar, HFONT font) {
 // side.
 void SizeToolbar(HWND toolbar, HWND sizeBox, HIMAGELIST pictures, int dpi) {
     const int image = Px(picture::ToolbarImage, dpi);
-    const int buttonWidth = Px(picture::ButtonWidth, dpi), buttonHeight = Px(picture::ButtonHeight, dpi);
+    const int buttonWidth = Px(picture::ButtonWidth, dpi),
+              buttonHeight = Px(picture::ButtonHeight, dpi);
     SendMessageW(toolbar, TB_SETBITMAPSIZE, 0, MAKELPARAM(image, image));
     SendMessageW(toolbar, TB_SETIMAGELIST, 0, AsParam(pictures));
     SendMessageW(toolbar, TB_SETPADDING, 0, MAKELPARAM(buttonWidth - image, buttonHeight - image));
@@ -85,8 +86,9 @@ void SizeToolbar(HWND toolbar, HWND sizeBox, HIMAGELIST pictures, int dpi) {
         TBBUTTONINFOW gap{};
         gap.cbSize = sizeof gap;
         gap.dwMask = TBIF_BYINDEX | TBIF_SIZE;
-        gap.cx = static_cast<WORD>(index == kPlaceholder ? Px(design::cmbSize.width, dpi) + 2 * margin
-                                                         : Px(picture::Separator, dpi));
+        gap.cx =
+            static_cast<WORD>(index == kPlaceholder ? Px(design::cmbSize.width, dpi) + 2 * margin
+                                                    : Px(picture::Separator, dpi));
         SendMessageW(toolbar, TB_SETBUTTONINFOW, index, AsParam(&gap));
     }
     RECT bar{};

@@ -31,7 +31,8 @@ Picture Scaled(const Picture& picture, int width, int height) {
                 const double h = std::min<double>(bottom, v + 1) - std::max<double>(top, v);
                 for (int u = int(left); u < std::min<int>(picture.width, int(std::ceil(right)));
                      ++u) {
-                    const double share = h * (std::min<double>(right, u + 1) - std::max<double>(left, u));
+                    const double share =
+                        h * (std::min<double>(right, u + 1) - std::max<double>(left, u));
                     const std::uint32_t p = picture.pixels[std::size_t(v) * picture.width + u];
                     for (int c = 0; c < 4; ++c) sum[c] += share * ((p >> (24 - 8 * c)) & 0xFF);
                 }

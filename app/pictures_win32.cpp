@@ -47,7 +47,8 @@ HBITMAP LoadKeyedPicture(int resource96, int width, int height, int dpi) {
     BITMAPINFO made = TopDown32(width, height);
     void* bits = nullptr;
     HBITMAP result = CreateDIBSection(nullptr, &made, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (result) std::memcpy(bits, picture.pixels.data(), picture.pixels.size() * sizeof(std::uint32_t));
+    if (result)
+        std::memcpy(bits, picture.pixels.data(), picture.pixels.size() * sizeof(std::uint32_t));
     return result;
 }
 

@@ -33,7 +33,7 @@ using namespace typelens::win32;
 
 namespace {
 
-bool over = false;  // a row missed its bound
+bool over = false;              // a row missed its bound
 constexpr DWORD kSettle = 100;  // milliseconds between the end of one program and the next start
 
 double Now() {
@@ -472,7 +472,8 @@ void Work(const std::string& folder) {
     {
         ListViewFileList list(host.list);
         const Comparison c = Compare(
-            11, [&] { return Timed(none, [&] { ListFontFiles(files, list, folder + "Files\\"); }); },
+            11,
+            [&] { return Timed(none, [&] { ListFontFiles(files, list, folder + "Files\\"); }); },
             [&] { return Timed(none, [&] { FloorSortedNames(wide + L"Files\\*.ttf", false); }); });
         Row("listing a folder of 10,000 font files", c, 1.3);
         const double listing =
@@ -491,9 +492,8 @@ void Work(const std::string& folder) {
         const Comparison c = Compare(
             11,
             [&] {
-                return Timed(fresh, [&] {
-                    LoadFolderNodes(files, tree, folder + "Folders\\", parent());
-                });
+                return Timed(fresh,
+                             [&] { LoadFolderNodes(files, tree, folder + "Folders\\", parent()); });
             },
             [&] {
                 return Timed([&] { tree.clear(), root = host.root(L"Folders"); },
@@ -502,8 +502,7 @@ void Work(const std::string& folder) {
         Row("reading a folder of 10,000 subfolders into the tree", c, 1.3);
         const double listing = MedianTime(
             [&] { listingOnly(folder + "Folders\\", "", attr::Directory | attr::Hidden); });
-        Part("of it: the entries as the file system layer gives them", listing,
-             c.floor);
+        Part("of it: the entries as the file system layer gives them", listing, c.floor);
         tree.clear();
     }
     {
@@ -536,9 +535,9 @@ void Work(const std::string& folder) {
             session.select(), session.click();
             floorClick();
         }
-        const Comparison c =
-            Compare(101, [&] { return Timed([&] { session.select(); }, [&] { session.click(); }); },
-                    [&] { return Timed(none, floorClick); });
+        const Comparison c = Compare(
+            101, [&] { return Timed([&] { session.select(); }, [&] { session.click(); }); },
+            [&] { return Timed(none, floorClick); });
         Row("one preview click, a style of an installed family", c, 1.2);
         RemoveFontResourceW((widePreview + L"family-Regular.ttf").c_str());
         RemoveFontResourceW((widePreview + L"floor-family-Regular.ttf").c_str());
@@ -565,7 +564,8 @@ int main(int argc, char** argv) {
     const std::string mode = argc > 1 ? argv[1] : "";
     if (mode == "startup" && argc >= 8 && (argc - 5) % 3 == 0) {
         std::vector<FloorRow> rows;
-        for (int i = 5; i + 2 < argc; i += 3) rows.push_back({argv[i], std::atof(argv[i + 1]), argv[i + 2]});
+        for (int i = 5; i + 2 < argc; i += 3)
+            rows.push_back({argv[i], std::atof(argv[i + 1]), argv[i + 2]});
         Startup(argv[2], argv[3], std::atoi(argv[4]), rows);
     } else if (mode == "phases" && argc == 3) {
         Phases(argv[2]);

@@ -29,7 +29,8 @@ bool ReadFolderNodes(FileSystem& files, FolderTree& Dir1, const std::string& pat
     // simply has no subfolders to show.
     Dir1.beginFill();
     if (const auto listing = files.enumerate(path, kFolderMask)) {
-        while (auto entry = listing->next()) AddFolderNode(Dir1, path, std::move(*entry), parentNode);
+        while (auto entry = listing->next())
+            AddFolderNode(Dir1, path, std::move(*entry), parentNode);
     }
     EndFill(Dir1, parentNode);
     return true;

@@ -95,9 +95,9 @@ InstallReport InstallFont(FileSystem& files, Registry& registry, Environment& en
                           const InstallInputs& inputs) {
     const std::string fileName = TrimSpaces(BareFileName(inputs.currentFontFile));
     const auto report = [&](InstallResult result, std::string copy = {}) {
-        return InstallReport{result, std::move(copy), fileName,
-                             inputs.previewedFullName.empty() ? inputs.previewedFamily
-                                                              : inputs.previewedFullName};
+        return InstallReport{
+            result, std::move(copy), fileName,
+            inputs.previewedFullName.empty() ? inputs.previewedFamily : inputs.previewedFullName};
     };
     if (inputs.currentFontFile.empty()) return report(InstallResult::NothingPreviewed);
     if (inputs.faceBoxText.empty()) return report(InstallResult::NoFaceName);
@@ -118,8 +118,8 @@ InstallReport InstallFont(FileSystem& files, Registry& registry, Environment& en
         valueNames.push_back(inputs.previewedFullName + kTrueTypeSuffix);
     }
     Place place{inputs.folders.machine, RegistryRoot::LocalMachine, false};
-    InstallResult result =
-        InstallAt(files, registry, environment, place, inputs.currentFontFile, fileName, valueNames);
+    InstallResult result = InstallAt(files, registry, environment, place, inputs.currentFontFile,
+                                     fileName, valueNames);
 
     // A standard user, or a program run without elevation, may not write the machine's fonts
     // folder or key; Windows 10 and later load fonts installed for one user from their own.
@@ -141,7 +141,8 @@ std::string RefusalText(const InstallReport& report) {
         case InstallResult::FileGone:
             return "\"" + report.fileName + "\" is no longer there.";
         case InstallResult::OtherFontInTheWay:
-            return "A different font named \"" + report.fileName + "\" is in the fonts folder already.";
+            return "A different font named \"" + report.fileName +
+                   "\" is in the fonts folder already.";
         case InstallResult::ValueNamesAnotherFile:
             return "The face \"" + report.face + "\" is registered for another font file already.";
         case InstallResult::Denied:

@@ -141,7 +141,7 @@ void TreeViewFolderTree::typed(wchar_t letter, DWORD time) {
     const std::wstring wanted = repeated ? std::wstring(1, letter) : search_;
     const HTREEITEM selected = TreeView_GetSelection(tree_);
     // A name typed on may still be the selected node's; a single letter moves on from it.
-    HTREEITEM node = !selected ? nullptr
+    HTREEITEM node = !selected  ? nullptr
                      : repeated ? TreeView_GetNextVisible(tree_, selected)
                                 : selected;
     for (int seen = 0; seen < 2;) {

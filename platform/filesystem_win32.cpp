@@ -56,7 +56,8 @@ Outcome Failure() {
 std::unique_ptr<FolderEnumeration> Win32FileSystem::enumerate(const std::string& pattern,
                                                               std::uint32_t mask) {
     // A folder path alone names the folder, not its entries.
-    const auto wide = WidePath(!pattern.empty() && pattern.back() == '\\' ? pattern + '*' : pattern);
+    const auto wide =
+        WidePath(!pattern.empty() && pattern.back() == '\\' ? pattern + '*' : pattern);
     if (!wide) return nullptr;
     WIN32_FIND_DATAW first{};
     UniqueFind find(FindFirstFileExW(wide->c_str(), FindExInfoBasic, &first, FindExSearchNameMatch,

@@ -72,8 +72,8 @@ class FileNames {
         using Create = HRESULT WINAPI(DWRITE_FACTORY_TYPE, REFIID, IUnknown**);
         const auto create = Late<Create>(L"dwrite.dll", "DWriteCreateFactory");
         IUnknown* made = nullptr;
-        if (create && SUCCEEDED(create(DWRITE_FACTORY_TYPE_ISOLATED, __uuidof(IDWriteFactory),
-                                       &made))) {
+        if (create &&
+            SUCCEEDED(create(DWRITE_FACTORY_TYPE_ISOLATED, __uuidof(IDWriteFactory), &made))) {
             factory_.reset(static_cast<IDWriteFactory*>(made));
         }
     }
@@ -81,7 +81,8 @@ class FileNames {
     std::vector<FileFace> read(const std::wstring& path) const {
         std::vector<FileFace> faces;
         IDWriteFontFile* opened = nullptr;
-        if (!factory_ || FAILED(factory_.get()->CreateFontFileReference(path.c_str(), nullptr, &opened)))
+        if (!factory_ ||
+            FAILED(factory_.get()->CreateFontFileReference(path.c_str(), nullptr, &opened)))
             return faces;
         const UniqueCom<IDWriteFontFile> file(opened);
         BOOL supported = FALSE;
@@ -91,7 +92,8 @@ class FileNames {
         if (FAILED(file.get()->Analyze(&supported, &fileType, &faceType, &count)) || !supported)
             return faces;
         for (UINT32 index = 0; index < count; ++index) {
-            if (auto face = readFace(file.get(), faceType, index)) faces.push_back(std::move(*face));
+            if (auto face = readFace(file.get(), faceType, index))
+                faces.push_back(std::move(*face));
         }
         return faces;
     }
@@ -100,8 +102,8 @@ class FileNames {
     std::optional<FileFace> readFace(IDWriteFontFile* file, DWRITE_FONT_FACE_TYPE type,
                                      UINT32 index) const {
         IDWriteFontFace* made = nullptr;
-        if (FAILED(factory_.get()->CreateFontFace(type, 1, &file, index, DWRITE_FONT_SIMULATIONS_NONE,
-                                            &made)))
+        if (FAILED(factory_.get()->CreateFontFace(type, 1, &file, index,
+                                                  DWRITE_FONT_SIMULATIONS_NONE, &made)))
             return std::nullopt;
         const UniqueCom<IDWriteFontFace> plain(made);
         IDWriteFontFace3* asked = nullptr;

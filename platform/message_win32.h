@@ -3,7 +3,6 @@
 
 #include <windows.h>
 
-
 namespace typelens::win32 {
 
 template <typename T>

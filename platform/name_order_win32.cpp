@@ -16,8 +16,8 @@ std::string SortKey(const std::wstring& name) {
     int size = LCMapStringEx(LOCALE_NAME_USER_DEFAULT, kFileNameOrder, name.c_str(), length,
                              reinterpret_cast<LPWSTR>(quick), sizeof quick, nullptr, nullptr, 0);
     if (size > 0) return std::string(quick, static_cast<std::size_t>(size));
-    size = LCMapStringEx(LOCALE_NAME_USER_DEFAULT, kFileNameOrder, name.c_str(), length, nullptr,
-                         0, nullptr, nullptr, 0);
+    size = LCMapStringEx(LOCALE_NAME_USER_DEFAULT, kFileNameOrder, name.c_str(), length, nullptr, 0,
+                         nullptr, nullptr, 0);
     if (size <= 0) return {};
     std::string key(static_cast<std::size_t>(size), '\0');
     LCMapStringEx(LOCALE_NAME_USER_DEFAULT, kFileNameOrder, name.c_str(), length,

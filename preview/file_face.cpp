@@ -15,7 +15,8 @@ int CharsetAmong(const std::vector<const FontFace*>& entries) {
     return entries.empty() ? kDefaultCharset : entries.front()->charset;
 }
 
-std::vector<const FontFace*> EntriesOf(const std::vector<FontFace>& faces, const std::string& face) {
+std::vector<const FontFace*> EntriesOf(const std::vector<FontFace>& faces,
+                                       const std::string& face) {
     std::vector<const FontFace*> entries;
     for (const FontFace& listed : faces) {
         if (listed.name == face) entries.push_back(&listed);
@@ -42,7 +43,8 @@ ShownFace NewFamilyFace(const std::string& family, const std::vector<FontFace>& 
     const FontFace& first = styles.front();
     std::vector<const FontFace*> entries;
     for (const FontFace& listed : styles) {
-        if (listed.fullName == first.fullName && listed.style == first.style) entries.push_back(&listed);
+        if (listed.fullName == first.fullName && listed.style == first.style)
+            entries.push_back(&listed);
     }
     shown.fullName = FullNameOf(family, first.fullName, first.style);
     shown.request = {family, CharsetAmong(entries), first.weight, first.italic};
@@ -72,7 +74,8 @@ ShownFace KnownFamilyFace(const FileFace& file, const std::string& family,
     for (const FontFace& listed : styles) {
         if (same(listed)) entries.push_back(&listed);
     }
-    ShownFace shown{family, FullNameOf(family, file.fullName, file.style),
+    ShownFace shown{family,
+                    FullNameOf(family, file.fullName, file.style),
                     {family, 0, file.weight, file.italic}};
     if (entries.empty()) {
         // The system lists the face otherwise; the file's own weight and slant lead to it.

@@ -88,7 +88,8 @@ TEST_F(Install, RefusesWhatWouldNameTheWrongFaceOrReplaceAnotherFont) {
     w.pc.file(kFonts + "neat.ttf", "font neat Regular");  // the same font, there before
     w.fails = {Op::SetValue};
     w.window.install();
-    EXPECT_EQ(w.pc.copy(kFonts + "neat.ttf"), "font neat Regular");  // not the install's own to take back
+    EXPECT_EQ(w.pc.copy(kFonts + "neat.ttf"),
+              "font neat Regular");  // not the install's own to take back
 }
 
 // A family's first style takes the family's name; a later style, whose family value registers
@@ -107,8 +108,9 @@ TEST_F(Install, EachStyleOfAFamilyGetsAValueOfItsOwn) {
     EXPECT_TRUE(w.pc.refusals.empty());
     w.preview("C:\\in\\Other-Bold.ttf");
     w.window.install();
-    EXPECT_EQ(w.pc.refusals, std::vector<std::string>{
-                                 "The face \"Fam Bold\" is registered for another font file already."});
+    EXPECT_EQ(w.pc.refusals,
+              std::vector<std::string>{
+                  "The face \"Fam Bold\" is registered for another font file already."});
     EXPECT_EQ(w.pc.copy(kFonts + "Other-Bold.ttf"), "<none>");
     EXPECT_EQ(w.pc.value("Fam Bold (TrueType)"), "Fam-Bold.ttf");
     SetRegistryValue(w.pc, RegistryRoot::LocalMachine, kFontsKey, "Fam Bold (TrueType)",

@@ -35,10 +35,15 @@ struct Browse : ::testing::Test {
 // What a listing gives, as the file system decides it: by mask, and for "*.ttf" by the name or
 // the short name, in any letter case.
 TEST(Listing, AdmitsByMaskAndMatchesNamesAndShortNames) {
-    const std::vector<FolderEntry> reading = {
-        {"a.ttf", 0},          {"B.TTF", attr::ReadOnly}, {"h.ttf", attr::Hidden},
-        {"s.ttf", attr::System}, {"d.ttf", attr::Directory}, {"c.otf", 0},
-        {"x.ttf.bak", 0},      {"font.ttf~", 0, "FONTTT~1.TTF"}, {"ttf", 0}};
+    const std::vector<FolderEntry> reading = {{"a.ttf", 0},
+                                              {"B.TTF", attr::ReadOnly},
+                                              {"h.ttf", attr::Hidden},
+                                              {"s.ttf", attr::System},
+                                              {"d.ttf", attr::Directory},
+                                              {"c.otf", 0},
+                                              {"x.ttf.bak", 0},
+                                              {"font.ttf~", 0, "FONTTT~1.TTF"},
+                                              {"ttf", 0}};
     const auto names = [](const std::vector<FolderEntry>& entries) {
         std::vector<std::string> texts;
         for (const FolderEntry& entry : entries) texts.push_back(entry.name);
@@ -49,7 +54,7 @@ TEST(Listing, AdmitsByMaskAndMatchesNamesAndShortNames) {
     EXPECT_EQ(names(Listed(reading, "*.TTF", 0)),
               (std::vector<std::string>{"a.ttf", "B.TTF", "font.ttf~"}));
     EXPECT_EQ(names(Listed(reading, "*", attr::Directory)).size(), 7u);  // not hidden, not system
-    EXPECT_FALSE(MatchesEnding({"a.ttf", 0}, ".ttf"));  // no wildcard
+    EXPECT_FALSE(MatchesEnding({"a.ttf", 0}, ".ttf"));                   // no wildcard
 }
 
 TEST_F(Browse, ListsTheTrueTypeFilesOfOneFolderAfreshKeyedByFullPath) {
@@ -144,7 +149,8 @@ TEST(Window, LoadShowsCAndFindsTheFontsFoldersWhateverIsMissing) {
 
     w.pc.variables["LOCALAPPDATA"] = "C:\\me";
     const FontsFolders found = FindFontsFolders(w.pc);
-    EXPECT_EQ(found.machine + "|" + found.user, "C:\\windows\\Fonts\\|C:\\me\\Microsoft\\Windows\\Fonts\\");
+    EXPECT_EQ(found.machine + "|" + found.user,
+              "C:\\windows\\Fonts\\|C:\\me\\Microsoft\\Windows\\Fonts\\");
     w.pc.variables.clear();
     const FontsFolders none = FindFontsFolders(w.pc);
     EXPECT_EQ(none.machine + "|" + none.user, "\\Fonts\\|");
@@ -170,17 +176,20 @@ TEST(Pictures, TheKeyColourIsTakenOutBeforeScaling) {
         const Picture scaled = Scaled(drawing, w, h);
         ASSERT_EQ(scaled.pixels.size(), std::size_t(w * h));
         for (const std::uint32_t p : scaled.pixels) {
-            const std::uint32_t a = p >> 24, r = (p >> 16) & 0xFF, g = (p >> 8) & 0xFF, b = p & 0xFF;
-            EXPECT_TRUE(b * 255 <= 0x18 * a + 255 && g * 255 <= 0x18 * a + 255 && r <= a) << std::hex << p;
+            const std::uint32_t a = p >> 24, r = (p >> 16) & 0xFF, g = (p >> 8) & 0xFF,
+                                b = p & 0xFF;
+            EXPECT_TRUE(b * 255 <= 0x18 * a + 255 && g * 255 <= 0x18 * a + 255 && r <= a)
+                << std::hex << p;
         }
-        EXPECT_EQ(scaled.pixels.back() >> 24, 0xFFu);  // the red corner stays opaque
+        EXPECT_EQ(scaled.pixels.back() >> 24, 0xFFu);   // the red corner stays opaque
         EXPECT_LT(scaled.pixels.front() >> 24, 0xFFu);  // the magenta corner does not
     }
 }
 
 // The window's smallest size leaves every control a place of its own below the toolbar.
 TEST(Layout, NothingOverlapsAtTheSmallestSize) {
-    const MainLayout c = LaidOut(WindowState::Normal, design::MinClientWidth, design::MinClientHeight);
+    const MainLayout c =
+        LaidOut(WindowState::Normal, design::MinClientWidth, design::MinClientHeight);
     const TwipRect placed[] = {c.Drive1, c.Dir1, c.File1, c.txFontName, c.txPreview};
     for (const TwipRect& a : placed) {
         EXPECT_GT(a.width, 0);
@@ -190,7 +199,8 @@ TEST(Layout, NothingOverlapsAtTheSmallestSize) {
         for (const TwipRect& b : placed) {
             const bool apart = a.left + a.width <= b.left || b.left + b.width <= a.left ||
                                a.top + a.height <= b.top || b.top + b.height <= a.top;
-            EXPECT_TRUE(&a == &b || apart) << a.left << "," << a.top << " " << b.left << "," << b.top;
+            EXPECT_TRUE(&a == &b || apart)
+                << a.left << "," << a.top << " " << b.left << "," << b.top;
         }
     }
     EXPECT_GE(c.Dir1.height, 480);  // two rows of 16 pixels

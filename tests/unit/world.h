@@ -56,10 +56,10 @@ struct Machine : FileSystem, Environment, Fonts, Registry, Dialogs {
     std::vector<FontFace> installedFaces{{"Arial", 0}, {"Tahoma", 0}};
     std::map<std::string, std::vector<FontFace>> facesOf;  // by font file, each charset once
     std::map<std::string, FileFace> says;  // what a file says of its face, where not as listed
-    std::vector<std::string> loaded;                       // the files in the font table
-    std::map<std::string, int> adds;                       // by file, how often it was added
+    std::vector<std::string> loaded;       // the files in the font table
+    std::map<std::string, int> adds;       // by file, how often it was added
     int broadcasts = 0;
-    std::vector<std::string> refusals;                     // the messages a refusal showed
+    std::vector<std::string> refusals;  // the messages a refusal showed
     std::map<std::string, std::pair<RegistryType, std::string>> values;
     int openListings = 0, openKeys = 0, beeps = 0, aboutOpenings = 0;
 
@@ -71,8 +71,9 @@ struct Machine : FileSystem, Environment, Fonts, Registry, Dialogs {
         file(path, "", a | attr::Directory);
     }
     // A font file of one face, in the Western and the Cyrillic character sets.
-    void font(const std::string& path, const std::string& family, const std::string& style = "Regular",
-              int weight = 400, bool italic = false, std::string fullName = "") {
+    void font(const std::string& path, const std::string& family,
+              const std::string& style = "Regular", int weight = 400, bool italic = false,
+              std::string fullName = "") {
         if (fullName.empty()) fullName = family + " " + style;
         file(path, "font " + fullName);
         facesOf[path] = {{family, 0, weight, italic, fullName, style},
@@ -96,7 +97,8 @@ struct Machine : FileSystem, Environment, Fonts, Registry, Dialogs {
         std::vector<FolderEntry> reading;
         if (in.size() > 2) reading = {{".", attr::Directory}, {"..", attr::Directory}};
         for (const auto& [folded, e] : entries)
-            if (ParentOf(folded) == in) reading.push_back({e.path.substr(in.size() + 1), e.attributes});
+            if (ParentOf(folded) == in)
+                reading.push_back({e.path.substr(in.size() + 1), e.attributes});
         return reading;
     }
     std::unique_ptr<FolderEnumeration> enumerate(const std::string& pattern,
@@ -110,7 +112,8 @@ struct Machine : FileSystem, Environment, Fonts, Registry, Dialogs {
             }
             ~Listing() override { --pc.openListings; }
             std::optional<FolderEntry> next() override {
-                if (at == entries.size() || (at > 0 && pc.failing(Op::NextName))) return std::nullopt;
+                if (at == entries.size() || (at > 0 && pc.failing(Op::NextName)))
+                    return std::nullopt;
                 return entries[at++];
             }
         };

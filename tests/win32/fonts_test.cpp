@@ -81,7 +81,8 @@ TEST(Win32Fonts, ReadsWhatEachFileSaysAndListsEveryStyleOfAFamily) {
         ASSERT_EQ(fonts.addFontResource(Font("family/Qzx-" + std::string(style) + ".ttf")), 1);
     std::string listed;
     for (const FontFace& face : fonts.familyFaces("Qzx Fam")) {
-        listed += face.fullName + " " + std::to_string(face.weight) + (face.italic ? "i" : "") + ",";
+        listed +=
+            face.fullName + " " + std::to_string(face.weight) + (face.italic ? "i" : "") + ",";
     }
     EXPECT_EQ(listed,  // the italic declares Cyrillic too
               "Qzx Fam Regular 400,Qzx Fam Bold 700,Qzx Fam Italic 400i,Qzx Fam Italic 400i,");
@@ -93,8 +94,8 @@ TEST(Win32Fonts, ReadsWhatEachFileSaysAndListsEveryStyleOfAFamily) {
 // style emboldened or slanted; and files of the same names from three folders, one after
 // another, each from its own glyphs, though Wine would reuse the font made for the first.
 TEST(EditPreviewFont, DrawsEachFileFromItsOwnGlyphs) {
-    HWND edit = CreateWindowExW(0, L"EDIT", L"Qzx Wag Hum", WS_POPUP | WS_VISIBLE | ES_MULTILINE,
-                                0, 0, 420, 80, nullptr, nullptr, nullptr, nullptr);
+    HWND edit = CreateWindowExW(0, L"EDIT", L"Qzx Wag Hum", WS_POPUP | WS_VISIBLE | ES_MULTILINE, 0,
+                                0, 420, 80, nullptr, nullptr, nullptr, nullptr);
     Win32Fonts fonts;
     EditPreviewFont font;
     font.attach(edit, {"Arial"}, 36, 96);
@@ -134,7 +135,8 @@ TEST(EditPreviewFont, ChangesOneAttributeAtATimeTheToolbarsEmphasisOnTop) {
     EXPECT_TRUE(font.setBold(true) && font.setItalic(true) && font.setFace({"Tahoma", 0, 300}) &&
                 font.setSize(72));
     LOGFONTW styled = FontOf(edit);
-    EXPECT_EQ(std::wstring(styled.lfFaceName) + L" " + std::to_wstring(styled.lfHeight), L"Tahoma -96");
+    EXPECT_EQ(std::wstring(styled.lfFaceName) + L" " + std::to_wstring(styled.lfHeight),
+              L"Tahoma -96");
     EXPECT_EQ(styled.lfWeight, FW_BOLD);
     EXPECT_TRUE(styled.lfItalic);
     EXPECT_EQ(styled.lfCharSet, 0);  // the face's, kept by every other attribute

@@ -74,12 +74,14 @@ TEST(Win32FileSystem, ListsByMaskNeverSystemEntriesAndCopiesOnlyToNewNames) {
     ASSERT_TRUE(reading);
     EXPECT_EQ(reading->size(), 12u);
     for (std::uint32_t mask : {0u, attr::Hidden}) {
-        EXPECT_EQ(Sorted(Listed(*reading, "*.ttf", mask)), Sorted(List(files, dir + "*.ttf", mask)));
+        EXPECT_EQ(Sorted(Listed(*reading, "*.ttf", mask)),
+                  Sorted(List(files, dir + "*.ttf", mask)));
     }
     // A path longer than the ANSI calls take is refused, as they would refuse it, though the
     // file is there; a name the code page cannot spell (half a surrogate pair) is no name.
     std::wstring deep = L"\\\\?\\" + Widen(dir);
-    for (int i = 0; i < 12; ++i) CreateDirectoryW((deep += std::wstring(24, L'd') + L"\\").c_str(), nullptr);
+    for (int i = 0; i < 12; ++i)
+        CreateDirectoryW((deep += std::wstring(24, L'd') + L"\\").c_str(), nullptr);
     CloseHandle(CreateFileW((deep + L"far.ttf").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                             0, nullptr));
     const std::string distant = Narrow(deep.c_str() + 4) + "far.ttf";
@@ -135,12 +137,15 @@ TEST(WindowFont, DrawsTextAsTheSystemSmoothsIt) {
 // either case.
 TEST(NameOrder, FoldsLetterCaseInEveryScriptAndReadsNumbersByValue) {
     const std::pair<const wchar_t*, const wchar_t*> before[] = {
-        {L"alpha.ttf", L"Zeta.ttf"},     {L"Font1.ttf", L"font2.ttf"},
-        {L"font2.ttf", L"font10.ttf"},   {L"9.ttf", L"10.ttf"},
+        {L"alpha.ttf", L"Zeta.ttf"},
+        {L"Font1.ttf", L"font2.ttf"},
+        {L"font2.ttf", L"font10.ttf"},
+        {L"9.ttf", L"10.ttf"},
         {L"\u0430\u0440\u0431\u0443\u0437.ttf", L"\u0411\u043e\u0440\u0449.ttf"},  // арбуз, Борщ
-        {L"\u0411\u043e\u0440\u0449.ttf", L"\u0432\u043e\u0434\u0430.ttf"},         // Борщ, вода
-        {L"\u03b1\u03b2.ttf", L"\u0395\u03bb.ttf"},                                 // αβ, Ελ
-        {L"eclair.ttf", L"\u00c9clairs.ttf"},  {L"Zeta.ttf", L"\u03b1\u03b2.ttf"}};
+        {L"\u0411\u043e\u0440\u0449.ttf", L"\u0432\u043e\u0434\u0430.ttf"},  // Борщ, вода
+        {L"\u03b1\u03b2.ttf", L"\u0395\u03bb.ttf"},                          // αβ, Ελ
+        {L"eclair.ttf", L"\u00c9clairs.ttf"},
+        {L"Zeta.ttf", L"\u03b1\u03b2.ttf"}};
     for (const auto& [first, second] : before) {
         EXPECT_LT(SortKey(first), SortKey(second)) << Narrow(first) << " " << Narrow(second);
     }

@@ -64,7 +64,8 @@ TwipRect Twips(HWND control, int dpi) {
 
 LONG FontHeightOf(HWND control) {
     LOGFONTW font{};
-    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font,
+               &font);
     return font.lfHeight;
 }
 
@@ -79,7 +80,8 @@ TEST(GlyphoraWindow, FollowsAChangeOfResolution) {
     for (const int dpi : {before * 2, before}) {
         RECT frame{0, 0, TwipsToPixels(design::ClientWidth, dpi),
                    TwipsToPixels(design::ClientHeight, dpi)};
-        AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(main, GWL_STYLE)), FALSE, 0);
+        AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(main, GWL_STYLE)), FALSE,
+                           0);
         OffsetRect(&frame, 10 - frame.left, 10 - frame.top);
         SendMessageW(main, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&frame));
         SCOPED_TRACE(dpi);
@@ -95,8 +97,9 @@ TEST(GlyphoraWindow, FollowsAChangeOfResolution) {
         EXPECT_EQ(LOWORD(SendMessageW(toolbar, TB_GETBUTTONSIZE, 0, 0)),
                   TwipsToPixels(picture::ButtonWidth, dpi));
         int side = 0, unused = 0;
-        ImageList_GetIconSize(reinterpret_cast<HIMAGELIST>(SendMessageW(toolbar, TB_GETIMAGELIST, 0, 0)),
-                              &side, &unused);
+        ImageList_GetIconSize(
+            reinterpret_cast<HIMAGELIST>(SendMessageW(toolbar, TB_GETIMAGELIST, 0, 0)), &side,
+            &unused);
         EXPECT_EQ(side, TwipsToPixels(picture::ToolbarImage, dpi));
     }
 }
