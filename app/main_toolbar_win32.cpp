@@ -101,6 +101,15 @@ void SizeToolbar(HWND toolbar, HWND sizeBox, HIMAGELIST pictures, int dpi) {
                  Px(design::cmbSize.width, dpi), Px(design::cmbSize.height + kComboDropHeight, dpi),
                  SWP_NOZORDER | SWP_NOACTIVATE);
     SetComboHeight(sizeBox, Px(design::cmbSize.height, dpi));
+    // The margins the edit part takes from its font leave room for one digit of two in a box
+    // this narrow: a pixel either side keeps "72" and the caret in view.
+    COMBOBOXINFO parts{};
+    parts.cbSize = sizeof parts;
+    if (GetComboBoxInfo(sizeBox, &parts) && parts.hwndItem) {
+        const WORD margin = static_cast<WORD>(Px(15, dpi));
+        SendMessageW(parts.hwndItem, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
+                     MAKELPARAM(margin, margin));
+    }
 }
 
 const wchar_t* TipFor(UINT_PTR command) {

@@ -66,6 +66,19 @@ center() { local r=($1); echo $((r[0] + r[2] / 2)) $((r[1] + r[3] / 2)); }
 click() { xdotool mousemove $(center "$1") click 1; }
 double_click() { xdotool mousemove $(center "$1") click --repeat 2 --delay 90 1; }
 keys() { xdotool key --delay 60 "$@"; }
+# type_until <text> <command...>: types a text of letters the keyboard lacks until the command
+# holds. xdotool types such a letter through a key it maps on the fly, and Wine now and then takes
+# that key before the new map; a second try comes after the controls' type-ahead has expired.
+type_until() {
+  local text=$1 try; shift
+  for try in 1 2 3; do
+    xdotool type "$text"
+    wait_for 3 "$@" && return
+    echo "type_until: \"$text\" was not taken, typed again" >&2
+    sleep 1.5
+  done
+  return 1
+}
 node() { probe node "$main" 2004 "$1"; }     # Dir1's node: x y w h children expanded
 file() { probe item "$main" 2005 "$1"; }     # File1's item
 button() { probe button "$main" 2001 "$1"; } # Toolbar1's button: x y w h checked
