@@ -16,14 +16,14 @@ void AddFolderNode(FolderTree& Dir1, const std::string& path, FolderEntry entry,
 // A folder found without subfolders no longer looks as if it could be opened.
 void EndFill(FolderTree& Dir1, std::optional<NodeId> parentNode) {
     Dir1.endFill(parentNode);
-    if (parentNode && Dir1.children(*parentNode) == 0) Dir1.setExpandable(*parentNode, false);
+    if (parentNode && !Dir1.hasChildren(*parentNode)) Dir1.setExpandable(*parentNode, false);
 }
 
 }  // namespace
 
 bool ReadFolderNodes(FileSystem& files, FolderTree& Dir1, const std::string& path,
                      std::optional<NodeId> parentNode) {
-    if (parentNode && Dir1.children(*parentNode) > 0) return false;
+    if (parentNode && Dir1.hasChildren(*parentNode)) return false;
 
     // A folder that cannot be listed (a drive that is not ready, a path that names no folder)
     // simply has no subfolders to show.

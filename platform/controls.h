@@ -32,7 +32,7 @@ class FolderTree {
     // the key is already in the tree. A new node shows the button that expands it.
     virtual bool add(std::optional<NodeId> parent, std::string key, std::string text,
                      int image) = 0;
-    virtual int children(NodeId node) const = 0;
+    virtual bool hasChildren(NodeId node) const = 0;
     // Whether the node shows the button that expands it, when it has no children.
     virtual void setExpandable(NodeId node, bool expandable) = 0;
     virtual bool expand(NodeId node) = 0;

@@ -79,13 +79,8 @@ bool TreeViewFolderTree::insert(HTREEITEM parent, const std::string& key, std::w
     return false;
 }
 
-int TreeViewFolderTree::children(NodeId node) const {
-    int count = 0;
-    for (HTREEITEM child = TreeView_GetChild(tree_, Item(node)); child;
-         child = TreeView_GetNextSibling(tree_, child)) {
-        ++count;
-    }
-    return count;
+bool TreeViewFolderTree::hasChildren(NodeId node) const {
+    return TreeView_GetChild(tree_, Item(node)) != nullptr;
 }
 
 void TreeViewFolderTree::setExpandable(NodeId node, bool expandable) {

@@ -53,7 +53,7 @@ class TreeViewFolderTree : public FolderTree {
 
     void clear() override;
     bool add(std::optional<NodeId> parent, std::string key, std::string text, int image) override;
-    int children(NodeId node) const override;
+    bool hasChildren(NodeId node) const override;
     void setExpandable(NodeId node, bool expandable) override;
     bool expand(NodeId node) override;
     std::optional<NodeId> selected() const override;

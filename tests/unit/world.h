@@ -269,7 +269,7 @@ struct Tree : FolderTree {
         (parent ? nodes[parent->value - 1].children : top).push_back(nodes.size() - 1);
         return true;
     }
-    int children(NodeId n) const override { return int(nodes[n.value - 1].children.size()); }
+    bool hasChildren(NodeId n) const override { return !nodes[n.value - 1].children.empty(); }
     void setExpandable(NodeId n, bool e) override { nodes[n.value - 1].expandable = e; }
     bool expand(NodeId n) override {
         return !fails.count(Op::TreeExpand) && (nodes[n.value - 1].expanded = true);
