@@ -28,7 +28,7 @@ void Glyphora::onLoad() {
 void Glyphora::showDrive(const std::string& root) {
     controls_.Dir1.clear();
     controls_.File1.clear();
-    const auto reading = platform_.files.readFolder(root);
+    const auto reading = platform_.files.readFolder(root, kFontPattern);
     if (!reading) return;
     LoadFolderNodes(controls_.Dir1, root, *reading, std::nullopt);
     StartupPhase("tree");

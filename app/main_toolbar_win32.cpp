@@ -106,9 +106,9 @@ void SizeToolbar(HWND toolbar, HWND sizeBox, HIMAGELIST pictures, int dpi) {
     COMBOBOXINFO parts{};
     parts.cbSize = sizeof parts;
     if (GetComboBoxInfo(sizeBox, &parts) && parts.hwndItem) {
-        const WORD margin = static_cast<WORD>(Px(15, dpi));
+        const WORD pixel = static_cast<WORD>(Px(15, dpi));
         SendMessageW(parts.hwndItem, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
-                     MAKELPARAM(margin, margin));
+                     MAKELPARAM(pixel, pixel));
     }
 }
 

@@ -48,9 +48,11 @@ class FileSystem {
     // listing cannot start.
     virtual std::unique_ptr<FolderEnumeration> enumerate(const std::string& pattern,
                                                          std::uint32_t mask) = 0;
-    // Every entry of the folder `folder` (ending in "\") as it is now, each with its short
-    // name, whatever its attributes; nullopt when the folder cannot be read.
-    virtual std::optional<std::vector<FolderEntry>> readFolder(const std::string& folder) = 0;
+    // Every entry of the folder `folder` (ending in "\") as it is now, whatever its attributes;
+    // nullopt when the folder cannot be read. A file that `filesWildcard` ("*.ttf") leaves out by
+    // its name comes with its short name, which the wildcard may match; other entries need none.
+    virtual std::optional<std::vector<FolderEntry>> readFolder(const std::string& folder,
+                                                               std::string_view filesWildcard) = 0;
     virtual std::optional<std::uint32_t> attributes(const std::string& path) = 0;
     // Copies `from` to `to`; fails (and writes nothing) when `to` already exists.
     virtual Outcome copyNewFile(const std::string& from, const std::string& to) = 0;

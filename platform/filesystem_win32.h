@@ -12,7 +12,8 @@ class Win32FileSystem : public FileSystem {
   public:
     std::unique_ptr<FolderEnumeration> enumerate(const std::string& pattern,
                                                  std::uint32_t mask) override;
-    std::optional<std::vector<FolderEntry>> readFolder(const std::string& folder) override;
+    std::optional<std::vector<FolderEntry>> readFolder(const std::string& folder,
+                                                       std::string_view filesWildcard) override;
     std::optional<std::uint32_t> attributes(const std::string& path) override;
     Outcome copyNewFile(const std::string& from, const std::string& to) override;
     Outcome createFolder(const std::string& path) override;

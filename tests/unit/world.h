@@ -91,7 +91,8 @@ struct Machine : FileSystem, Environment, Fonts, Registry, Dialogs {
         return readText(RegistryRoot(0x80000000 | root), kFontsKey, name).value_or("<none>");
     }
 
-    std::optional<std::vector<FolderEntry>> readFolder(const std::string& folder) override {
+    std::optional<std::vector<FolderEntry>> readFolder(const std::string& folder,
+                                                       std::string_view = {}) override {
         const std::string in = Lower(folder.substr(0, folder.size() - 1));
         if (failing(Op::Enumerate) || (in.size() > 2 && !find(in))) return std::nullopt;
         std::vector<FolderEntry> reading;

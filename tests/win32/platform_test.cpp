@@ -65,17 +65,21 @@ TEST(Win32FileSystem, ListsByMaskNeverSystemEntriesAndCopiesOnlyToNewNames) {
     EXPECT_EQ(attributes["e.ttf"] & attr::Directory, attr::Directory);
     EXPECT_EQ(attributes["a.ttf"] & attr::Directory, 0u);
     EXPECT_EQ(files.enumerate(dir + "missing\\", attr::Directory), nullptr);
-    EXPECT_EQ(files.readFolder(dir + "missing\\"), std::nullopt);
+    EXPECT_EQ(files.readFolder(dir + "missing\\", "*.ttf"), std::nullopt);
 
     // A folder read whole gives what the file system lists for "*.ttf", short names too (Wine
-    // lists "font.ttf~" for *.ttf, as FONTTT~1.TTF), and every other entry.
+    // lists "font.ttf~" for *.ttf, as FONTTT~1.TTF), and every other entry; also where other
+    // files are too many to ask for their short names one by one.
     Make(dir + "font.ttf~");
-    const auto reading = files.readFolder(dir);
-    ASSERT_TRUE(reading);
-    EXPECT_EQ(reading->size(), 12u);
-    for (std::uint32_t mask : {0u, attr::Hidden}) {
-        EXPECT_EQ(Sorted(Listed(*reading, "*.ttf", mask)),
-                  Sorted(List(files, dir + "*.ttf", mask)));
+    for (const std::size_t others : {0, 20}) {
+        for (std::size_t i = 0; i < others; ++i) Make(dir + "note " + std::to_string(i) + ".txt");
+        const auto reading = files.readFolder(dir, "*.ttf");
+        ASSERT_TRUE(reading);
+        EXPECT_EQ(reading->size(), 12u + others);
+        for (std::uint32_t mask : {0u, attr::Hidden}) {
+            EXPECT_EQ(Sorted(Listed(*reading, "*.ttf", mask)),
+                      Sorted(List(files, dir + "*.ttf", mask)));
+        }
     }
     // A path longer than the ANSI calls take is refused, as they would refuse it, though the
     // file is there; a name the code page cannot spell (half a surrogate pair) is no name.
