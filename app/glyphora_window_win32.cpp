@@ -144,9 +144,9 @@ HWND GlyphoraWindow::add(DWORD exStyle, const wchar_t* kind, DWORD style, int id
                            GetModuleHandleW(nullptr), nullptr);
 }
 
-// Created in tab order: the drive box first, then the preview, the toolbar with the size box,
-// the tree, the file list and the face-name box, where the layout puts them, so that showing the
-// window moves nothing. Fonts and pictures follow.
+// Created in tab order: the drive box first, then the preview, the toolbar, the tree, the file
+// list and the face-name box, where the layout puts them, so that showing the window moves
+// nothing. Fonts and pictures follow, and then the size box, in its place on the sized toolbar.
 void GlyphoraWindow::createControls() {
     const MainLayout at = Designed();
     Drive1_ = add(0, L"COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, control_id::Drive1,
@@ -160,8 +160,6 @@ void GlyphoraWindow::createControls() {
     Toolbar1_ = CreateToolbar(window_, px(design::Toolbar1.width), nullptr);
     installButton_.attach(Toolbar1_, control_id::InstallButton);
     subclass(Toolbar1_, toolbarProc_);
-    cmbSize_ = CreateSizeBox(Toolbar1_, nullptr);
-    sizeText_.attach(cmbSize_);
     Dir1_ = add(WS_EX_CLIENTEDGE, WC_TREEVIEWW, kDir1Style, control_id::Dir1, at.Dir1);
     tree_.attach(Dir1_);
     subclass(Dir1_, dir1Proc_);
@@ -177,6 +175,8 @@ void GlyphoraWindow::createControls() {
     previewFont_.attach(txPreview_, {"Arial", kCyrillicCharset}, 36, dpi_);
     SetWindowTextW(txPreview_, kSampleText);
     applyDpi();
+    cmbSize_ = CreateSizeBox(Toolbar1_, sizeFont_.get(), dpi_);
+    sizeText_.attach(cmbSize_);
 }
 
 // Everything the screen's resolution decides: the windows' fonts, pictures and icons, the
@@ -189,7 +189,7 @@ void GlyphoraWindow::applyDpi() {
     for (HWND control : {Toolbar1_, Dir1_, File1_, txFontName_})
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(windowFont.get()), TRUE);
     SendMessageW(Drive1_, WM_SETFONT, reinterpret_cast<WPARAM>(driveFont.get()), TRUE);
-    SendMessageW(cmbSize_, WM_SETFONT, reinterpret_cast<WPARAM>(sizeFont.get()), TRUE);
+    if (cmbSize_) SendMessageW(cmbSize_, WM_SETFONT, AsParam(sizeFont.get()), TRUE);
     // The controls have let go of the old fonts before the old fonts are deleted.
     windowFont_ = std::move(windowFont), driveFont_ = std::move(driveFont);
     sizeFont_ = std::move(sizeFont);
@@ -203,7 +203,8 @@ void GlyphoraWindow::applyDpi() {
         const UniqueBitmap strip(LoadKeyedPicture(bitmap, size * count, size, dpi_));
         ImageList_Add(list, strip.get(), nullptr);
     }
-    SizeToolbar(Toolbar1_, cmbSize_, toolbarPictures.get(), dpi_);
+    SizeToolbar(Toolbar1_, toolbarPictures.get(), dpi_);
+    if (cmbSize_) PlaceSizeBox(Toolbar1_, cmbSize_, dpi_);
     TreeView_SetImageList(Dir1_, listPictures.get(), TVSIL_NORMAL);
     ListView_SetImageList(File1_, listPictures.get(), LVSIL_SMALL);
     ListView_SetImageList(File1_, listPictures.get(), LVSIL_NORMAL);

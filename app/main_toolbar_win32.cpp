@@ -21,6 +21,29 @@ int Px(int twips, int dpi) {
     return TwipsToPixels(twips, dpi);
 }
 
+// Where the size box goes on the sized toolbar, with its list dropped.
+RECT SizeBoxPlace(HWND toolbar, int dpi) {
+    RECT slot{};
+    SendMessageW(toolbar, TB_GETITEMRECT, kPlaceholder, AsParam(&slot));
+    const int left = slot.left + Px(design::cmbSize.left - kPlaceholderLeft, dpi);
+    const int top = Px(design::cmbSize.top, dpi);
+    return {left, top, left + Px(design::cmbSize.width, dpi),
+            top + Px(design::cmbSize.height + kComboDropHeight, dpi)};
+}
+
+// The closed box's height; and the margins the edit part takes from its font, which leave room
+// for one digit of two in a box this narrow: a pixel either side keeps "72" and the caret in view.
+void FitSizeBox(HWND box, int dpi) {
+    SetComboHeight(box, Px(design::cmbSize.height, dpi));
+    COMBOBOXINFO parts{};
+    parts.cbSize = sizeof parts;
+    if (GetComboBoxInfo(box, &parts) && parts.hwndItem) {
+        const WORD pixel = static_cast<WORD>(Px(15, dpi));
+        SendMessageW(parts.hwndItem, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
+                     MAKELPARAM(pixel, pixel));
+    }
+}
+
 }  // namespace
 
 HWND CreateToolbar(HWND parent, int width, HFONT font) {
@@ -59,21 +82,24 @@ HWND CreateToolbar(HWND parent, int width, HFONT font) {
     return toolbar;
 }
 
-HWND CreateSizeBox(HWND toolbar, HFONT font) {
+HWND CreateSizeBox(HWND toolbar, HFONT font, int dpi) {
+    const RECT place = SizeBoxPlace(toolbar, dpi);
     HWND box = CreateWindowExW(
         0, L"COMBOBOX", L"",
-        WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0, 0, 0,
-        0, toolbar, AsMenuId(control_id::cmbSize), GetModuleHandleW(nullptr), nullptr);
+        WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL,
+        place.left, place.top, place.right - place.left, place.bottom - place.top, toolbar,
+        AsMenuId(control_id::cmbSize), GetModuleHandleW(nullptr), nullptr);
     SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     for (const wchar_t* entry : kSizes) SendMessageW(box, CB_ADDSTRING, 0, AsParam(entry));
     SetWindowTextW(box, L"36");
+    FitSizeBox(box, dpi);
     return box;
 }
 
 // The padding around an image sets the smallest button the toolbar allows; a separator's width
 // is its "image". The size box sits on a separator as wide as the box and its margin on either
 // side.
-void SizeToolbar(HWND toolbar, HWND sizeBox, HIMAGELIST pictures, int dpi) {
+void SizeToolbar(HWND toolbar, HIMAGELIST pictures, int dpi) {
     const int image = Px(picture::ToolbarImage, dpi);
     const int buttonWidth = Px(picture::ButtonWidth, dpi),
               buttonHeight = Px(picture::ButtonHeight, dpi);
@@ -95,21 +121,20 @@ void SizeToolbar(HWND toolbar, HWND sizeBox, HIMAGELIST pictures, int dpi) {
     GetWindowRect(toolbar, &bar);
     SetWindowPos(toolbar, nullptr, 0, 0, bar.right - bar.left, Px(design::Toolbar1.height, dpi),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    RECT slot{};
-    SendMessageW(toolbar, TB_GETITEMRECT, kPlaceholder, AsParam(&slot));
-    SetWindowPos(sizeBox, nullptr, slot.left + margin, Px(design::cmbSize.top, dpi),
-                 Px(design::cmbSize.width, dpi), Px(design::cmbSize.height + kComboDropHeight, dpi),
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-    SetComboHeight(sizeBox, Px(design::cmbSize.height, dpi));
-    // The margins the edit part takes from its font leave room for one digit of two in a box
-    // this narrow: a pixel either side keeps "72" and the caret in view.
-    COMBOBOXINFO parts{};
-    parts.cbSize = sizeof parts;
-    if (GetComboBoxInfo(sizeBox, &parts) && parts.hwndItem) {
-        const WORD pixel = static_cast<WORD>(Px(15, dpi));
-        SendMessageW(parts.hwndItem, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
-                     MAKELPARAM(pixel, pixel));
+}
+
+void PlaceSizeBox(HWND toolbar, HWND sizeBox, int dpi) {
+    const RECT place = SizeBoxPlace(toolbar, dpi);
+    RECT now{};
+    GetWindowRect(sizeBox, &now);
+    MapWindowPoints(HWND_DESKTOP, toolbar, reinterpret_cast<POINT*>(&now), 2);
+    // The closed box's height is its own (FitSizeBox); the place sets the rest.
+    if (now.left != place.left || now.top != place.top ||
+        now.right - now.left != place.right - place.left) {
+        SetWindowPos(sizeBox, nullptr, place.left, place.top, place.right - place.left,
+                     place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
     }
+    FitSizeBox(sizeBox, dpi);
 }
 
 const wchar_t* TipFor(UINT_PTR command) {

@@ -11,10 +11,13 @@ namespace typelens::win32 {
 // The toolbar and its buttons, a child of `parent`, `width` pixels wide; its other measures come
 // from `SizeToolbar`.
 HWND CreateToolbar(HWND parent, int width, HFONT font);
-// The size box on the toolbar's placeholder, its list filled and "36" in it.
-HWND CreateSizeBox(HWND toolbar, HFONT font);
-// The pictures, buttons, gaps and size box at their designed sizes for `dpi`.
-void SizeToolbar(HWND toolbar, HWND sizeBox, HIMAGELIST pictures, int dpi);
+// The pictures, buttons and gaps at their designed sizes for `dpi`.
+void SizeToolbar(HWND toolbar, HIMAGELIST pictures, int dpi);
+// The size box made where the sized toolbar's placeholder has it, in its font, its list filled
+// and "36" in it: made in its place, it is not measured once more for a move.
+HWND CreateSizeBox(HWND toolbar, HFONT font, int dpi);
+// The size box moved to the placeholder, when elsewhere, at the measures of `dpi`.
+void PlaceSizeBox(HWND toolbar, HWND sizeBox, int dpi);
 
 // A button's tip, naming its shortcut; null for anything else.
 const wchar_t* TipFor(UINT_PTR command);
