@@ -48,16 +48,21 @@ void GlyphoraWindow::show() {
 bool GlyphoraWindow::load() {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     dpi_ = ScreenDpi();
-    // The window's icons come with its resolution (applyDpi).
+    // The class brings the window's icons for this resolution, which the window then sets up
+    // once, as it is made; a window told of each icon sets all of them up again for each.
+    loadIcons();
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = WindowProc;
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.hIcon = bigIcon_.get();
+    windowClass.hIconSm = smallIcon_.get();
     windowClass.lpszClassName = kMainWindowClass;
-    if (!RegisterClassExW(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
-        return false;
+    if (!RegisterClassExW(&windowClass)) {
+        if (GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
+        iconDpi_ = 0;  // an earlier window's class: its icons are given anew
     }
 
     // The tree, list and toolbar classes this window is made of; registering twice is harmless.
@@ -214,12 +219,21 @@ void GlyphoraWindow::applyDpi() {
     previewFont_.setDpi(dpi_);
     list_.fitColumn();
 
-    // The icons of the sizes this resolution asks for: 16 and 32 pixels at 96 dots per inch.
-    UniqueIcon small16(LoadProgramIcon(TwipsToPixels(240, dpi_)));
-    UniqueIcon big32(LoadProgramIcon(TwipsToPixels(480, dpi_)));
-    SendMessageW(window_, WM_SETICON, ICON_SMALL, AsParam(small16.get()));
-    SendMessageW(window_, WM_SETICON, ICON_BIG, AsParam(big32.get()));
-    smallIcon_ = std::move(small16), bigIcon_ = std::move(big32);
+    if (iconDpi_ != dpi_) {
+        UniqueIcon oldSmall(std::move(smallIcon_)), oldBig(std::move(bigIcon_));
+        loadIcons();
+        SetClassLongPtrW(window_, GCLP_HICONSM, AsParam(smallIcon_.get()));
+        SetClassLongPtrW(window_, GCLP_HICON, AsParam(bigIcon_.get()));
+        SendMessageW(window_, WM_SETICON, ICON_SMALL, AsParam(smallIcon_.get()));
+        SendMessageW(window_, WM_SETICON, ICON_BIG, AsParam(bigIcon_.get()));
+    }  // the old icons go once nothing holds them
+}
+
+// The icons of the sizes this resolution asks for: 16 and 32 pixels at 96 dots per inch.
+void GlyphoraWindow::loadIcons() {
+    smallIcon_.reset(LoadProgramIcon(TwipsToPixels(240, dpi_)));
+    bigIcon_.reset(LoadProgramIcon(TwipsToPixels(480, dpi_)));
+    iconDpi_ = dpi_;
 }
 
 // The window moved to a monitor of another resolution, or the user changed its scale: every

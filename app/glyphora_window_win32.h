@@ -52,6 +52,7 @@ class GlyphoraWindow {
     bool load();
     void createControls();
     void applyDpi();
+    void loadIcons();
     HWND add(DWORD exStyle, const wchar_t* kind, DWORD style, int id, const TwipRect& at);
     int px(int twips) const { return TwipsToPixels(twips, dpi_); }
 
@@ -85,7 +86,8 @@ class GlyphoraWindow {
     UniqueImageList ImageList1_;
     UniqueImageList ImageList2_;
     UniqueFont windowFont_, driveFont_, sizeFont_;
-    UniqueIcon smallIcon_, bigIcon_;
+    UniqueIcon smallIcon_, bigIcon_;  // the class's, at the resolution `iconDpi_`
+    int iconDpi_ = 0;
     DriveBox drives_;
 
     Win32FileSystem files_;
