@@ -157,10 +157,9 @@ void GlyphoraWindow::createControls() {
     Drive1_ = add(0, L"COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, control_id::Drive1,
                   at.Drive1);
     drives_.attach(Drive1_, kStartFolder[0]);
-    txPreview_ =
-        add(WS_EX_CLIENTEDGE, L"EDIT",
-            WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | ES_NOHIDESEL,
-            control_id::txPreview, at.txPreview);
+    txPreview_ = add(WS_EX_CLIENTEDGE, L"EDIT",
+                     WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN,
+                     control_id::txPreview, at.txPreview);
     subclass(txPreview_, previewProc_);
     Toolbar1_ = CreateToolbar(window_, px(design::Toolbar1.width), nullptr);
     installButton_.attach(Toolbar1_, control_id::InstallButton);
@@ -285,10 +284,14 @@ LRESULT GlyphoraWindow::onControlMessage(HWND control, UINT message, WPARAM w, L
         // A multi-line box keeps Tab for itself; here Tab moves on to the next control, as
         // everywhere else in the window, and Ctrl+Tab types a tab. Driven by the dialog keys,
         // the box would answer Esc by closing the whole window, typed sample and all; Esc
-        // closes nothing here.
-        const bool tab = key && key->wParam == VK_TAB && GetKeyState(VK_CONTROL) >= 0;
-        if (key && key->message == WM_KEYDOWN && (tab || key->wParam == VK_ESCAPE)) {
-            return pass() & ~(DLGC_WANTALLKEYS | DLGC_WANTTAB);
+        // closes nothing here. Tabbed into, the sample keeps its caret: selected whole, it would
+        // scroll its first lines away and show its glyphs white on blue. (A selection shows only
+        // while the box has the focus, so a font previewed from the list is seen as drawn.)
+        if (message == WM_GETDLGCODE) {
+            const bool tab = key && key->wParam == VK_TAB && GetKeyState(VK_CONTROL) >= 0;
+            const bool leaves =
+                key && key->message == WM_KEYDOWN && (tab || key->wParam == VK_ESCAPE);
+            return pass() & ~(DLGC_HASSETSEL | (leaves ? DLGC_WANTALLKEYS | DLGC_WANTTAB : 0));
         }
         if ((message == WM_KEYDOWN || message == WM_CHAR) && w == VK_ESCAPE) return 0;
         // Ctrl+Tab makes no character of its own, so the tab is typed here.

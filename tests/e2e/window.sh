@@ -26,6 +26,7 @@ check "the sample text" test "$(text 2007 | head -n 4 | tr '\n' '|')" = "The Qui
 order=
 for _ in 1 2 3 4 5 6; do keys Tab; order+="$(probe focus "$main") "; done
 check "tab order" test "$order" = "2007 2002 2004 2005 2006 2003 "
+check "tabbing through the sample leaves it unselected" test "$(probe selection "$main" 2007)" = "0 0"
 # The keyboard alone: a folder found by its name and read with Enter, fonts run through with Down.
 keys Tab Tab Tab
 xdotool type K
@@ -49,6 +50,12 @@ keys Escape
 check "Ctrl+Tab types a tab in the sample" wait_for 10 eval 'text 2007 | grep -qP "typed here\tafter a tab"'
 check "and Esc closes nothing" test "$(probe state "$main")" = "normal enabled"
 click "$(node 'C:\Keys\alpha')"
+steady unselected "$(sample)"
+click "$(probe control "$main" 2007)"
+keys shift+Left shift+Left shift+Left
+click "$(node 'C:\Keys\alpha')"
+steady left "$(sample)"
+check "a selection in the sample is not drawn once the focus has left it" test "$(differ unselected left)" = 0
 keys Down Right
 check "Right reads a folder as well" wait_for 10 eval '[[ $(node "C:\\Keys\\Sub" | cut -d" " -f5-) == "1 1" ]]'
 

@@ -10,6 +10,7 @@
 //   expander <hwnd> <id> <key>  the middle of the node's expand button; fails where it has none
 //   selected <hwnd> <id>      the text of a tree's or a list's selected node or item
 //   focus <hwnd>              the focused control's id (a combo box's edit: the combo box's)
+//   selection <hwnd> <id>     an edit box's selection: "start end"
 //   maximize <hwnd>, close <hwnd>; items and nodes are scrolled into view
 #include <windows.h>
 #include <commctrl.h>
@@ -225,6 +226,9 @@ int wmain(int argc, wchar_t** argv) {
         GetClassNameW(GetParent(info.hwndFocus), kind, 32);
         std::printf("%d", GetDlgCtrlID(_wcsicmp(kind, L"ComboBox") ? info.hwndFocus
                                                                    : GetParent(info.hwndFocus)));
+    } else if (verb == L"selection") {
+        const auto both = static_cast<DWORD>(SendMessageW(control, EM_GETSEL, 0, 0));
+        std::printf("%u %u\n", LOWORD(both), HIWORD(both));
     } else if (verb == L"maximize") {
         return ShowWindow(window, SW_MAXIMIZE), 0;
     } else if (verb == L"close") {
