@@ -52,10 +52,14 @@ wineserver -p </dev/null >/dev/null 2>&1 || true  # keep the server up between p
 windows() { echo "Z:$(cd "$(dirname "$1")" && pwd)/$(basename "$1")" | tr / '\\'; }
 # Each row that is over its bound makes the whole run fail, once every row is measured.
 status=0
+# A run that ends without its rows (it could not start a program, or broke off) says so; the
+# messages of the programs it started are kept in bench-messages.log.
 bench() {
-  local rc=0
-  wine "$build/windows/bench/typelens_bench.exe" "$@" 2>/dev/null | tr -d '\r' || rc=$?
+  local rc=0 rows
+  rows=$(wine "$build/windows/bench/typelens_bench.exe" "$@" 2>>"$work/bench-messages.log" | tr -d '\r') || rc=$?
+  [[ -z $rows ]] || echo "$rows"
   ((rc == 0)) || status=1
+  [[ -n $rows ]] || echo "bench: typelens_bench $1 ended with $rc and no rows; see $work/bench-messages.log"
 }
 # startup <pairs> (<label> <bound> <floor's arguments>)...: a start-up alone varies by a tenth
 # and more here, so the ratios are medians of many alternated pairs.
