@@ -21,11 +21,16 @@ int Px(int twips, int dpi) {
     return TwipsToPixels(twips, dpi);
 }
 
+// The room between the size box and either end of the placeholder it sits on.
+int SizeBoxMargin(int dpi) {
+    return Px(design::cmbSize.left - kPlaceholderLeft, dpi);
+}
+
 // Where the size box goes on the sized toolbar, with its list dropped.
 RECT SizeBoxPlace(HWND toolbar, int dpi) {
     RECT slot{};
     SendMessageW(toolbar, TB_GETITEMRECT, kPlaceholder, AsParam(&slot));
-    const int left = slot.left + Px(design::cmbSize.left - kPlaceholderLeft, dpi);
+    const int left = slot.left + SizeBoxMargin(dpi);
     const int top = Px(design::cmbSize.top, dpi);
     return {left, top, left + Px(design::cmbSize.width, dpi),
             top + Px(design::cmbSize.height + kComboDropHeight, dpi)};
@@ -107,7 +112,7 @@ void SizeToolbar(HWND toolbar, HIMAGELIST pictures, int dpi) {
     SendMessageW(toolbar, TB_SETIMAGELIST, 0, AsParam(pictures));
     SendMessageW(toolbar, TB_SETPADDING, 0, MAKELPARAM(buttonWidth - image, buttonHeight - image));
     SendMessageW(toolbar, TB_SETBUTTONSIZE, 0, MAKELPARAM(buttonWidth, buttonHeight));
-    const int margin = Px(design::cmbSize.left - kPlaceholderLeft, dpi);
+    const int margin = SizeBoxMargin(dpi);
     for (int index : {0, 2, 5, kPlaceholder}) {
         TBBUTTONINFOW gap{};
         gap.cbSize = sizeof gap;
