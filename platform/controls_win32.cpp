@@ -46,6 +46,11 @@ bool WindowText::setText(const std::string& text) {
     return SetWindowTextW(window_, Widen(text).c_str()) != FALSE;
 }
 
+void TreeViewFolderTree::attach(HWND tree) {
+    tree_ = tree;
+    treeProc_ = tree ? reinterpret_cast<WNDPROC>(GetClassLongPtrW(tree, GCLP_WNDPROC)) : nullptr;
+}
+
 void TreeViewFolderTree::clear() {
     TreeView_DeleteAllItems(tree_);
     keys_.clear();
@@ -74,7 +79,10 @@ bool TreeViewFolderTree::insert(HTREEITEM parent, const std::string& key, std::w
     insert.item.iImage = image - 1;  // pictures count from 1, the image list from 0
     insert.item.iSelectedImage = image - 1;
     insert.item.lParam = reinterpret_cast<LPARAM>(key.c_str());
-    if (SendMessageW(tree_, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert))) return true;
+    // Straight to the tree view: a message sent takes Wine's whole way through the program's
+    // subclass, which has nothing to do with inserting (2,000 folders: 1.8 ms against 1.1).
+    const LPARAM asked = reinterpret_cast<LPARAM>(&insert);
+    if (CallWindowProcW(treeProc_, tree_, TVM_INSERTITEMW, 0, asked)) return true;
     keys_.erase(keys_.find(key));  // `key` is the stored one: found first, then let go
     return false;
 }
@@ -204,6 +212,7 @@ void ListViewFileList::endFill() {
 }
 
 void ListViewFileList::fitColumn() {
+    if (items_.empty()) return;
     int icon = 0, unused = 0;
     ImageList_GetIconSize(ListView_GetImageList(list_, LVSIL_SMALL), &icon, &unused);
     const int padding = 2 * GetSystemMetrics(SM_CXEDGE) + 12;
@@ -277,6 +286,7 @@ void EditPreviewFont::attach(HWND edit, const FaceRequest& face, float points, i
 }
 
 void EditPreviewFont::setDpi(int dpi) {
+    if (dpi == dpi_ && handle_) return;  // the box has its font at this resolution
     const int before = dpi_;
     dpi_ = dpi;
     if (!apply(now_)) dpi_ = before;

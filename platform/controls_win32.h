@@ -48,8 +48,8 @@ class WindowText : public TextBox {
 // pass, so the tree never sorts.
 class TreeViewFolderTree : public FolderTree {
   public:
-    explicit TreeViewFolderTree(HWND tree = nullptr) : tree_(tree) {}
-    void attach(HWND tree) { tree_ = tree; }
+    explicit TreeViewFolderTree(HWND tree = nullptr) { attach(tree); }
+    void attach(HWND tree);
 
     void clear() override;
     bool add(std::optional<NodeId> parent, std::string key, std::string text, int image) override;
@@ -75,7 +75,8 @@ class TreeViewFolderTree : public FolderTree {
     };
     bool insert(HTREEITEM parent, const std::string& key, std::wstring& text, int image);
 
-    HWND tree_;
+    HWND tree_ = nullptr;
+    WNDPROC treeProc_ = nullptr;            // the tree view's own procedure, beneath any subclass
     std::unordered_set<std::string> keys_;  // nodes never move, so their keys' text stays put
     bool filling_ = false;
     std::vector<Waiting> waiting_;
@@ -95,7 +96,8 @@ class ListViewFileList : public FileList {
     std::optional<FileItem> selected() const override;
     void beginFill() override;
     void endFill() override;
-    // Makes its column as wide as the widest name as drawn, in the list's font now.
+    // Makes its column as wide as the widest name as drawn, in the list's font now; an empty
+    // list keeps its column as it is.
     void fitColumn();
 
     // The list's questions: an item's text and picture, and where typing a name leads.
