@@ -11,7 +11,7 @@ namespace typelens {
 Glyphora::Glyphora(GlyphoraPlatform platform, GlyphoraControls controls)
     : platform_(platform),
       controls_(controls),
-      preview_(platform.fonts, platform.environment,
+      preview_(platform.fonts, platform.files, platform.environment,
                {controls.File1, controls.txFontName, controls.cmbSize, controls.txPreview}) {}
 
 // Nothing here is reported: a step that fails leaves its own part empty and the next one runs.
@@ -61,11 +61,14 @@ void Glyphora::onFile1SelectionChange() {
     onFile1Click();
 }
 
-// A file installed just now leaves Install greyed until the next preview.
+// Install is greyed while the previewed file brings no face of its own, and once it is
+// installed, until the next preview.
 void Glyphora::onFile1Click() {
     if (!fileClick_.answer()) return;
     preview_.onFile1Click();
-    controls_.InstallButton.setEnabled(true);
+    if (!preview_.currentFontFile().empty()) {
+        controls_.InstallButton.setEnabled(preview_.previewedFace().has_value());
+    }
 }
 
 bool Glyphora::onDir1DblClick() {

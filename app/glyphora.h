@@ -86,6 +86,8 @@ class Glyphora {
     void onFile1Press(bool down) { down ? fileClick_.press() : fileClick_.release(); }
     void onFile1SelectionChange();
     void onFile1Click();
+    // Another program added fonts to the font table, or took some out.
+    void onFontsChanged() { preview_.onFontsChanged(); }
     void onCmbSizeClick() { preview_.onCmbSizeClick(); }
     void onCmbSizeValidate() { preview_.onCmbSizeValidate(); }
     void onCmbSizeGotFocus() { preview_.onCmbSizeGotFocus(); }

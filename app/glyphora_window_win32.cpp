@@ -128,6 +128,9 @@ LRESULT GlyphoraWindow::handle(UINT message, WPARAM w, LPARAM l) {
         case WM_ACTIVATE:
             onActivate(LOWORD(w) != WA_INACTIVE);
             return 0;
+        case WM_FONTCHANGE:
+            glyphora_.onFontsChanged();
+            return 0;
         case kDriveFound:
             drives_.onDriveFound(static_cast<char>(w),
                                  std::unique_ptr<std::wstring>(AsPointer<std::wstring>(l)));
@@ -176,7 +179,7 @@ void GlyphoraWindow::createControls() {
     shortcuts_ = MakeShortcuts();
 
     // The sample comes once its font is set: the box lays its lines out anew in every font.
-    previewFont_.attach(txPreview_, {"Arial", kCyrillicCharset}, 36, dpi_);
+    previewFont_.attach(txPreview_, kSampleFace, 36, dpi_);
     SetWindowTextW(txPreview_, kSampleText);
     applyDpi();
     cmbSize_ = CreateSizeBox(Toolbar1_, sizeFont_.get(), dpi_);

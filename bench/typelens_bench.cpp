@@ -380,6 +380,7 @@ class FloorPreview {
 struct PreviewSession {
     Host& host;
     Win32Fonts fonts;
+    Win32FileSystem files;
     Win32Environment environment;
     ListViewFileList list;
     WindowText fontName, size;
@@ -394,8 +395,8 @@ struct PreviewSession {
           list(h.list),
           fontName(h.fontName),
           size(h.size),
-          pane(fonts, environment, {list, fontName, size, previewFont}) {
-        previewFont.attach(h.preview, {"Arial", kCyrillicCharset}, 36, 96);
+          pane(fonts, files, environment, {list, fontName, size, previewFont}) {
+        previewFont.attach(h.preview, kSampleFace, 36, 96);
         list.clear();
         list.beginFill();
         list.add(first, "1", 2);

@@ -17,6 +17,7 @@ add_library(typelens_win32 STATIC
   app/module1_win32.cpp
   app/pictures_win32.cpp
   platform/ansi_win32.cpp
+  platform/case_blind_win32.cpp
   platform/controls_win32.cpp
   platform/environment_win32.cpp
   platform/filesystem_win32.cpp
@@ -29,6 +30,8 @@ add_library(typelens_win32 STATIC
 target_compile_definitions(typelens_win32 PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX UNICODE _UNICODE
                                                   _WIN32_WINNT=0x0A00 WINVER=0x0A00)
 target_link_libraries(typelens_win32 PUBLIC typelens_logic comctl32 gdi32 user32 advapi32)
+# The logic compares names as Windows does, by the compare the Windows side brings.
+target_link_libraries(typelens_logic INTERFACE typelens_win32)
 
 add_executable(Typelens WIN32 app/winmain_win32.cpp app/resources/typelens.rc)
 target_link_libraries(Typelens PRIVATE typelens_win32)

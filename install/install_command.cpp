@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "install/registry_value.h"
-#include "preview/keyed_texts.h"
+#include "platform/case_blind.h"
 
 namespace typelens {
 namespace {
@@ -101,10 +101,9 @@ InstallReport InstallFont(FileSystem& files, Registry& registry, Environment& en
     };
     if (inputs.currentFontFile.empty()) return report(InstallResult::NothingPreviewed);
     if (inputs.faceBoxText.empty()) return report(InstallResult::NoFaceName);
-    // The face box may still show a face that an earlier file brought; registering that name
-    // for this file would name a face the copy does not hold.
-    if (inputs.previewedFamily.empty()) return report(InstallResult::NoFaceOfThisFile);
     if (!files.attributes(inputs.currentFontFile)) return report(InstallResult::FileGone);
+    // A file in which the preview found no face of its own has no face to register.
+    if (inputs.previewedFamily.empty()) return report(InstallResult::NoFaceOfThisFile);
 
     // The copy is named after the previewed file itself (`fileName`), never after whatever the
     // list has selected now, so one font's content can never get another font's name. The
@@ -137,7 +136,7 @@ InstallReport InstallFont(FileSystem& files, Registry& registry, Environment& en
 std::string RefusalText(const InstallReport& report) {
     switch (report.result) {
         case InstallResult::NoFaceOfThisFile:
-            return "\"" + report.fileName + "\" brings no font face of its own to install.";
+            return "\"" + report.fileName + "\" is not a usable font.";
         case InstallResult::FileGone:
             return "\"" + report.fileName + "\" is no longer there.";
         case InstallResult::OtherFontInTheWay:

@@ -35,7 +35,7 @@ enum class InstallResult {
     Installed,
     NothingPreviewed,       // a beep
     NoFaceName,             // silent
-    NoFaceOfThisFile,       // the face shown belongs to a file previewed earlier
+    NoFaceOfThisFile,       // the preview found no face of its own in the file
     FileGone,               // the previewed file is no longer there
     OtherFontInTheWay,      // the fonts folder holds a different file of that name
     ValueNamesAnotherFile,  // the values of the family and of the full name register others

@@ -1,8 +1,6 @@
 #include "preview/file_face.h"
 
-#include <algorithm>
-
-#include "preview/keyed_texts.h"
+#include "platform/case_blind.h"
 
 namespace typelens {
 namespace {
@@ -25,6 +23,19 @@ std::vector<const FontFace*> EntriesOf(const std::vector<FontFace>& faces,
 }
 
 }  // namespace
+
+std::string ListedName(std::string_view name, std::size_t units) {
+    std::size_t end = 0;
+    while (end < name.size()) {
+        const auto lead = static_cast<unsigned char>(name[end]);
+        const std::size_t bytes = lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        const std::size_t taken = bytes == 4 ? 2 : 1;  // beyond the BMP: a surrogate pair
+        if (taken > units) break;
+        units -= taken;
+        end += bytes;
+    }
+    return std::string(name.substr(0, end));
+}
 
 std::string FullNameOf(const std::string& family, const std::string& fullName,
                        const std::string& style) {
@@ -51,22 +62,12 @@ ShownFace NewFamilyFace(const std::string& family, const std::vector<FontFace>& 
     return shown;
 }
 
-std::optional<std::string> ListedFamily(const std::vector<FontFace>& faces,
-                                        const std::vector<std::string>& families) {
-    for (const std::string& family : families) {
-        const auto listed = std::find_if(faces.begin(), faces.end(), [&](const FontFace& face) {
-            return EqualIgnoringCase(face.name, family);
-        });
-        if (listed != faces.end()) return listed->name;
-    }
-    return std::nullopt;
-}
-
-ShownFace KnownFamilyFace(const FileFace& file, const std::string& family,
-                          const std::vector<FontFace>& styles) {
+ShownFace OwnFace(const FileFace& file, const std::string& family,
+                  const std::vector<FontFace>& styles) {
+    const std::string listedFullName = ListedName(file.fullName, kListedFullNameUnits);
     const auto same = [&](const FontFace& listed) {
         if (!file.fullName.empty() && !listed.fullName.empty()) {
-            return EqualIgnoringCase(listed.fullName, file.fullName);
+            return EqualIgnoringCase(listed.fullName, listedFullName);
         }
         return EqualIgnoringCase(listed.style, file.style);
     };
@@ -74,12 +75,15 @@ ShownFace KnownFamilyFace(const FileFace& file, const std::string& family,
     for (const FontFace& listed : styles) {
         if (same(listed)) entries.push_back(&listed);
     }
-    ShownFace shown{family,
-                    FullNameOf(family, file.fullName, file.style),
-                    {family, 0, file.weight, file.italic}};
+    const std::string& listedFamily = styles.empty() ? family : styles.front().name;
+    // A name the face list gives whole is shown as the list spells it; a longer one, whole.
+    const std::string& shownFamily = ListedName(family) == family ? listedFamily : family;
+    ShownFace shown{shownFamily,
+                    FullNameOf(shownFamily, file.fullName, file.style),
+                    {listedFamily, 0, file.weight, file.italic}};
     if (entries.empty()) {
         // The system lists the face otherwise; the file's own weight and slant lead to it.
-        shown.request.charset = PreviewCharset(styles, family);
+        shown.request.charset = PreviewCharset(styles, listedFamily);
     } else {
         shown.request.charset = CharsetAmong(entries);
         shown.request.weight = entries.front()->weight;

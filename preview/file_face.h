@@ -1,9 +1,10 @@
-// The face a previewed file brings, named as the system lists it and asked for so that the system
-// draws that very face.
+// The face a previewed file brings, named as its file names it and asked for by the name the
+// system knows it by, so that the system draws that very face.
 #pragma once
 
-#include <optional>
+#include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/controls.h"
@@ -11,10 +12,19 @@
 
 namespace typelens {
 
+// How much of a name the face list gives, in UTF-16 units: a LOGFONT's face name and an
+// ENUMLOGFONTEX's full name, each without its NUL.
+inline constexpr std::size_t kListedFamilyUnits = 31;
+inline constexpr std::size_t kListedFullNameUnits = 63;
+
+// The first `units` UTF-16 units of `name` (in the program's code page, UTF-8): the name under
+// which the face list holds a family of a longer one.
+std::string ListedName(std::string_view name, std::size_t units = kListedFamilyUnits);
+
 struct ShownFace {
-    std::string family;    // as the face list names it: what the face box shows
-    std::string fullName;  // as Windows names the face
-    FaceRequest request;
+    std::string family;    // whole: what the face box shows
+    std::string fullName;  // whole, as Windows names the face
+    FaceRequest request;   // by the family's name in the face list
 };
 
 // A face's full name; without one, as Windows names it: the family, then the style unless that
@@ -26,16 +36,12 @@ std::string FullNameOf(const std::string& family, const std::string& fullName,
 // them is listed.
 ShownFace NewFamilyFace(const std::string& family, const std::vector<FontFace>& styles);
 
-// The family of a file's face as the face list spells it: the first of the names the file gives
-// that the list holds, in any letter case. nullopt when the list holds none of them.
-std::optional<std::string> ListedFamily(const std::vector<FontFace>& faces,
-                                        const std::vector<std::string>& families);
-
-// A face of a family the machine has already, `styles` being that family's faces: the request
-// takes the weight and slant with which the system lists the face of the same full name (or,
-// without full names, of the same style), else those the file gives.
-ShownFace KnownFamilyFace(const FileFace& file, const std::string& family,
-                          const std::vector<FontFace>& styles);
+// The face `file` describes, of its `family`, `styles` being the faces the face list holds under
+// that family's listed name (those of other families whose names begin alike among them): the
+// request takes the weight and slant with which the system lists the face of the same full name
+// (or, without full names, of the same style), else those the file gives.
+ShownFace OwnFace(const FileFace& file, const std::string& family,
+                  const std::vector<FontFace>& styles);
 
 // The character set to draw `face` in: Cyrillic (204) where the face has it, so Cyrillic typed
 // into the sample still comes out in that face; else the first the face offers. The font mapper

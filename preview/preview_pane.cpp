@@ -1,13 +1,30 @@
 #include "preview/preview_pane.h"
 
-#include "preview/file_face.h"
 #include "preview/installed_faces.h"
 #include "preview/number_text.h"
 
 namespace typelens {
 
-PreviewPane::PreviewPane(Fonts& fonts, Environment& environment, PreviewControls controls)
-    : fonts_(fonts), environment_(environment), controls_(controls) {}
+namespace {
+
+// Marks the changes this pane makes to the font table, for as long as it makes them: the window
+// hears of them as of any other program's.
+class OwnChange {
+  public:
+    explicit OwnChange(bool& changing) : changing_(changing) { changing_ = true; }
+    ~OwnChange() { changing_ = false; }
+    OwnChange(const OwnChange&) = delete;
+    OwnChange& operator=(const OwnChange&) = delete;
+
+  private:
+    bool& changing_;
+};
+
+}  // namespace
+
+PreviewPane::PreviewPane(Fonts& fonts, FileSystem& files, Environment& environment,
+                         PreviewControls controls)
+    : fonts_(fonts), files_(files), environment_(environment), controls_(controls) {}
 
 void PreviewPane::takeSnapshot() {
     TakeFaceSnapshot(fonts_, InstalledFaces);
@@ -17,66 +34,85 @@ void PreviewPane::takeSnapshot() {
 // nor replace it before signing out. An installed copy stays.
 void PreviewPane::unload() {
     InstalledFaces.clear();
+    const OwnChange own(changing_);
     if (!CurrentFontFile.empty()) (void)fonts_.removeFontResource(CurrentFontFile);
-    if (shownFileKept_) (void)fonts_.removeFontResource(ShownFontFile);
 }
 
 // The copy goes into the font table for good, other programs hear of it, and its family counts
 // as installed from now on, so no later preview takes it for the face of another file.
 void PreviewPane::fontInstalled(const std::string& copy) {
+    const OwnChange own(changing_);
     (void)fonts_.addFontResource(copy);
     fonts_.broadcastFontChange();
-    if (PreviewedFace) (void)InstalledFaces.add(PreviewedFace->family, PreviewedFace->family);
+    if (PreviewedFace)
+        (void)InstalledFaces.add(PreviewedFace->request.family, PreviewedFace->request.family);
+}
+
+// The snapshot is taken anew, so that a face another program added is never taken for the face
+// of a file previewed later; the face this pane holds in the table for the previewed file is not
+// one of them.
+void PreviewPane::onFontsChanged() {
+    if (changing_) return;
+    const bool previewedKnown =
+        PreviewedFace && InstalledFaces.contains(PreviewedFace->request.family);
+    InstalledFaces.clear();
+    TakeFaceSnapshot(fonts_, InstalledFaces);
+    if (PreviewedFace && !previewedKnown) InstalledFaces.remove(PreviewedFace->request.family);
 }
 
 // Every step runs whatever became of the one before; a failing step only leaves its own part
 // undone, and nothing is reported.
 void PreviewPane::onFile1Click() {
-    // Before the first preview there is nothing to take out.
-    if (!CurrentFontFile.empty()) (void)fonts_.removeFontResource(CurrentFontFile);
-    // Out before the walk, or its face would count as new.
-    if (shownFileKept_) (void)fonts_.removeFontResource(ShownFontFile);
-    shownFileKept_ = false;
+    const OwnChange own(changing_);
+    // Before the first preview there is nothing to take out. A face that stays in the font table
+    // is no longer new: no later walk of the face list takes it for another file's.
+    if (!CurrentFontFile.empty() && !fonts_.removeFontResource(CurrentFontFile) && PreviewedFace) {
+        (void)InstalledFaces.add(PreviewedFace->request.family, PreviewedFace->request.family);
+    }
 
     // With no selected item the file previewed before is added again.
     if (const auto item = controls_.File1.selected()) CurrentFontFile = item->key;
+    if (CurrentFontFile.empty()) return;
 
-    // A file that is no usable font adds no face.
-    const bool accepted = !CurrentFontFile.empty() && fonts_.addFontResource(CurrentFontFile) > 0;
+    // A file that is no usable font, or no longer there, adds no face.
+    const bool accepted = fonts_.addFontResource(CurrentFontFile) > 0;
 
-    // The face list must know of the new faces before it is walked.
+    // The face list must know of the new faces before it is read.
     fonts_.announceFontChange();
 
-    PreviewedFace = faceOfCurrentFile(accepted);
+    PreviewedFace = accepted ? faceOfCurrentFile() : std::nullopt;
     if (PreviewedFace) {
         (void)controls_.txPreview.setFace(PreviewedFace->request);
-        ShownFontFile = CurrentFontFile;
-    } else if (!ShownFontFile.empty() && ShownFontFile != CurrentFontFile) {
-        // No face: the preview and the face box keep the face shown before, so the file that
-        // brought it goes back into the font table; without it the preview would be drawn in
-        // whatever face the font mapper chose, under the same name.
-        shownFileKept_ = fonts_.addFontResource(ShownFontFile) > 0;
+        return;
     }
+    // The face box says why, and the sample goes back to its own face: a face shown under this
+    // file's name would be another file's.
+    (void)controls_.txFontName.setText(files_.attributes(CurrentFontFile) ? kNotAFont
+                                                                          : kNoLongerThere);
+    (void)controls_.txPreview.setFace(kSampleFace);
 }
 
-// A face new to the machine came with the file. Otherwise its family is installed already (one
-// of its other styles, an older version, this very face from another file), and the file itself
-// says which of the family's faces it holds.
-std::optional<ShownFace> PreviewPane::faceOfCurrentFile(bool accepted) {
-    const std::vector<FontFace> faces = fonts_.faceList();
-    const std::string newFace = getNewFontName(faces, InstalledFaces, controls_.txFontName);
-    if (!newFace.empty()) return NewFamilyFace(newFace, fonts_.familyFaces(newFace));
-
-    // Only a file the font table took is read: a damaged one could bring the reader down.
-    if (!accepted) return std::nullopt;
+// The file says which face it holds. The system knows the face by its family's name, or by as
+// much of it as the face list gives, and lists every face of that name; the file's own names and
+// its weight and slant tell which of them is the file's. Only a file whose names cannot be read
+// is known by the face it added to the face list, as the first face missing from the snapshot.
+// Only a file the font table took is read: a damaged one could bring the reader down.
+std::optional<ShownFace> PreviewPane::faceOfCurrentFile() {
     const std::vector<FileFace> own = fonts_.fileFaces(CurrentFontFile);
-    if (own.empty()) return std::nullopt;
-    // A family the system does not list under any of the file's names cannot be drawn by name.
-    const auto family = ListedFamily(faces, own.front().families);
-    if (!family) return std::nullopt;
-    ShownFace shown = KnownFamilyFace(own.front(), *family, fonts_.familyFaces(*family));
-    if (!controls_.txFontName.setText(shown.family)) return std::nullopt;
-    return shown;
+    if (own.empty()) {
+        const std::string added =
+            getNewFontName(fonts_.faceList(), InstalledFaces, controls_.txFontName);
+        if (added.empty()) return std::nullopt;
+        return NewFamilyFace(added, fonts_.familyFaces(added));
+    }
+    for (const std::string& family : own.front().families) {
+        const std::vector<FontFace> styles = fonts_.familyFaces(ListedName(family));
+        if (styles.empty()) continue;  // the system does not know it by this name
+        ShownFace shown = OwnFace(own.front(), family, styles);
+        if (!controls_.txFontName.setText(shown.family)) return std::nullopt;
+        return shown;
+    }
+    return std::nullopt;
 }
 
 void PreviewPane::onCmbSizeClick() {

@@ -7,6 +7,7 @@
 
 #include "platform/controls.h"
 #include "platform/environment.h"
+#include "platform/filesystem.h"
 #include "platform/fonts.h"
 #include "preview/file_face.h"
 #include "preview/keyed_texts.h"
@@ -18,6 +19,12 @@ namespace typelens {
 // grows.
 inline constexpr float kMaxPreviewPoints = 1000.0f;
 
+// The sample's face before any preview, and whenever a file brings no face of its own.
+inline const FaceRequest kSampleFace{"Arial", kCyrillicCharset};
+// What the face box says of a previewed file that brings no face of its own.
+inline constexpr char kNotAFont[] = "not a usable font";
+inline constexpr char kNoLongerThere[] = "no longer there";
+
 struct PreviewControls {
     FileList& File1;
     TextBox& txFontName;
@@ -27,13 +34,16 @@ struct PreviewControls {
 
 class PreviewPane {
   public:
-    PreviewPane(Fonts& fonts, Environment& environment, PreviewControls controls);
+    PreviewPane(Fonts& fonts, FileSystem& files, Environment& environment,
+                PreviewControls controls);
 
     // Loading and unloading the main window.
     void takeSnapshot();
     void unload();
     // The previewed font is installed now, its copy at `copy`.
     void fontInstalled(const std::string& copy);
+    // Fonts were added to the font table, or taken out, by another program.
+    void onFontsChanged();
 
     void onFile1Click();
     void onCmbSizeClick();
@@ -44,14 +54,15 @@ class PreviewPane {
     void setItalic(bool italic);
 
     const std::string& currentFontFile() const { return CurrentFontFile; }
-    // The face that the last preview found for `currentFontFile()`; nullopt when it found none.
+    // The face that the last preview found in `currentFontFile()`; nullopt when it found none.
     const std::optional<ShownFace>& previewedFace() const { return PreviewedFace; }
 
   private:
-    std::optional<ShownFace> faceOfCurrentFile(bool accepted);
+    std::optional<ShownFace> faceOfCurrentFile();
     void applySize();
 
     Fonts& fonts_;
+    FileSystem& files_;
     Environment& environment_;
     PreviewControls controls_;
 
@@ -59,8 +70,7 @@ class PreviewPane {
     std::string CurrentFontFile;
     std::string SavedSizeText;
     std::optional<ShownFace> PreviewedFace;
-    std::string ShownFontFile;    // the file that brought the face the preview shows
-    bool shownFileKept_ = false;  // it is in the font table, though another file was clicked since
+    bool changing_ = false;  // the font table is being changed by this pane's own hand
 };
 
 }  // namespace typelens

@@ -99,6 +99,13 @@ steady() {
 # them into docs/screenshots).
 picture() { shot "$1" "$2" && mkdir -p "$SCREENSHOTS" && cp "$prefix/$1.png" "$SCREENSHOTS/"; }
 differ() { compare -metric AE "$prefix/$1.png" "$prefix/$2.png" null: 2>&1 | cut -d' ' -f1; }
+# installed <file> <face>: the copy in the machine's fonts folder is the file, and the machine's
+# value "<face> (TrueType)" names it.
+fonts_key='Software\Microsoft\Windows NT\CurrentVersion\Fonts'
+installed() {
+  wait_for 10 cmp -s "$1" "$c/windows/Fonts/$(basename "$1")" &&
+    [[ $(reg_value "HKEY_LOCAL_MACHINE\\$fonts_key" "$2 (TrueType)") == "$(basename "$1")" ]]
+}
 # the data of a registry value, read back through Wine's own registry editor.
 reg_value() {
   wine regedit /E "$prefix/export.reg" "$1" >/dev/null 2>&1

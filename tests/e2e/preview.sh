@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
 # The preview, proved from its pixels: fonts that declare what real fonts declare are each drawn
-# in their own face, also bold, italic and at 72 points; a symbol font and files that are no
-# font do no harm; the size box applies typed sizes as the focus leaves it.
+# in their own face, also bold, italic and at 72 points; a symbol font does no harm; files that
+# are no font, or are gone, say so and show no other font's face; the size box applies typed
+# sizes as the focus leaves it.
 source "$(dirname "$0")/lib.sh"
 desktop
 latin="western nocp japanese cyrillic"  # 1252 only, no code page at all, 1252 + 932, 1252 + 1251
 fonts "$c/western.ttf" "Qzx Western" western "$c/nocp.ttf" "Qzx Nocp" nocp \
   "$c/japanese.ttf" "Qzx Japanese" japanese "$c/cyrillic.ttf" "Qzx Cyrillic" cyrillic \
   "$c/symbol.ttf" "Qzx Symbol" symbol "$c/empty.ttf" - broken-empty "$c/random.ttf" - broken-random \
-  "$c/cut.ttf" - broken-cut "$c/offsets.ttf" - broken-offsets
+  "$c/cut.ttf" - broken-cut "$c/offsets.ttf" - broken-offsets "$c/gone.ttf" "Qzx Gone" western
 mkdir "$c/a folder.ttf"
 typelens
+rm "$c/gone.ttf"  # listed, then deleted
 check "folders named *.ttf are not listed" test -z "$(file 'a folder.ttf')"
 preview=$(sample)
 show() {  # show <font>: a click, its face named, the preview shot as <font>-regular
@@ -41,14 +43,17 @@ drawn_apart styled $latin
 show symbol  # no Latin letters: named, and the program goes on
 show western
 styles Down
-steady western-styled "$preview"
-for broken in empty random cut offsets; do
+answered() { wait_for 10 eval "[[ \$(probe selected \"\$main\" 2005) == $1.ttf ]]"; }
+for broken in empty random cut offsets gone; do
   click "$(file $broken.ttf)"
-  wait_for 10 eval '[[ $(probe selected "$main" 2005) == $broken.ttf ]]'  # the click was answered
-  check "$broken: the face stays, and the program answers" face "Qzx Western"
+  answered $broken
+  [[ $broken == gone ]] && why="no longer there" || why="not a usable font"
+  check "$broken: $why, says the face box" face "$why"
+  check "and Install is greyed" test "$(button 2101 | cut -d' ' -f6)" = 0
 done
+styles Up  # bold and italic off, back to 36
 steady after-broken "$preview"
-check "no usable font changes nothing" test "$(differ western-styled after-broken)" = 0
+check "the sample is back in its own face" test "$(differ start-regular after-broken)" = 0
 
 # size <text>: typed into the size box, which is then left for the list (Tab would select a folder).
 size() { click "$(probe control "$main" 2002)"; keys End shift+Home; xdotool type "$1"; click "$(file western.ttf)"; }

@@ -75,7 +75,7 @@ TEST_F(Install, RefusesWhatWouldNameTheWrongFaceOrReplaceAnotherFont) {
     // Each refusal says why in a sentence of its own; a beep is only for nothing previewed.
     EXPECT_EQ(w.pc.refusals,
               (std::vector<std::string>{
-                  "\"broken.ttf\" brings no font face of its own to install.",
+                  "\"broken.ttf\" is not a usable font.",
                   "A different font named \"other.ttf\" is in the fonts folder already.",
                   "The fonts folder or the list of installed fonts cannot be written.",
                   "\"neat.ttf\" is no longer there."}));
@@ -93,31 +93,37 @@ TEST_F(Install, RefusesWhatWouldNameTheWrongFaceOrReplaceAnotherFont) {
 }
 
 // A family's first style takes the family's name; a later style, whose family value registers
-// the first, takes its full name; a value that registers another file is never re-pointed.
+// the first, takes its full name; a value that registers another file is never re-pointed. The
+// names are whole, though the face list gives only their first 31 UTF-16 units.
 TEST_F(Install, EachStyleOfAFamilyGetsAValueOfItsOwn) {
-    w.pc.font("C:\\in\\Fam-Regular.ttf", "Fam");
-    w.pc.font("C:\\in\\Fam-Bold.ttf", "Fam", "Bold", 700);
-    w.pc.font("C:\\in\\Other-Bold.ttf", "Fam", "Bold", 700);  // the same face, another file
+    const std::string fam = "Typelens Remarkably Long Family Name Q";
+    w.pc.font("C:\\in\\Fam-Regular.ttf", fam);
+    w.pc.font("C:\\in\\Fam-Bold.ttf", fam, "Bold", 700);
+    w.pc.font("C:\\in\\Other-Bold.ttf", fam, "Bold", 700);  // the same face, another file
     for (const char* style : {"Regular", "Bold", "Bold"}) {
         w.preview("C:\\in\\Fam-" + std::string(style) + ".ttf");
         w.window.install();
     }
-    EXPECT_EQ(w.pc.value("Fam (TrueType)"), "Fam-Regular.ttf");
-    EXPECT_EQ(w.pc.value("Fam Bold (TrueType)"), "Fam-Bold.ttf");
-    EXPECT_EQ(w.pc.copy(kFonts + "Fam-Bold.ttf"), "font Fam Bold");
+    EXPECT_EQ(w.pc.value(fam + " (TrueType)"), "Fam-Regular.ttf");
+    EXPECT_EQ(w.pc.value(fam + " Bold (TrueType)"), "Fam-Bold.ttf");
+    EXPECT_EQ(w.pc.copy(kFonts + "Fam-Bold.ttf"), "font " + fam + " Bold");
     EXPECT_TRUE(w.pc.refusals.empty());
     w.preview("C:\\in\\Other-Bold.ttf");
     w.window.install();
     EXPECT_EQ(w.pc.refusals,
-              std::vector<std::string>{
-                  "The face \"Fam Bold\" is registered for another font file already."});
+              std::vector<std::string>{"The face \"" + fam +
+                                       " Bold\" is registered for another font file already."});
     EXPECT_EQ(w.pc.copy(kFonts + "Other-Bold.ttf"), "<none>");
-    EXPECT_EQ(w.pc.value("Fam Bold (TrueType)"), "Fam-Bold.ttf");
-    SetRegistryValue(w.pc, RegistryRoot::LocalMachine, kFontsKey, "Fam Bold (TrueType)",
-                     "OTHER-BOLD.TTF", {});  // this very file, in other letters: installed again
+    EXPECT_EQ(w.pc.value(fam + " Bold (TrueType)"), "Fam-Bold.ttf");
+    // This very file, in other letters, in any script: installed again.
+    w.pc.file("C:\\in\\Другой.ttf", "font " + fam + " Bold");
+    w.pc.facesOf["C:\\in\\Другой.ttf"] = w.pc.facesOf["C:\\in\\Other-Bold.ttf"];
+    SetRegistryValue(w.pc, RegistryRoot::LocalMachine, kFontsKey, fam + " Bold (TrueType)",
+                     "дРУГОЙ.TTF", {});
+    w.preview("C:\\in\\Другой.ttf");
     w.window.install();
     EXPECT_EQ(w.pc.refusals.size(), 1u);
-    EXPECT_EQ(w.pc.value("Fam Bold (TrueType)"), "Other-Bold.ttf");
+    EXPECT_EQ(w.pc.value(fam + " Bold (TrueType)"), "Другой.ttf");
 }
 
 // A standard user, or an administrator's program without elevation, may write neither the

@@ -11,11 +11,11 @@ namespace {
 
 TEST(Faces, TheSnapshotHoldsEachNameOnceAndANewFaceIsTheFirstOutsideIt) {
     fakes::World w;
-    w.pc.installedFaces = {{"Tahoma"}, {"Arial"}, {"arial"}, {"ARIAL", 204}, {"\xC9toile"}};
+    w.pc.installedFaces = {{"Tahoma"}, {"Arial"}, {"arial"}, {"ARIAL", 204}, {"Étoile"}};
     KeyedTexts installed;
     TakeFaceSnapshot(w.pc, installed);
     EXPECT_TRUE(installed.contains("aRiAl") && installed.contains("TAHOMA"));
-    EXPECT_FALSE(installed.contains("\xE9toile"));  // only A-Z fold
+    EXPECT_TRUE(installed.contains("éTOILE"));
 
     w.txFontName.value = "Earlier";
     EXPECT_EQ(getNewFontName({{"tahoma"}, {"Arial"}}, installed, w.txFontName), "");
@@ -56,23 +56,57 @@ TEST_F(Preview, AClickShowsTheClickedFilesFaceAndTakesTheFileBeforeOut) {
 
     w.txPreview.size = 72;
     w.txPreview.bold = true;
-    for (const char* name : {"broken.ttf", "gone.ttf"}) {
-        // No face: the face stays, and stays in the font table; the file moves on. A file the
-        // font table refused is never read (the world fails a test that reads one).
+    // No face of its own: the box says why, the sample is drawn in its own face again, never in
+    // the face before, and Install is greyed. A file the font table refused is never read (the
+    // world fails a test that reads one).
+    for (const auto& [name, why] :
+         {std::pair{"broken.ttf", kNotAFont}, {"gone.ttf", kNoLongerThere}}) {
         w.preview(std::string("C:\\f\\") + name);
         EXPECT_EQ(current(), std::string("C:\\f\\") + name);
-        EXPECT_EQ(w.txFontName.value, "Face One");
-        EXPECT_EQ(w.txPreview.face.family, "Face One");
-        EXPECT_FALSE(w.window.preview().previewedFace());
-        EXPECT_EQ(w.pc.loaded, std::vector<std::string>{"C:\\f\\one.ttf"});
+        EXPECT_EQ(w.txFontName.value, why);
+        EXPECT_EQ(w.txPreview.face, kSampleFace);
+        EXPECT_FALSE(w.InstallButton.enabled);
+        EXPECT_TRUE(w.pc.loaded.empty());
     }
     w.preview("C:\\f\\two.ttf");
+    EXPECT_TRUE(w.InstallButton.enabled);
     w.File1.selection.reset();
     w.window.onFile1Click();  // nothing selected: the same file out and in again
     EXPECT_EQ(w.txPreview.face.family, "Face Two");
     EXPECT_EQ(w.txPreview.size, 72);  // size and style stay with the next face
     EXPECT_TRUE(w.txPreview.bold);
     EXPECT_EQ(w.pc.loaded, std::vector<std::string>{"C:\\f\\two.ttf"});
+}
+
+// The face list gives a family's first 31 UTF-16 units; the file gives its names whole, and they
+// say which face it is, whatever another program added meanwhile and whether or not the file
+// before left the font table. Only a file whose names cannot be read is known by the face it
+// added, and the window hears of the faces others add.
+TEST_F(Preview, AFileIsWhoItsOwnNamesSay) {
+    const std::string q = "Typelens Remarkably Long Family Name Q", cut = q.substr(0, 31);
+    const std::string r = "Typelens Remarkably Long Family Name R";  // alike in its first 31
+    w.pc.font("C:\\f\\q.ttf", q);
+    w.pc.font("C:\\f\\q-bold.ttf", q, "Bold", 700);
+    w.pc.font("C:\\f\\r.ttf", r);
+    w.pc.font("C:\\f\\mute.ttf", "Mute");
+    w.pc.says["C:\\f\\mute.ttf"] = {};
+    w.pc.installedFaces.insert(w.pc.installedFaces.begin(), FontFace{"Intruder"});
+
+    w.preview("C:\\f\\q.ttf");
+    EXPECT_EQ(w.txFontName.value, q);
+    EXPECT_EQ(w.txPreview.face, (FaceRequest{cut, 204, 400, false}));
+    w.fails = {fakes::Op::RemoveFont};  // q stays in the font table
+    w.preview("C:\\f\\r.ttf");
+    w.fails.clear();
+    EXPECT_EQ(w.txFontName.value, r);
+    w.preview("C:\\f\\q-bold.ttf");  // beside q, under the same listed name
+    EXPECT_EQ(w.txFontName.value, q);
+    EXPECT_EQ(w.txPreview.face, (FaceRequest{cut, 204, 700, false}));
+    EXPECT_EQ(w.window.preview().previewedFace()->fullName, q + " Bold");
+
+    w.window.onFontsChanged();  // Windows tells of Intruder; Wine tells nothing
+    w.preview("C:\\f\\mute.ttf");
+    EXPECT_EQ(w.txFontName.value, "Mute");
 }
 
 // A style of an installed family is named by its family and asked for at the weight and slant
@@ -89,10 +123,15 @@ TEST_F(Preview, AStyleOfAnInstalledFamilyIsDrawnInItsOwnFace) {
     w.preview("C:\\f\\Fam-Italic.ttf");
     EXPECT_EQ(w.txPreview.face.weight, 600);
     EXPECT_EQ(w.window.preview().previewedFace()->fullName, "Fam Oblique");
+    // Windows' compare of names folds letter case in every script.
+    w.pc.installedFaces.push_back({"Шрифт", 0, 400, false, "Шрифт Жирный", "Жирный"});
+    w.pc.font("C:\\f\\Шрифт.ttf", "ШРИФТ", "жирный", 700);
+    w.preview("C:\\f\\Шрифт.ttf");
+    EXPECT_EQ(w.txPreview.face, (FaceRequest{"Шрифт", 204, 400, false}));
     w.pc.says["C:\\f\\Fam-Italic.ttf"].families = {"Unlisted"};  // nothing to draw it by
     w.preview("C:\\f\\Fam-Italic.ttf");
     EXPECT_FALSE(w.window.preview().previewedFace());
-    EXPECT_EQ(w.txPreview.face.weight, 600);
+    EXPECT_EQ(w.txFontName.value, kNotAFont);
 }
 
 TEST_F(Preview, TheSizeBoxAppliesItsLeadingNumberAndTakesBackWhatIsNoNumber) {

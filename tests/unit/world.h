@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <map>
 #include <memory>
 #include <set>
@@ -13,6 +14,7 @@
 
 #include "app/glyphora.h"
 #include "install/install_command.h"
+#include "platform/case_blind.h"
 
 namespace typelens::fakes {
 
@@ -36,6 +38,18 @@ inline std::string ParentOf(const std::string& path) {
 inline std::string NoNul(const std::string& data) {
     return data.substr(0, data.find('\0'));
 }
+// As much of a UTF-8 name as GDI's face list gives: `units` UTF-16 units.
+inline std::string Cut(const std::string& name, std::size_t units) {
+    std::size_t at = 0;
+    for (; at < name.size(); ++at) {
+        const auto byte = static_cast<unsigned char>(name[at]);
+        if ((byte & 0xC0) == 0x80) continue;  // within a letter
+        const std::size_t needs = byte >= 0xF0 ? 2 : 1;
+        if (needs > units) break;
+        units -= needs;
+    }
+    return name.substr(0, at);
+}
 
 // Files and folders by full path (no trailing "\") folded to lower case, listed in that order.
 // Registry values by "root\key\name", the root 1 for the user's, 2 for the machine's.
@@ -55,10 +69,12 @@ struct Machine : FileSystem, Environment, Fonts, Registry, Dialogs {
     NumberFormat format;
     std::vector<FontFace> installedFaces{{"Arial", 0}, {"Tahoma", 0}};
     std::map<std::string, std::vector<FontFace>> facesOf;  // by font file, each charset once
-    std::map<std::string, FileFace> says;  // what a file says of its face, where not as listed
-    std::vector<std::string> loaded;       // the files in the font table
-    std::map<std::string, int> adds;       // by file, how often it was added
+    // What a file says of its face, where not as listed; no families: its names cannot be read.
+    std::map<std::string, FileFace> says;
+    std::vector<std::string> loaded;  // the files in the font table
+    std::map<std::string, int> adds;  // by file, how often it was added
     int broadcasts = 0;
+    std::function<void()> heard;        // the main window, told of each change to the font table
     std::vector<std::string> refusals;  // the messages a refusal showed
     std::map<std::string, std::pair<RegistryType, std::string>> values;
     int openListings = 0, openKeys = 0, beeps = 0, aboutOpenings = 0;
@@ -156,11 +172,14 @@ struct Machine : FileSystem, Environment, Fonts, Registry, Dialogs {
     void beep() override { ++beeps; }
     NumberFormat numberFormat() override { return format; }
 
-    // Every face in the table, installed ones first.
+    // Every face in the table, installed ones first, named as GDI lists them: the family's first
+    // 31 UTF-16 units, the full name's first 63.
     std::vector<FontFace> table() {
         std::vector<FontFace> faces = installedFaces;
         for (const std::string& f : loaded)
             faces.insert(faces.end(), facesOf[f].begin(), facesOf[f].end());
+        for (FontFace& face : faces)
+            face.name = Cut(face.name, 31), face.fullName = Cut(face.fullName, 63);
         return faces;
     }
     std::vector<FontFace> faceList() override {  // each family's first face
@@ -178,7 +197,7 @@ struct Machine : FileSystem, Environment, Fonts, Registry, Dialogs {
         std::vector<FontFace> faces;
         if (failing(Op::FamilyFaces)) return faces;
         for (const FontFace& face : table())
-            if (face.name == family) faces.push_back(face);
+            if (EqualIgnoringCase(face.name, family)) faces.push_back(face);
         return faces;
     }
     std::vector<FileFace> fileFaces(const std::string& path) override {
@@ -186,7 +205,8 @@ struct Machine : FileSystem, Environment, Fonts, Registry, Dialogs {
         if (std::find(loaded.begin(), loaded.end(), path) == loaded.end())
             ADD_FAILURE() << "a file the font table refused is read: " << path;
         if (failing(Op::FileFaces) || facesOf[path].empty()) return {};
-        if (says.count(path)) return {says[path]};
+        if (says.count(path))
+            return says[path].families.empty() ? std::vector<FileFace>{} : std::vector{says[path]};
         const FontFace& f = facesOf[path].front();
         return {{{f.name}, f.style, f.fullName, f.weight, f.italic}};
     }
@@ -202,8 +222,13 @@ struct Machine : FileSystem, Environment, Fonts, Registry, Dialogs {
         loaded.erase(found);
         return true;
     }
-    void announceFontChange() override {}
-    void broadcastFontChange() override { ++broadcasts; }
+    void announceFontChange() override {
+        if (heard) heard();
+    }
+    void broadcastFontChange() override {
+        ++broadcasts;
+        if (heard) heard();
+    }
 
     OpenedKey createKey(RegistryRoot root, const std::string& path) override {
         struct Key : RegistryKey {
@@ -347,6 +372,9 @@ struct World {
     Button InstallButton;
     Glyphora window{{pc, pc, pc, pc, pc},
                     {Dir1, File1, txFontName, cmbSize, txPreview, InstallButton}};
+    World() {
+        pc.heard = [this] { window.onFontsChanged(); };
+    }
 
     // Shows the file alone in the list and clicks it.
     void preview(const std::string& path) {

@@ -12,6 +12,7 @@
 #include "app/glyphora_window_win32.h"
 #include "platform/controls_win32.h"
 #include "platform/environment_win32.h"
+#include "platform/filesystem_win32.h"
 #include "platform/fonts_win32.h"
 #include "preview/preview_pane.h"
 
@@ -165,7 +166,8 @@ TEST(PreviewPane, TwoHundredPreviewsLeakNothing) {
     EditPreviewFont font;
     font.attach(child(host, L"EDIT", WS_VISIBLE | ES_MULTILINE), {"Arial"}, 36, 96);
     fonts.addFontResource(Font("family/Qzx-Regular.ttf"));  // installed
-    PreviewPane pane(fonts, environment, {list, name, size, font});
+    Win32FileSystem files;
+    PreviewPane pane(fonts, files, environment, {list, name, size, font});
     pane.takeSnapshot();
     list.beginFill();
     for (const char* file : {"family/Qzx-Bold.ttf", "plain.ttf"}) list.add(Font(file), file, 2);

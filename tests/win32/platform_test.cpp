@@ -8,6 +8,7 @@
 
 #include "bench/gdi_objects_win32.h"
 #include "platform/ansi_win32.h"
+#include "platform/case_blind.h"
 #include "platform/controls_win32.h"
 #include "platform/filesystem_win32.h"
 #include "platform/screen_win32.h"
@@ -137,8 +138,8 @@ TEST(WindowFont, DrawsTextAsTheSystemSmoothsIt) {
     DestroyWindow(window);
 }
 
-// Names in the order Explorer lists them, and found by their first letters, in any script and
-// either case.
+// Names in the order Explorer lists them, found by their first letters and compared, in any
+// script and either case.
 TEST(NameOrder, FoldsLetterCaseInEveryScriptAndReadsNumbersByValue) {
     const std::pair<const wchar_t*, const wchar_t*> before[] = {
         {L"alpha.ttf", L"Zeta.ttf"},
@@ -160,6 +161,10 @@ TEST(NameOrder, FoldsLetterCaseInEveryScriptAndReadsNumbersByValue) {
     EXPECT_TRUE(BeginsWith(L"\u0395\u03bb.ttf", L"\u03b5\u03bb"));
     EXPECT_FALSE(BeginsWith(L"Borsch.ttf", L"\u0431"));
     EXPECT_FALSE(BeginsWith(L"ab", L"abc"));
+    // Names are the same in any letter case, in every script, folded alike to be looked up.
+    EXPECT_TRUE(EqualIgnoringCase("Борщ Ελλάδα Éclair.ttf", "бОРЩ ΕΛΛΆΔΑ éCLAIR.TTF"));
+    EXPECT_FALSE(EqualIgnoringCase("Борщ", "Борш"));
+    EXPECT_EQ(FoldCase("Борщ Ελλάδα"), FoldCase("БОРЩ ελλάδα"));
 }
 
 }  // namespace
