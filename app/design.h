@@ -37,6 +37,7 @@ inline constexpr int Dir1 = 2004;
 inline constexpr int File1 = 2005;
 inline constexpr int txFontName = 2006;
 inline constexpr int txPreview = 2007;
+inline constexpr int lblInstalled = 2008;  // on the toolbar, after its buttons
 // The toolbar's buttons, left to right.
 inline constexpr int InstallButton = 2101;
 inline constexpr int BoldButton = 2102;

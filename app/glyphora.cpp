@@ -68,6 +68,7 @@ void Glyphora::onFile1Click() {
     preview_.onFile1Click();
     if (!preview_.currentFontFile().empty()) {
         controls_.InstallButton.setEnabled(preview_.previewedFace().has_value());
+        (void)controls_.lblInstalled.setText("");
     }
 }
 
@@ -114,7 +115,11 @@ void Glyphora::install() {
     switch (report.result) {
         case InstallResult::Installed:
             preview_.fontInstalled(report.copy);
+            [[fallthrough]];
+        case InstallResult::AlreadyInstalled:
+            // Said beside the button, which greys: no box to close, since nothing was refused.
             controls_.InstallButton.setEnabled(false);
+            (void)controls_.lblInstalled.setText(InstalledText(report));
             break;
         case InstallResult::NothingPreviewed:
             platform_.environment.beep();

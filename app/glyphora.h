@@ -46,6 +46,7 @@ struct GlyphoraControls {
     TextBox& cmbSize;
     PreviewFont& txPreview;
     CommandButton& InstallButton;
+    TextBox& lblInstalled;  // beside the buttons: where the last install went
 };
 
 // Where the tree and the file list start; the drive box shows its drive.

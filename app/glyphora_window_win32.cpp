@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
 #include <iterator>
 
 #include "app/main_toolbar_win32.h"
@@ -28,8 +29,9 @@ MainLayout Designed() {
 }  // namespace
 
 GlyphoraWindow::GlyphoraWindow()
-    : glyphora_({files_, environment_, fonts_, registry_, dialogs_},
-                {tree_, list_, fontName_, sizeText_, previewFont_, installButton_}) {}
+    : glyphora_(
+          {files_, environment_, fonts_, registry_, dialogs_},
+          {tree_, list_, fontName_, sizeText_, previewFont_, installButton_, installedNote_}) {}
 
 GlyphoraWindow::~GlyphoraWindow() {
     if (window_) DestroyWindow(window_);
@@ -176,6 +178,10 @@ void GlyphoraWindow::createControls() {
     txFontName_ = add(WS_EX_CLIENTEDGE, L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL | ES_READONLY,
                       control_id::txFontName, at.txFontName);
     fontName_.attach(txFontName_);
+    lblInstalled_ = CreateWindowExW(
+        0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_CENTERIMAGE | SS_ENDELLIPSIS | SS_NOPREFIX, 0,
+        0, 0, 0, Toolbar1_, AsMenuId(control_id::lblInstalled), GetModuleHandleW(nullptr), nullptr);
+    installedNote_.attach(lblInstalled_);
     shortcuts_ = MakeShortcuts();
 
     // The sample comes once its font is set: the box lays its lines out anew in every font.
@@ -193,7 +199,7 @@ void GlyphoraWindow::applyDpi() {
     UniqueFont windowFont = WindowFont(L"Tahoma", 8.25, dpi_);
     UniqueFont driveFont = WindowFont(L"MS Sans Serif", 8.25, dpi_);
     UniqueFont sizeFont = WindowFont(L"Tahoma", 9.75, dpi_, /*bold=*/true);
-    for (HWND control : {Toolbar1_, Dir1_, File1_, txFontName_})
+    for (HWND control : {Toolbar1_, Dir1_, File1_, txFontName_, lblInstalled_})
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(windowFont.get()), TRUE);
     SendMessageW(Drive1_, WM_SETFONT, reinterpret_cast<WPARAM>(driveFont.get()), TRUE);
     if (cmbSize_) SendMessageW(cmbSize_, WM_SETFONT, AsParam(sizeFont.get()), TRUE);
@@ -212,6 +218,7 @@ void GlyphoraWindow::applyDpi() {
     }
     SizeToolbar(Toolbar1_, toolbarPictures.get(), dpi_);
     if (cmbSize_) PlaceSizeBox(Toolbar1_, cmbSize_, dpi_);
+    placeInstalledNote();
     TreeView_SetImageList(Dir1_, listPictures.get(), TVSIL_NORMAL);
     ListView_SetImageList(File1_, listPictures.get(), LVSIL_SMALL);
     ListView_SetImageList(File1_, listPictures.get(), LVSIL_NORMAL);
@@ -229,6 +236,18 @@ void GlyphoraWindow::applyDpi() {
         SendMessageW(window_, WM_SETICON, ICON_SMALL, AsParam(smallIcon_.get()));
         SendMessageW(window_, WM_SETICON, ICON_BIG, AsParam(bigIcon_.get()));
     }  // the old icons go once nothing holds them
+}
+
+// The note of the last install: after the About button and a gap, as high as the buttons, to the
+// toolbar's right end.
+void GlyphoraWindow::placeInstalledNote() {
+    RECT about{}, bar{};
+    SendMessageW(Toolbar1_, TB_GETRECT, control_id::AboutButton, AsParam(&about));
+    GetClientRect(Toolbar1_, &bar);
+    const int left = about.right + px(picture::Separator);
+    SetWindowPos(lblInstalled_, nullptr, left, about.top,
+                 std::max(0, static_cast<int>(bar.right) - left), about.bottom - about.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // The icons of the sizes this resolution asks for: 16 and 32 pixels at 96 dots per inch.
@@ -405,6 +424,7 @@ void GlyphoraWindow::onSize(WPARAM kind) {
         GetWindowRect(Toolbar1_, &bar);
         SetWindowPos(Toolbar1_, nullptr, 0, 0, client.right, bar.bottom - bar.top,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        placeInstalledNote();
     }
     const MainLayout before = readLayout();
     MainLayout after = before;

@@ -53,6 +53,7 @@ class GlyphoraWindow {
     void createControls();
     void applyDpi();
     void loadIcons();
+    void placeInstalledNote();
     HWND add(DWORD exStyle, const wchar_t* kind, DWORD style, int id, const TwipRect& at);
     int px(int twips) const { return TwipsToPixels(twips, dpi_); }
 
@@ -78,6 +79,7 @@ class GlyphoraWindow {
     HWND File1_ = nullptr;
     HWND txFontName_ = nullptr;
     HWND txPreview_ = nullptr;
+    HWND lblInstalled_ = nullptr;
     HWND lastFocus_ = nullptr;
     WNDPROC toolbarProc_ = nullptr, previewProc_ = nullptr, dir1Proc_ = nullptr,
             file1Proc_ = nullptr;
@@ -100,6 +102,7 @@ class GlyphoraWindow {
     ListViewFileList list_;
     WindowText fontName_;
     WindowText sizeText_;
+    WindowText installedNote_;
     EditPreviewFont previewFont_;
     ToolbarButton installButton_;
     Glyphora glyphora_;

@@ -7,14 +7,15 @@
 
 #include "app/glyphora_window_win32.h"
 #include "app/phases.h"
+#include "platform/late_win32.h"
 
 namespace typelens::win32 {
 
 bool InitComctl() {
     // Looked up rather than linked, so that a library without the function is a false result
     // instead of a program that cannot start.
-    HMODULE comctl = GetModuleHandleA("comctl32.dll");
-    if (!comctl) comctl = LoadLibraryA("comctl32.dll");
+    HMODULE comctl = GetModuleHandleW(L"comctl32.dll");
+    if (!comctl) comctl = SystemLibrary(L"comctl32.dll");
     if (!comctl) return false;
     using InitProc = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
     const auto init = reinterpret_cast<InitProc>(

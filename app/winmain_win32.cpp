@@ -9,6 +9,9 @@
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     typelens::StartupPhase("process entry");
+    // Whatever libraries are loaded on the program's behalf come from the system's folder, never
+    // from the folder it was started from (see SystemLibrary).
+    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
     typelens::win32::Main();
     // Without its window the program could never be closed: it ends at once, and says it failed.
     if (!typelens::win32::DefaultGlyphora().hwnd()) return EXIT_FAILURE;

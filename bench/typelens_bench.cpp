@@ -24,6 +24,7 @@
 #include "bench/gdi_objects_win32.h"
 #include "browse/folder_tree.h"
 #include "browse/font_file_list.h"
+#include "platform/late_win32.h"
 #include "platform/screen_win32.h"
 #include "platform/name_order_win32.h"
 #include "preview/preview_pane.h"
@@ -309,7 +310,7 @@ class FloorPreview {
     FloorPreview(HWND box) : box_(box) {
         using Create = HRESULT WINAPI(DWRITE_FACTORY_TYPE, REFIID, IUnknown**);
         const auto create = reinterpret_cast<Create*>(reinterpret_cast<void*>(
-            GetProcAddress(LoadLibraryW(L"dwrite.dll"), "DWriteCreateFactory")));
+            GetProcAddress(SystemLibrary(L"dwrite.dll"), "DWriteCreateFactory")));
         IUnknown* made = nullptr;
         create(DWRITE_FACTORY_TYPE_ISOLATED, __uuidof(IDWriteFactory), &made);
         factory_.reset(static_cast<IDWriteFactory*>(made));

@@ -1,6 +1,5 @@
 #include "install/install_command.h"
 
-#include <optional>
 #include <vector>
 
 #include "install/registry_value.h"
@@ -16,51 +15,88 @@ struct Place {
     bool fullPathInValue;  // a user's value names the copy by its full path
 };
 
-enum class Destination { Free, SameFont, Other };
+enum class Destination { Free, SameFont, Other, SourceUnreadable };
 
 Destination Examine(FileSystem& files, const std::string& source, const std::string& target) {
     if (!files.attributes(target)) return Destination::Free;
-    const auto existing = files.readFile(target);
     const auto wanted = files.readFile(source);
+    if (!wanted) return Destination::SourceUnreadable;
     // A copy that cannot be compared is treated as a different font: it is never overwritten.
-    if (!existing || !wanted || *existing != *wanted) return Destination::Other;
+    const auto existing = files.readFile(target);
+    if (!existing || *existing != *wanted) return Destination::Other;
     return Destination::SameFont;
 }
 
 InstallResult Failure(Outcome outcome, InstallResult otherwise) {
-    return outcome == Outcome::Denied ? InstallResult::Denied : otherwise;
+    switch (outcome) {
+        case Outcome::Denied:
+            return InstallResult::Denied;
+        case Outcome::Unreadable:
+            return InstallResult::SourceUnreadable;
+        default:
+            return otherwise;
+    }
 }
 
-// The first of `names` whose value is free or names `data` already. A value that names another
-// file registers that file and is never re-pointed, or its copy would stay in the fonts folder
-// unregistered.
-std::optional<std::string> FreeValueName(Registry& registry, const Place& place,
-                                         const std::vector<std::string>& names,
-                                         const std::string& data) {
+// The value an install writes: the first of the names offered whose value is free or names the
+// copy already.
+struct ValueChoice {
+    std::string name;         // empty when every value is taken
+    bool registered = false;  // the value names the copy already
+    bool unreadable = false;  // a value in the way holds what cannot be read
+};
+
+// A value that names another file registers that file and is never re-pointed, or its copy would
+// stay in the fonts folder unregistered; a value that cannot be read as text (another type, say)
+// may register anything, and is left as it is too.
+ValueChoice ChooseValue(Registry& registry, const Place& place,
+                        const std::vector<std::string>& names, const std::string& data) {
+    ValueChoice choice;
     for (const std::string& name : names) {
-        const auto registered = registry.readText(place.root, kFontsKey, name);
-        if (!registered || EqualIgnoringCase(*registered, data)) return name;
+        const TextValue registered = registry.readText(place.root, kFontsKey, name);
+        switch (registered.state) {
+            case TextValue::State::Absent:
+                choice.name = name;
+                return choice;
+            case TextValue::State::Text:
+                if (EqualIgnoringCase(registered.text, data)) {
+                    choice.name = name, choice.registered = true;
+                    return choice;
+                }
+                break;
+            case TextValue::State::Unreadable:
+                choice.unreadable = true;
+                break;
+        }
     }
-    return std::nullopt;
+    return choice;
 }
 
 // The copy, then the value that names it; a step that fails leaves nothing of this install in
-// that place, and a file that was there before is never touched.
+// that place, and a file that was there before is never touched. A copy that cannot be taken
+// back is said, with where it is (`left`).
 InstallResult InstallAt(FileSystem& files, Registry& registry, Environment& environment,
                         const Place& place, const std::string& source, const std::string& fileName,
-                        const std::vector<std::string>& valueNames) {
+                        const std::vector<std::string>& valueNames, std::string& left) {
     const std::string target = place.folder + fileName;
     const std::string data = place.fullPathInValue ? target : fileName;
 
-    const auto valueName = FreeValueName(registry, place, valueNames, data);
-    if (!valueName) return InstallResult::ValueNamesAnotherFile;
+    const ValueChoice value = ChooseValue(registry, place, valueNames, data);
+    if (value.name.empty()) {
+        return value.unreadable ? InstallResult::ValueUnreadable
+                                : InstallResult::ValueNamesAnotherFile;
+    }
 
     bool copied = false;
     switch (Examine(files, source, target)) {
         case Destination::Other:
             return InstallResult::OtherFontInTheWay;
+        case Destination::SourceUnreadable:
+            return InstallResult::SourceUnreadable;
         case Destination::SameFont:
-            break;  // installed before: only the registry value is written again
+            // The same font, and its value naming it: this very file is installed already.
+            if (value.registered) return InstallResult::AlreadyInstalled;
+            break;  // copied before, and not registered: the value is written
         case Destination::Free:
             if (const Outcome copy = files.copyNewFile(source, target); copy != Outcome::Done) {
                 return Failure(copy, InstallResult::CopyFailed);
@@ -69,13 +105,14 @@ InstallResult InstallAt(FileSystem& files, Registry& registry, Environment& envi
             break;
     }
 
-    const Outcome written = SetRegistryValue(registry, place.root, kFontsKey, *valueName, data,
+    const Outcome written = SetRegistryValue(registry, place.root, kFontsKey, value.name, data,
                                              environment.numberFormat());
-    if (written != Outcome::Done) {
-        if (copied) (void)files.deleteFile(target);
-        return Failure(written, InstallResult::RegistrationFailed);
+    if (written == Outcome::Done) return InstallResult::Installed;
+    if (copied && !files.deleteFile(target)) {
+        left = target;
+        return InstallResult::CopyLeftBehind;
     }
-    return InstallResult::Installed;
+    return Failure(written, InstallResult::RegistrationFailed);
 }
 
 }  // namespace
@@ -117,43 +154,70 @@ InstallReport InstallFont(FileSystem& files, Registry& registry, Environment& en
         valueNames.push_back(inputs.previewedFullName + kTrueTypeSuffix);
     }
     Place place{inputs.folders.machine, RegistryRoot::LocalMachine, false};
+    std::string left;
     InstallResult result = InstallAt(files, registry, environment, place, inputs.currentFontFile,
-                                     fileName, valueNames);
+                                     fileName, valueNames, left);
 
     // A standard user, or a program run without elevation, may not write the machine's fonts
     // folder or key; Windows 10 and later load fonts installed for one user from their own.
-    if (result == InstallResult::Denied && !inputs.folders.user.empty()) {
+    const bool forUser = result == InstallResult::Denied && !inputs.folders.user.empty();
+    if (forUser) {
         place = {inputs.folders.user, RegistryRoot::CurrentUser, true};
         result = files.createFolder(place.folder) == Outcome::Done
                      ? InstallAt(files, registry, environment, place, inputs.currentFontFile,
-                                 fileName, valueNames)
+                                 fileName, valueNames, left)
                      : InstallResult::CopyFailed;
     }
-    if (result != InstallResult::Installed) return report(result);
-    return report(result, place.folder + fileName);
+    InstallReport done = report(result, left);
+    done.forUser = forUser;
+    if (result == InstallResult::Installed || result == InstallResult::AlreadyInstalled) {
+        done.copy = place.folder + fileName;
+    }
+    return done;
 }
 
 std::string RefusalText(const InstallReport& report) {
+    const std::string file = "\"" + report.fileName + "\"";
+    const std::string face = "\"" + report.face + "\"";
     switch (report.result) {
         case InstallResult::NoFaceOfThisFile:
-            return "\"" + report.fileName + "\" is not a usable font.";
+            return file + " is not a usable font.";
         case InstallResult::FileGone:
-            return "\"" + report.fileName + "\" is no longer there.";
+            return file + " is no longer there.";
+        case InstallResult::SourceUnreadable:
+            return file + " cannot be read; another program may be using it.";
         case InstallResult::OtherFontInTheWay:
-            return "A different font named \"" + report.fileName +
-                   "\" is in the fonts folder already.";
+            return "A different font named " + file + " is in the fonts folder already.";
         case InstallResult::ValueNamesAnotherFile:
-            return "The face \"" + report.face + "\" is registered for another font file already.";
+            return "The face " + face + " is registered for another font file already.";
+        case InstallResult::ValueUnreadable:
+            return "The face " + face +
+                   " has a value in the list of installed fonts that cannot be read, and it stays "
+                   "as it is.";
+        case InstallResult::CopyLeftBehind:
+            return "The list of installed fonts cannot be written, and the copy \"" + report.copy +
+                   "\" could not be taken back.";
         case InstallResult::Denied:
         case InstallResult::CopyFailed:
         case InstallResult::RegistrationFailed:
             return "The fonts folder or the list of installed fonts cannot be written.";
         case InstallResult::Installed:
+        case InstallResult::AlreadyInstalled:
         case InstallResult::NothingPreviewed:
         case InstallResult::NoFaceName:
             break;
     }
     return {};
+}
+
+std::string InstalledText(const InstallReport& report) {
+    if (report.result == InstallResult::AlreadyInstalled) {
+        return report.forUser ? "Installed already, for you, from this very file"
+                              : "Installed already, from this very file";
+    }
+    if (report.result != InstallResult::Installed) return {};
+    return report.forUser ? "Installed for you alone: the machine's fonts folder may not be written"
+                          : "Installed for every user";
 }
 
 }  // namespace typelens

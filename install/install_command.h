@@ -33,31 +33,39 @@ struct InstallInputs {
 
 enum class InstallResult {
     Installed,
+    AlreadyInstalled,       // this very file, its copy and its value there before
     NothingPreviewed,       // a beep
     NoFaceName,             // silent
     NoFaceOfThisFile,       // the preview found no face of its own in the file
     FileGone,               // the previewed file is no longer there
+    SourceUnreadable,       // the previewed file cannot be read (another program holds it)
     OtherFontInTheWay,      // the fonts folder holds a different file of that name
     ValueNamesAnotherFile,  // the values of the family and of the full name register others
+    ValueUnreadable,        // and one of them cannot even be read
     Denied,                 // neither the machine nor the user's place may be written
     CopyFailed,
     RegistrationFailed,  // a copy made by this command is taken back
+    CopyLeftBehind,      // the value could not be written, nor the copy taken back
 };
 
 struct InstallReport {
     InstallResult result;
-    std::string copy;      // full path of the installed copy
+    std::string copy;      // full path of the installed copy, or of the copy left behind
     std::string fileName;  // the copy's bare name
     std::string face;      // the name of the face the value would register
+    bool forUser = false;  // in the user's place, the machine's refused
 };
 
 // Installs the previewed font, or tells why not; nothing is reported here.
 InstallReport InstallFont(FileSystem& files, Registry& registry, Environment& environment,
                           const InstallInputs& inputs);
 
-// Why the install was refused, in one sentence; empty where nothing is said (installed, nothing
-// previewed, no face name).
+// Why the install was refused, in one sentence; empty where nothing is refused (installed,
+// nothing previewed, no face name).
 std::string RefusalText(const InstallReport& report);
+
+// Where an install went, in a few words; empty where it did not.
+std::string InstalledText(const InstallReport& report);
 
 // The part of a full path after its last "\".
 std::string BareFileName(const std::string& path);

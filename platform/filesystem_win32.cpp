@@ -46,7 +46,9 @@ std::optional<std::wstring> WidePath(const std::string& path) {
 }
 
 Outcome Failure() {
-    return GetLastError() == ERROR_ACCESS_DENIED ? Outcome::Denied : Outcome::Failed;
+    const DWORD error = GetLastError();
+    return error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION ? Outcome::Denied
+                                                                            : Outcome::Failed;
 }
 
 // Every entry of `pattern` at the level of information asked for; nullopt when the listing
@@ -128,7 +130,13 @@ Outcome Win32FileSystem::copyNewFile(const std::string& from, const std::string&
     const auto source = WidePath(from), target = WidePath(to);
     if (!source || !target) return Outcome::Failed;
     if (CopyFileW(source->c_str(), target->c_str(), /*bFailIfExists=*/TRUE)) return Outcome::Done;
-    return Failure();
+    // A source that cannot be read gives access denied too; asked on its own, it tells.
+    const Outcome failed = Failure();
+    if (failed == Outcome::Failed) return failed;
+    const UniqueFile readable(CreateFileW(source->c_str(), GENERIC_READ,
+                                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                          nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return readable ? failed : Outcome::Unreadable;
 }
 
 Outcome Win32FileSystem::createFolder(const std::string& path) {

@@ -3,7 +3,6 @@
 
 #include <cstdint>
 #include <memory>
-#include <optional>
 #include <string>
 
 #include "platform/outcome.h"
@@ -29,6 +28,13 @@ class RegistryKey {
                              const std::string& data) = 0;
 };
 
+// A value read as text: absent, its text, or there but holding no text the program can read
+// (another type, too long to spell, access refused).
+struct TextValue {
+    enum class State { Absent, Text, Unreadable } state = State::Absent;
+    std::string text{};  // where it is Text
+};
+
 struct OpenedKey {
     std::unique_ptr<RegistryKey> key;  // empty unless the key was opened
     Outcome outcome = Outcome::Failed;
@@ -39,9 +45,8 @@ class Registry {
     virtual ~Registry() = default;
     // Opens `path` below `root`, creating missing keys.
     virtual OpenedKey createKey(RegistryRoot root, const std::string& path) = 0;
-    // The text of a REG_SZ value; nullopt when there is none (or it holds no text).
-    virtual std::optional<std::string> readText(RegistryRoot root, const std::string& path,
-                                                const std::string& name) = 0;
+    virtual TextValue readText(RegistryRoot root, const std::string& path,
+                               const std::string& name) = 0;
 };
 
 }  // namespace typelens

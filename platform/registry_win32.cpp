@@ -44,20 +44,23 @@ OpenedKey Win32Registry::createKey(RegistryRoot root, const std::string& path) {
     return {std::make_unique<Key>(UniqueKey(opened)), outcome};
 }
 
-std::optional<std::string> Win32Registry::readText(RegistryRoot root, const std::string& path,
-                                                   const std::string& name) {
+// Only a value that is not there, under a key that may not be there either, is absent; a value
+// of another type (REG_DWORD, REG_BINARY, REG_EXPAND_SZ), or one that may not be read, is there.
+TextValue Win32Registry::readText(RegistryRoot root, const std::string& path,
+                                  const std::string& name) {
     const std::wstring key = Widen(path), value = Widen(name);
+    const auto read = [&](wchar_t* into, DWORD& size) {
+        return RegGetValueW(RootKey(root), key.c_str(), value.c_str(), RRF_RT_REG_SZ, nullptr, into,
+                            &size);
+    };
     DWORD size = 0;
-    if (RegGetValueW(RootKey(root), key.c_str(), value.c_str(), RRF_RT_REG_SZ, nullptr, nullptr,
-                     &size) != ERROR_SUCCESS) {
-        return std::nullopt;
-    }
+    LSTATUS status = read(nullptr, size);
+    if (status == ERROR_FILE_NOT_FOUND) return {TextValue::State::Absent};
     std::wstring text(size / sizeof(wchar_t) + 1, L'\0');
-    if (RegGetValueW(RootKey(root), key.c_str(), value.c_str(), RRF_RT_REG_SZ, nullptr, text.data(),
-                     &size) != ERROR_SUCCESS) {
-        return std::nullopt;
-    }
-    return ExactAnsi(text.c_str());
+    if (status == ERROR_SUCCESS) status = read(text.data(), size);
+    auto spelled = status == ERROR_SUCCESS ? ExactAnsi(text.c_str()) : std::nullopt;
+    if (!spelled) return {TextValue::State::Unreadable};
+    return {TextValue::State::Text, std::move(*spelled)};
 }
 
 }  // namespace typelens::win32

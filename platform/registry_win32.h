@@ -7,8 +7,8 @@ namespace typelens::win32 {
 class Win32Registry : public Registry {
   public:
     OpenedKey createKey(RegistryRoot root, const std::string& path) override;
-    std::optional<std::string> readText(RegistryRoot root, const std::string& path,
-                                        const std::string& name) override;
+    TextValue readText(RegistryRoot root, const std::string& path,
+                       const std::string& name) override;
 };
 
 }  // namespace typelens::win32

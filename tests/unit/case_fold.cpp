@@ -1,49 +1,35 @@
-// The fake world folds letter case as Windows does, in every script: the C library's upper case
-// of each character, in a UTF-8 locale (the program's code page is UTF-8).
-#include <locale>
+// The fake world folds letter case as Windows does, in every script: each character's upper case
+// in a UTF-8 locale (the program's code page is UTF-8).
+#include <locale.h>
+
+#include <climits>
+#include <cwchar>
+#include <cwctype>
 
 #include "platform/case_blind.h"
 
 namespace typelens {
-namespace {
-
-std::u32string Decode(std::string_view text) {
-    std::u32string decoded;
-    for (std::size_t i = 0; i < text.size();) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        const int length = byte < 0x80 ? 1 : byte < 0xE0 ? 2 : byte < 0xF0 ? 3 : 4;
-        char32_t c = length == 1 ? byte : byte & (0x3F >> (length - 1));
-        for (int k = 1; k < length && i + k < text.size(); ++k) c = c << 6 | (text[i + k] & 0x3F);
-        decoded.push_back(c);
-        i += length;
-    }
-    return decoded;
-}
-
-std::string Encode(const std::u32string& text) {
-    std::string encoded;
-    for (const char32_t c : text) {
-        const int length = c < 0x80 ? 1 : c < 0x800 ? 2 : c < 0x10000 ? 3 : 4;
-        if (length == 1) {
-            encoded += static_cast<char>(c);
-            continue;
-        }
-        constexpr unsigned char kLead[] = {0, 0, 0xC0, 0xE0, 0xF0};
-        encoded += static_cast<char>(kLead[length] | (c >> (6 * (length - 1))));
-        for (int k = length - 2; k >= 0; --k)
-            encoded += static_cast<char>(0x80 | ((c >> (6 * k)) & 0x3F));
-    }
-    return encoded;
-}
-
-}  // namespace
 
 std::string FoldCase(std::string_view text) {
-    static const std::locale utf8("C.UTF-8");
-    std::u32string letters = Decode(text);
-    for (char32_t& c : letters)
-        c = static_cast<char32_t>(std::toupper(static_cast<wchar_t>(c), utf8));
-    return Encode(letters);
+    static const locale_t utf8 = newlocale(LC_CTYPE_MASK, "C.UTF-8", nullptr);
+    const locale_t before = uselocale(utf8);
+    std::string folded;
+    std::mbstate_t state{};
+    for (std::size_t i = 0; i < text.size();) {
+        wchar_t c = 0;
+        const std::size_t read = std::mbrtowc(&c, text.data() + i, text.size() - i, &state);
+        char bytes[MB_LEN_MAX];
+        const std::size_t written = read > 0 && read <= text.size() - i
+                                        ? std::wcrtomb(bytes, std::towupper(c), &state)
+                                        : static_cast<std::size_t>(-1);
+        if (written == static_cast<std::size_t>(-1)) {  // no character: the byte as it is
+            folded += text[i++], state = {};
+            continue;
+        }
+        folded.append(bytes, written), i += read;
+    }
+    uselocale(before);
+    return folded;
 }
 
 bool EqualIgnoringCase(std::string_view a, std::string_view b) {

@@ -34,7 +34,9 @@ TEST_F(Install, CopiesThePreviewedFileAndRegistersItsFaceOnce) {
     w.File1.select("other.ttf");  // moved by the keyboard since: the copy is still neat.ttf's
     w.window.install();
     EXPECT_FALSE(w.InstallButton.enabled);  // done: greyed until the next preview
+    EXPECT_EQ(w.lblInstalled.value, "Installed for every user");
     w.window.install();
+    EXPECT_EQ(w.lblInstalled.value, "Installed already, from this very file");
     EXPECT_EQ(w.pc.copy(kFonts + "neat.ttf"), "font neat Regular");
     EXPECT_EQ(w.pc.copy(kFonts + "other.ttf"), "<none>");
     ASSERT_EQ(w.pc.values.size(), 1u);
@@ -44,6 +46,7 @@ TEST_F(Install, CopiesThePreviewedFileAndRegistersItsFaceOnce) {
     // Blanks around a face stay in the value name; the copy is named as the value says.
     w.preview("C:\\in\\ spaced.ttf");
     EXPECT_TRUE(w.InstallButton.enabled);
+    EXPECT_EQ(w.lblInstalled.value, "");
     w.window.install();
     EXPECT_EQ(w.pc.value(" Spaced  (TrueType)"), "spaced.ttf");
     EXPECT_EQ(w.pc.copy(kFonts + "spaced.ttf"), "font  Spaced  Regular");
@@ -126,6 +129,40 @@ TEST_F(Install, EachStyleOfAFamilyGetsAValueOfItsOwn) {
     EXPECT_EQ(w.pc.value(fam + " Bold (TrueType)"), "Другой.ttf");
 }
 
+// What is in the way stays, and the refusal says why: values that cannot be read as text (the
+// full name's value is written where only the family's is in the way), a source another program
+// holds (the user's place is no help for it), a copy that cannot be taken back.
+TEST_F(Install, KeepsWhatIsInTheWay) {
+    const auto put = [&](const std::string& name, RegistryType type) {
+        w.pc.values["2\\" + fakes::Lower(kFontsKey) + name] = {type, std::string("\1\0\0\0", 4)};
+    };
+    put("other (TrueType)", RegistryType::Dword);
+    w.preview("C:\\in\\other.ttf");
+    w.window.install();
+    EXPECT_EQ(w.pc.value("other Regular (TrueType)"), "other.ttf");
+    put("neat (TrueType)", RegistryType::Dword);
+    put("neat Regular (TrueType)", RegistryType(3));  // REG_BINARY
+    w.preview("C:\\in\\neat.ttf");
+    w.window.install();
+    w.pc.locked.insert("c:\\in\\ spaced.ttf");
+    w.pc.unwritable.insert("c:\\windows\\fonts");
+    w.preview("C:\\in\\ spaced.ttf");
+    w.window.install();
+    w.pc.locked.clear(), w.pc.unwritable.clear();
+    w.fails = {Op::SetValue, Op::Delete};
+    w.window.install();
+    EXPECT_EQ(w.pc.refusals,
+              (std::vector<std::string>{
+                  "The face \"neat Regular\" has a value in the list of installed fonts that "
+                  "cannot be read, and it stays as it is.",
+                  "\"spaced.ttf\" cannot be read; another program may be using it.",
+                  "The list of installed fonts cannot be written, and the copy "
+                  "\"C:\\windows\\Fonts\\spaced.ttf\" could not be taken back."}));
+    for (const char* kept : {"other (TrueType)", "neat (TrueType)", "neat Regular (TrueType)"})
+        EXPECT_NE(w.pc.values["2\\" + fakes::Lower(kFontsKey) + kept].first, RegistryType::String);
+    EXPECT_EQ(w.pc.copy(kUser + "spaced.ttf"), "<none>");
+}
+
 // A standard user, or an administrator's program without elevation, may write neither the
 // machine's fonts folder nor its key: the font is installed for the user.
 TEST(InstallWithoutRights, EachRefusalOfTheMachineLeadsToTheUsersPlaceWithNothingLeftBehind) {
@@ -143,6 +180,8 @@ TEST(InstallWithoutRights, EachRefusalOfTheMachineLeadsToTheUsersPlaceWithNothin
         EXPECT_EQ(w.pc.copy(kFonts + "neat.ttf"), "<none>");
         EXPECT_EQ(w.pc.value("neat (TrueType)"), "<none>");
         EXPECT_TRUE(w.pc.refusals.empty());
+        EXPECT_EQ(w.lblInstalled.value,
+                  "Installed for you alone: the machine's fonts folder may not be written");
         // Usable at once, here and in every program, and never again taken for a new face.
         EXPECT_EQ(w.pc.adds[kUser + "neat.ttf"], 1);
         EXPECT_EQ(w.pc.broadcasts, 1);

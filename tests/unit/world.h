@@ -64,6 +64,7 @@ struct Machine : FileSystem, Environment, Fonts, Registry, Dialogs {
     };
     std::map<std::string, Entry> entries;
     std::set<std::string> unwritable;        // folded folders no one has the right to write to
+    std::set<std::string> locked;            // folded files another program holds: unreadable
     std::set<int> lockedKeys, lockedValues;  // roots whose keys or values may not be written
     std::map<std::string, std::string> variables{{"windir", "C:\\windows"}};
     NumberFormat format;
@@ -104,7 +105,8 @@ struct Machine : FileSystem, Environment, Fonts, Registry, Dialogs {
     }
     // A text value of the fonts key, without its NUL.
     std::string value(const std::string& name, int root = 2) {
-        return readText(RegistryRoot(0x80000000 | root), kFontsKey, name).value_or("<none>");
+        const TextValue read = readText(RegistryRoot(0x80000000 | root), kFontsKey, name);
+        return read.state == TextValue::State::Text ? read.text : "<none>";
     }
 
     std::optional<std::vector<FolderEntry>> readFolder(const std::string& folder,
@@ -146,6 +148,7 @@ struct Machine : FileSystem, Environment, Fonts, Registry, Dialogs {
         return find(path)->attributes;
     }
     Outcome copyNewFile(const std::string& from, const std::string& to) override {
+        if (locked.count(Lower(from))) return Outcome::Unreadable;
         if (unwritable.count(Lower(ParentOf(to)))) return Outcome::Denied;
         if (failing(Op::Copy) || !find(from) || find(to) || !find(ParentOf(to)))
             return Outcome::Failed;
@@ -162,7 +165,7 @@ struct Machine : FileSystem, Environment, Fonts, Registry, Dialogs {
         return !failing(Op::Delete) && entries.erase(Lower(path)) > 0;
     }
     std::optional<std::string> readFile(const std::string& path) override {
-        if (failing(Op::Read) || !find(path)) return std::nullopt;
+        if (failing(Op::Read) || !find(path) || locked.count(Lower(path))) return std::nullopt;
         return find(path)->content;
     }
     std::optional<std::string> variable(const std::string& name) override {
@@ -251,11 +254,13 @@ struct Machine : FileSystem, Environment, Fonts, Registry, Dialogs {
         return {std::make_unique<Key>(*this, r, std::to_string(r) + "\\" + Lower(path)),
                 Outcome::Done};
     }
-    std::optional<std::string> readText(RegistryRoot root, const std::string& path,
-                                        const std::string& name) override {
+    TextValue readText(RegistryRoot root, const std::string& path,
+                       const std::string& name) override {
         const auto v = values.find(std::to_string(int(root) & 0xF) + "\\" + Lower(path) + name);
-        if (failing(Op::ReadValue) || v == values.end()) return std::nullopt;
-        return NoNul(v->second.second);
+        if (v == values.end()) return {};
+        if (failing(Op::ReadValue) || v->second.first != RegistryType::String)
+            return {TextValue::State::Unreadable};
+        return {TextValue::State::Text, NoNul(v->second.second)};
     }
     void showAbout() override { ++aboutOpenings; }
     void showRefusal(const std::string& text) override { refusals.push_back(text); }
@@ -367,11 +372,11 @@ struct World {
     Machine pc{fails};
     Tree Dir1{fails};
     List File1{fails};
-    Text txFontName{fails, ""}, cmbSize{fails, "36"};
+    Text txFontName{fails, ""}, cmbSize{fails, "36"}, lblInstalled{fails, ""};
     Font txPreview{fails};
     Button InstallButton;
     Glyphora window{{pc, pc, pc, pc, pc},
-                    {Dir1, File1, txFontName, cmbSize, txPreview, InstallButton}};
+                    {Dir1, File1, txFontName, cmbSize, txPreview, InstallButton, lblInstalled}};
     World() {
         pc.heard = [this] { window.onFontsChanged(); };
     }

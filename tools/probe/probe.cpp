@@ -10,6 +10,7 @@
 //   expander <hwnd> <id> <key>  the middle of the node's expand button; fails where it has none
 //   selected <hwnd> <id>      the text of a tree's or a list's selected node or item
 //   focus <hwnd>              the focused control's id (a combo box's edit: the combo box's)
+//   load <dll>                loads a library by its bare name; fails where it cannot
 //   selection <hwnd> <id>     an edit box's selection: "start end"
 //   maximize <hwnd>, close <hwnd>; items and nodes are scrolled into view
 #include <windows.h>
@@ -118,6 +119,8 @@ int wmain(int argc, wchar_t** argv) {
         }
         return 1;
     }
+    // A library by its bare name, as a careless program loads it: the one beside the probe first.
+    if (verb == L"load") return LoadLibraryW(argv[2]) ? 0 : 1;
     HWND window = reinterpret_cast<HWND>(static_cast<INT_PTR>(std::wcstoll(argv[2], nullptr, 10)));
     const bool byId = argc > 3;
     HWND control = byId ? Control(window, _wtoi(argv[3])) : window;
