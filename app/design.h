@@ -69,6 +69,13 @@ inline constexpr int ProgramIcon = 720;
 inline constexpr int HandCursor = 480;
 }  // namespace picture
 
+// A row of the font list: the line in its file's face about twice as high as the names.
+namespace row {
+inline constexpr int Height = 450;  // 30 pixels at 96 dots per inch
+inline constexpr int Em = 330;      // 16.5 points: twice the names' 8.25
+inline constexpr int Widest = 12000;
+}  // namespace row
+
 inline int TwipsToPixels(int twips, int dpi) {
     return static_cast<int>(std::lround(twips * static_cast<double>(dpi) / 1440.0));
 }

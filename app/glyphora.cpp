@@ -12,7 +12,8 @@ Glyphora::Glyphora(GlyphoraPlatform platform, GlyphoraControls controls)
     : platform_(platform),
       controls_(controls),
       preview_(platform.fonts, platform.files, platform.environment,
-               {controls.File1, controls.txFontName, controls.cmbSize, controls.txPreview}) {}
+               {controls.File1, controls.txFontName, controls.txFontNameTip, controls.cmbSize,
+                controls.txPreview}) {}
 
 // Nothing here is reported: a step that fails leaves its own part empty and the next one runs.
 void Glyphora::onLoad() {

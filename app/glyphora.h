@@ -43,6 +43,7 @@ struct GlyphoraControls {
     FolderTree& Dir1;
     FileList& File1;
     TextBox& txFontName;
+    TextBox& txFontNameTip;
     TextBox& cmbSize;
     PreviewFont& txPreview;
     CommandButton& InstallButton;

@@ -8,6 +8,8 @@
 #include "app/main_toolbar_win32.h"
 #include "app/phases.h"
 #include "app/pictures_win32.h"
+#include "browse/font_rows.h"
+#include "platform/ansi_win32.h"
 #include "platform/message_win32.h"
 #include "platform/screen_win32.h"
 
@@ -29,9 +31,9 @@ MainLayout Designed() {
 }  // namespace
 
 GlyphoraWindow::GlyphoraWindow()
-    : glyphora_(
-          {files_, environment_, fonts_, registry_, dialogs_},
-          {tree_, list_, fontName_, sizeText_, previewFont_, installButton_, installedNote_}) {}
+    : glyphora_({files_, environment_, fonts_, registry_, dialogs_},
+                {tree_, list_, fontName_, fontDetails_, sizeText_, previewFont_, installButton_,
+                 installedNote_}) {}
 
 GlyphoraWindow::~GlyphoraWindow() {
     if (window_) DestroyWindow(window_);
@@ -178,6 +180,8 @@ void GlyphoraWindow::createControls() {
     txFontName_ = add(WS_EX_CLIENTEDGE, L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL | ES_READONLY,
                       control_id::txFontName, at.txFontName);
     fontName_.attach(txFontName_);
+    fontDetails_.attach(window_, txFontName_);
+    list_.rows().setMark(Widen(kNotAFont));
     lblInstalled_ = CreateWindowExW(
         0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_CENTERIMAGE | SS_ENDELLIPSIS | SS_NOPREFIX, 0,
         0, 0, 0, Toolbar1_, AsMenuId(control_id::lblInstalled), GetModuleHandleW(nullptr), nullptr);
@@ -187,6 +191,7 @@ void GlyphoraWindow::createControls() {
     // The sample comes once its font is set: the box lays its lines out anew in every font.
     previewFont_.attach(txPreview_, kSampleFace, 36, dpi_);
     SetWindowTextW(txPreview_, kSampleText);
+    showSampleInRows();
     applyDpi();
     cmbSize_ = CreateSizeBox(Toolbar1_, sizeFont_.get(), dpi_);
     sizeText_.attach(cmbSize_);
@@ -222,11 +227,16 @@ void GlyphoraWindow::applyDpi() {
     TreeView_SetImageList(Dir1_, listPictures.get(), TVSIL_NORMAL);
     ListView_SetImageList(File1_, listPictures.get(), LVSIL_SMALL);
     ListView_SetImageList(File1_, listPictures.get(), LVSIL_NORMAL);
+    // A blank state picture a pixel wide, as high as a row, makes the list's rows that high.
+    UniqueImageList rowHeights(ImageList_Create(1, px(row::Height), ILC_COLOR32, 1, 0));
+    ListView_SetImageList(File1_, rowHeights.get(), LVSIL_STATE);
+    list_.rows().setMeasures(px(row::Height), px(row::Em), px(row::Widest));
     ImageList1_ = std::move(toolbarPictures), ImageList2_ = std::move(listPictures);
+    rowHeights_ = std::move(rowHeights);
 
     SetComboHeight(Drive1_, px(design::Drive1.height));
     previewFont_.setDpi(dpi_);
-    list_.fitColumn();
+    list_.fitColumns();
 
     if (iconDpi_ != dpi_) {
         UniqueIcon oldSmall(std::move(smallIcon_)), oldBig(std::move(bigIcon_));
@@ -236,6 +246,14 @@ void GlyphoraWindow::applyDpi() {
         SendMessageW(window_, WM_SETICON, ICON_SMALL, AsParam(smallIcon_.get()));
         SendMessageW(window_, WM_SETICON, ICON_BIG, AsParam(bigIcon_.get()));
     }  // the old icons go once nothing holds them
+}
+
+// The rows of the font list draw the sample's first line as the user has it now.
+void GlyphoraWindow::showSampleInRows() {
+    std::wstring sample(static_cast<std::size_t>(GetWindowTextLengthW(txPreview_)) + 1, L'\0');
+    sample.resize(static_cast<std::size_t>(
+        GetWindowTextW(txPreview_, sample.data(), static_cast<int>(sample.size()))));
+    if (list_.rows().setSample(SampleLine(Utf32(sample)))) InvalidateRect(File1_, nullptr, FALSE);
 }
 
 // The note of the last install: after the About button and a gap, as high as the buttons, to the
@@ -341,6 +359,13 @@ LRESULT GlyphoraWindow::onControlMessage(HWND control, UINT message, WPARAM w, L
             }
             case WM_GETDLGCODE:
                 if (tree && key && key->wParam == VK_RETURN) return DLGC_WANTALLKEYS;
+                break;
+            case WM_SIZE:
+                if (!tree) {
+                    const LRESULT result = pass();
+                    list_.fitColumns();  // the faces take the width there is
+                    return result;
+                }
                 break;
             case WM_CHAR:
                 if (tree && w >= L' ') {
@@ -473,7 +498,9 @@ LRESULT GlyphoraWindow::onNotify(NMHDR& header) {
     }
     if (header.hwndFrom == File1_) {
         const auto& change = reinterpret_cast<NMLISTVIEW&>(header);
-        if (header.code == LVN_GETDISPINFOW) {
+        if (header.code == NM_CUSTOMDRAW) {
+            return list_.customDraw(reinterpret_cast<NMLVCUSTOMDRAW&>(header));
+        } else if (header.code == LVN_GETDISPINFOW) {
             list_.describe(reinterpret_cast<NMLVDISPINFOW&>(header));
         } else if (header.code == LVN_ODFINDITEMW) {
             return list_.find(reinterpret_cast<NMLVFINDITEMW&>(header));
@@ -505,6 +532,8 @@ void GlyphoraWindow::onCommand(int id, int code, HWND from) {
     } else if (id == IDOK && cmbSize_ && IsChild(cmbSize_, GetFocus())) {
         // Enter in the size box, which the dialog keys turn into the window's default command.
         glyphora_.onCmbSizeClick();
+    } else if (id == control_id::txPreview && code == EN_CHANGE) {
+        showSampleInRows();
     } else if (id == control_id::Drive1 && code == CBN_SELCHANGE) {
         if (const auto letter = drives_.selected()) glyphora_.onDrive1Change(*letter);
     } else if (id == control_id::cmbSize) {

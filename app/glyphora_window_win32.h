@@ -26,8 +26,8 @@ namespace typelens::win32 {
 // The styles of the folder tree and the file list, shared with the benchmark.
 inline constexpr DWORD kDir1Style =
     WS_TABSTOP | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_SHOWSELALWAYS;
-inline constexpr DWORD kFile1Style =
-    WS_TABSTOP | LVS_LIST | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS | LVS_OWNERDATA;
+inline constexpr DWORD kFile1Style = WS_TABSTOP | LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_SINGLESEL |
+                                     LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS | LVS_OWNERDATA;
 
 class GlyphoraWindow {
   public:
@@ -54,6 +54,7 @@ class GlyphoraWindow {
     void applyDpi();
     void loadIcons();
     void placeInstalledNote();
+    void showSampleInRows();
     HWND add(DWORD exStyle, const wchar_t* kind, DWORD style, int id, const TwipRect& at);
     int px(int twips) const { return TwipsToPixels(twips, dpi_); }
 
@@ -87,6 +88,7 @@ class GlyphoraWindow {
     UniqueAccelerators shortcuts_;
     UniqueImageList ImageList1_;
     UniqueImageList ImageList2_;
+    UniqueImageList rowHeights_;  // as high as the list's rows, which it makes them
     UniqueFont windowFont_, driveFont_, sizeFont_;
     UniqueIcon smallIcon_, bigIcon_;  // the class's, at the resolution `iconDpi_`
     int iconDpi_ = 0;
@@ -101,6 +103,7 @@ class GlyphoraWindow {
     TreeViewFolderTree tree_;
     ListViewFileList list_;
     WindowText fontName_;
+    ToolTipText fontDetails_;
     WindowText sizeText_;
     WindowText installedNote_;
     EditPreviewFont previewFont_;

@@ -385,6 +385,7 @@ struct PreviewSession {
     Win32Environment environment;
     ListViewFileList list;
     WindowText fontName, size;
+    ToolTipText details;
     EditPreviewFont previewFont;
     PreviewPane pane;
     int clicks = 0;
@@ -396,8 +397,9 @@ struct PreviewSession {
           list(h.list),
           fontName(h.fontName),
           size(h.size),
-          pane(fonts, files, environment, {list, fontName, size, previewFont}) {
+          pane(fonts, files, environment, {list, fontName, details, size, previewFont}) {
         previewFont.attach(h.preview, kSampleFace, 36, 96);
+        details.attach(h.window, h.fontName);
         list.clear();
         list.beginFill();
         list.add(first, "1", 2);

@@ -18,9 +18,11 @@ add_library(typelens_win32 STATIC
   app/pictures_win32.cpp
   platform/ansi_win32.cpp
   platform/case_blind_win32.cpp
+  platform/dwrite_win32.cpp
   platform/controls_win32.cpp
   platform/environment_win32.cpp
   platform/filesystem_win32.cpp
+  platform/font_rows_win32.cpp
   platform/name_order_win32.cpp
   platform/fonts_win32.cpp
   platform/registry_win32.cpp

@@ -58,4 +58,18 @@ std::string Narrow(const wchar_t* wide) {
     return ansi;
 }
 
+std::u32string Utf32(std::wstring_view wide) {
+    std::u32string characters;
+    for (std::size_t i = 0; i < wide.size(); ++i) {
+        const char32_t unit = wide[i];
+        if (unit >= 0xD800 && unit < 0xDC00 && i + 1 < wide.size() && wide[i + 1] >= 0xDC00 &&
+            wide[i + 1] < 0xE000) {
+            characters += 0x10000 + ((unit - 0xD800) << 10) + (wide[++i] - 0xDC00);
+        } else {
+            characters += unit;
+        }
+    }
+    return characters;
+}
+
 }  // namespace typelens::win32

@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace typelens::win32 {
 
@@ -14,5 +15,7 @@ std::wstring Widen(const std::string& ansi);
 std::optional<std::string> ExactAnsi(const wchar_t* wide);
 // With stand-ins where the code page lacks a character: for text that names nothing.
 std::string Narrow(const wchar_t* wide);
+// Each character on its own, a surrogate pair made one.
+std::u32string Utf32(std::wstring_view wide);
 
 }  // namespace typelens::win32

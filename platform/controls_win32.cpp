@@ -171,14 +171,47 @@ void TreeViewFolderTree::typed(wchar_t letter, DWORD time) {
 // to the program per item (10,000 font files: 270 ms before the window is drawn). Painted once
 // off screen while it holds a single item, it knows its measures and later asks only for the
 // items it shows; for a list view that never measures, the picture is merely thrown away.
-void ListViewFileList::measureOnce() {
-    if (measured_ || items_.empty()) return;
-    measured_ = true;
-    ListView_SetItemCountEx(list_, 1, LVSICF_NOSCROLL);
-    if (HDC memory = CreateCompatibleDC(nullptr)) {
-        SendMessageW(list_, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
-        DeleteDC(memory);
-    }
+TOOLINFOW ToolTipText::toolInfo() {
+    TOOLINFOW info{};
+    info.cbSize = sizeof info;
+    info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    info.hwnd = owner_;
+    info.uId = reinterpret_cast<UINT_PTR>(tool_);
+    info.lpszText = shown_.data();
+    return info;
+}
+
+void ToolTipText::attach(HWND owner, HWND tool) {
+    owner_ = owner, tool_ = tool;
+    tip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                           WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                           CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, GetModuleHandleW(nullptr),
+                           nullptr);
+    TOOLINFOW info = toolInfo();
+    SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+    // Lines of their own, and time enough to read them.
+    SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, 600);
+    SendMessageW(tip_, TTM_SETDELAYTIME, TTDT_AUTOPOP, 30000);
+}
+
+bool ToolTipText::setText(const std::string& text) {
+    if (!tip_) return false;
+    text_ = text;
+    shown_ = Widen(text);
+    TOOLINFOW info = toolInfo();
+    SendMessageW(tip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
+    return true;
+}
+
+void ListViewFileList::attach(HWND list) {
+    list_ = list;
+    if (!list_) return;
+    LVCOLUMNW column{};
+    column.mask = LVCF_WIDTH;
+    ListView_InsertColumn(list_, 0, &column);
+    ListView_InsertColumn(list_, 1, &column);
+    // A click anywhere on a row is a click on its file.
+    ListView_SetExtendedListViewStyle(list_, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
 }
 
 void ListViewFileList::clear() {
@@ -202,21 +235,32 @@ void ListViewFileList::beginFill() {
     SetRedraw(list_, false);
 }
 
-// The list learns only the number of items; its columns are as wide as the widest name as drawn.
+// The list learns only the number of items; the rows' faces are drawn as they come into view,
+// from the files as they are now.
 void ListViewFileList::endFill() {
     SortByName(items_);
-    measureOnce();
+    rows_.forget();
     ListView_SetItemCountEx(list_, static_cast<int>(items_.size()), LVSICF_NOSCROLL);
-    fitColumn();
+    fitColumns();
     SetRedraw(list_, true);
 }
 
-void ListViewFileList::fitColumn() {
-    if (items_.empty()) return;
+void ListViewFileList::fitColumns() {
+    RECT client{};
+    GetClientRect(list_, &client);
     int icon = 0, unused = 0;
     ImageList_GetIconSize(ListView_GetImageList(list_, LVSIL_SMALL), &icon, &unused);
     const int padding = 2 * GetSystemMetrics(SM_CXEDGE) + 12;
-    ListView_SetColumnWidth(list_, 0, widestName() + icon + padding);
+    // The faces keep at least two fifths of the width; a longer name ends in an ellipsis.
+    const int names =
+        std::min(widestName() + icon + padding, static_cast<int>(client.right) * 3 / 5);
+    const int faces = std::max(0, static_cast<int>(client.right) - names);
+    if (names == ListView_GetColumnWidth(list_, 0) && faces == ListView_GetColumnWidth(list_, 1))
+        return;
+    ListView_SetColumnWidth(list_, 0, names);
+    ListView_SetColumnWidth(list_, 1, faces);
+    InvalidateRect(list_, nullptr,
+                   FALSE);  // every cell moved, which the list repaints only in part
 }
 
 // A name in ASCII is as wide as its letters' advances, which the font tells once for all; any
@@ -254,6 +298,11 @@ void ListViewFileList::describe(NMLVDISPINFOW& shown) const {
             MultiByteToWideChar(CP_ACP, 0, item.text.c_str(), -1, asked.pszText, asked.cchTextMax);
         if (length == 0) asked.pszText[asked.cchTextMax - 1] = L'\0';  // cut short
     }
+    if (asked.iSubItem > 0) {  // the face's column, drawn by customDraw
+        if ((asked.mask & LVIF_TEXT) && asked.pszText && asked.cchTextMax > 0)
+            asked.pszText[0] = L'\0';
+        return;
+    }
     if (asked.mask & LVIF_IMAGE) asked.iImage = item.image - 1;
 }
 
@@ -268,6 +317,57 @@ int ListViewFileList::find(const NMLVFINDITEMW& search) const {
         if (BeginsWith(Widen(items_[i].text), typed)) return static_cast<int>(i);
     }
     return -1;
+}
+
+// The picture and the name in the middle of the row's height, which the list would draw at its
+// top: the rows are as high as their faces' lines make them.
+void ListViewFileList::paintName(HDC dc, RECT cell, const Item& item, bool selected,
+                                 bool focused) const {
+    // The first column's cell is reported as the whole row.
+    cell.right = cell.left + ListView_GetColumnWidth(list_, 0);
+    FillRect(
+        dc, &cell,
+        GetSysColorBrush(selected ? (focused ? COLOR_HIGHLIGHT : COLOR_BTNFACE) : COLOR_WINDOW));
+    const HIMAGELIST pictures = ListView_GetImageList(list_, LVSIL_SMALL);
+    int size = 0, unused = 0;
+    ImageList_GetIconSize(pictures, &size, &unused);
+    const int gap = 2 * GetSystemMetrics(SM_CXEDGE);
+    ImageList_Draw(pictures, item.image - 1, dc, cell.left + gap,
+                   cell.top + (cell.bottom - cell.top - size) / 2, ILD_TRANSPARENT);
+    RECT text = cell;
+    text.left += 2 * gap + size;
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(selected && focused ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+    const std::wstring name = Widen(item.text);
+    DrawTextW(dc, name.c_str(), static_cast<int>(name.size()), &text,
+              DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
+}
+
+// Both columns drawn here, as the list draws selected rows, the face's from its file.
+LRESULT ListViewFileList::customDraw(NMLVCUSTOMDRAW& draw) {
+    switch (draw.nmcd.dwDrawStage) {
+        case CDDS_PREPAINT:
+            return CDRF_NOTIFYITEMDRAW;
+        case CDDS_ITEMPREPAINT:
+            return CDRF_NOTIFYSUBITEMDRAW;
+        case CDDS_ITEMPREPAINT | CDDS_SUBITEM: {
+            const auto index = static_cast<int>(draw.nmcd.dwItemSpec);
+            if (index < 0 || static_cast<std::size_t>(index) >= items_.size())
+                return CDRF_DODEFAULT;
+            RECT cell{};
+            ListView_GetSubItemRect(list_, index, draw.iSubItem, LVIR_BOUNDS, &cell);
+            const bool selected = ListView_GetItemState(list_, index, LVIS_SELECTED) != 0;
+            const bool focused = GetFocus() == list_;
+            if (draw.iSubItem == 0) {
+                paintName(draw.nmcd.hdc, cell, items_[index], selected, focused);
+            } else {
+                rows_.paint(draw.nmcd.hdc, cell, items_[index].key, selected, focused);
+            }
+            return CDRF_SKIPDEFAULT;
+        }
+        default:
+            return CDRF_DODEFAULT;
+    }
 }
 
 // Each new face is asked for in a way unlike the requests for the 11 faces before it: by clip

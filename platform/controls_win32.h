@@ -2,12 +2,14 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <string>
 #include <unordered_set>
 #include <vector>
 
 #include "platform/controls.h"
+#include "platform/font_rows_win32.h"
 #include "platform/scoped_win32.h"
 
 namespace typelens::win32 {
@@ -41,6 +43,21 @@ class WindowText : public TextBox {
 
   private:
     HWND window_;
+};
+
+// A tool tip over one control, shown while the mouse rests on it; none while its text is empty.
+class ToolTipText : public TextBox {
+  public:
+    void attach(HWND owner, HWND tool);
+    std::string text() const override { return text_; }
+    bool setText(const std::string& text) override;
+
+  private:
+    TOOLINFOW toolInfo();
+
+    HWND tip_ = nullptr, owner_ = nullptr, tool_ = nullptr;
+    std::string text_;
+    std::wstring shown_;  // the tip's own copy, which it reads while it shows
 };
 
 // A tree view whose items carry their keys: each item's lParam points at its key, a NUL-ended
@@ -85,36 +102,40 @@ class TreeViewFolderTree : public FolderTree {
 };
 
 // A list view that holds no items of its own (LVS_OWNERDATA): it shows those kept here, by
-// index, asking for each one's text and picture as it draws it.
+// index, asking for each one's text and picture as it draws it. Two columns, the name and,
+// drawn here, a line in the file's face (FontRows).
 class ListViewFileList : public FileList {
   public:
-    explicit ListViewFileList(HWND list = nullptr) : list_(list) {}
-    void attach(HWND list) { list_ = list; }
+    explicit ListViewFileList(HWND list = nullptr) { attach(list); }
+    void attach(HWND list);
 
     void clear() override;
     bool add(std::string key, std::string text, int image) override;
     std::optional<FileItem> selected() const override;
     void beginFill() override;
     void endFill() override;
-    // Makes its column as wide as the widest name as drawn, in the list's font now; an empty
-    // list keeps its column as it is.
-    void fitColumn();
+    // The name's column as wide as the widest name as drawn, in the list's font now, but for
+    // room left for the faces; the faces' column the rest of the list's width.
+    void fitColumns();
+    FontRows& rows() { return rows_; }
 
-    // The list's questions: an item's text and picture, and where typing a name leads.
+    // The list's questions: an item's text and picture, where typing a name leads, and how a
+    // row is drawn.
     void describe(NMLVDISPINFOW& item) const;
     int find(const NMLVFINDITEMW& search) const;
+    LRESULT customDraw(NMLVCUSTOMDRAW& draw);
 
   private:
     struct Item {
         std::string key, text, order;
         int image;
     };
-    void measureOnce();
     int widestName() const;
+    void paintName(HDC dc, RECT cell, const Item& item, bool selected, bool focused) const;
 
-    HWND list_;
+    HWND list_ = nullptr;
     std::vector<Item> items_;
-    bool measured_ = false;
+    FontRows rows_;
 };
 
 // Wine (8) reuses a font it made for an earlier, identical request even after the file that

@@ -1,6 +1,8 @@
 // The system's font table, its list of faces, and what a font file says about itself.
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,6 +25,12 @@ struct FontFace {
     friend bool operator==(const FontFace&, const FontFace&) = default;
 };
 
+// Characters from `first` to `last`, both in.
+struct CodeRange {
+    char32_t first = 0, last = 0;
+    friend bool operator==(const CodeRange&, const CodeRange&) = default;
+};
+
 // A face as its file describes it.
 struct FileFace {
     std::vector<std::string> families;  // its family name in each language it gives, English first
@@ -30,7 +38,17 @@ struct FileFace {
     std::string fullName;  // empty when the file gives none
     int weight = kNormalWeight;
     bool italic = false;
+    // What the file says of itself besides; each empty where it says nothing.
+    std::string version{}, designer{}, maker{}, copyright{};
+    std::vector<CodeRange> ranges{};  // the characters it draws
 };
+
+// Whether a font file's table directory lies within the file: its header, each table's record,
+// and each table's data inside `size` bytes (for a collection, each font's directory). A guard
+// before a reader that trusts the directory, not a reading of the font. `read(offset, length)`
+// gives the file's bytes there, fewer where the file ends sooner.
+bool TableDirectoryFits(const std::function<std::string(std::uint64_t, std::size_t)>& read,
+                        std::uint64_t size);
 
 class Fonts {
   public:

@@ -1,11 +1,9 @@
 #include "platform/fonts_win32.h"
 
-#include <dwrite_3.h>
-
 #include <utility>
 
 #include "platform/ansi_win32.h"
-#include "platform/late_win32.h"
+#include "platform/dwrite_win32.h"
 #include "platform/scoped_win32.h"
 
 namespace typelens::win32 {
@@ -62,80 +60,42 @@ std::vector<std::string> Strings(IDWriteLocalizedStrings* set) {
     return strings;
 }
 
+// What a face says of itself, through DirectWrite; nullopt where it gives no family name.
+std::optional<FileFace> Describe(IDWriteFontFace* plain) {
+    IDWriteFontFace3* asked = nullptr;
+    if (FAILED(plain->QueryInterface(__uuidof(IDWriteFontFace3), reinterpret_cast<void**>(&asked))))
+        return std::nullopt;
+    const UniqueCom<IDWriteFontFace3> face(asked);
+    const auto strings = [&](DWRITE_INFORMATIONAL_STRING_ID id) {
+        IDWriteLocalizedStrings* set = nullptr;
+        BOOL exists = FALSE;
+        if (FAILED(face.get()->GetInformationalStrings(id, &set, &exists)) || !exists)
+            return std::vector<std::string>{};
+        const UniqueCom<IDWriteLocalizedStrings> owned(set);
+        return Strings(set);
+    };
+    const auto first = [&](DWRITE_INFORMATIONAL_STRING_ID id) {
+        const auto said = strings(id);
+        return said.empty() ? std::string() : said.front();
+    };
+    FileFace described;
+    described.families = strings(DWRITE_INFORMATIONAL_STRING_WIN32_FAMILY_NAMES);
+    if (described.families.empty()) return std::nullopt;
+    described.style = first(DWRITE_INFORMATIONAL_STRING_WIN32_SUBFAMILY_NAMES);
+    described.fullName = first(DWRITE_INFORMATIONAL_STRING_FULL_NAME);
+    described.weight = face.get()->GetWeight();
+    described.italic = face.get()->GetStyle() != DWRITE_FONT_STYLE_NORMAL;
+    described.version = first(DWRITE_INFORMATIONAL_STRING_VERSION_STRINGS);
+    described.designer = first(DWRITE_INFORMATIONAL_STRING_DESIGNER);
+    described.maker = first(DWRITE_INFORMATIONAL_STRING_MANUFACTURER);
+    described.copyright = first(DWRITE_INFORMATIONAL_STRING_COPYRIGHT_NOTICE);
+    described.ranges = RangesOf(plain);
+    return described;
+}
+
 }  // namespace
 
-// What font files say about themselves, read through DirectWrite, which is loaded when a file is
-// first read: most previews find a new family in the face list and need none of it.
-class FileNames {
-  public:
-    FileNames() {
-        using Create = HRESULT WINAPI(DWRITE_FACTORY_TYPE, REFIID, IUnknown**);
-        const auto create = Late<Create>(L"dwrite.dll", "DWriteCreateFactory");
-        IUnknown* made = nullptr;
-        if (create &&
-            SUCCEEDED(create(DWRITE_FACTORY_TYPE_ISOLATED, __uuidof(IDWriteFactory), &made))) {
-            factory_.reset(static_cast<IDWriteFactory*>(made));
-        }
-    }
-
-    std::vector<FileFace> read(const std::wstring& path) const {
-        std::vector<FileFace> faces;
-        IDWriteFontFile* opened = nullptr;
-        if (!factory_ ||
-            FAILED(factory_.get()->CreateFontFileReference(path.c_str(), nullptr, &opened)))
-            return faces;
-        const UniqueCom<IDWriteFontFile> file(opened);
-        BOOL supported = FALSE;
-        DWRITE_FONT_FILE_TYPE fileType{};
-        DWRITE_FONT_FACE_TYPE faceType{};
-        UINT32 count = 0;
-        if (FAILED(file.get()->Analyze(&supported, &fileType, &faceType, &count)) || !supported)
-            return faces;
-        for (UINT32 index = 0; index < count; ++index) {
-            if (auto face = readFace(file.get(), faceType, index))
-                faces.push_back(std::move(*face));
-        }
-        return faces;
-    }
-
-  private:
-    std::optional<FileFace> readFace(IDWriteFontFile* file, DWRITE_FONT_FACE_TYPE type,
-                                     UINT32 index) const {
-        IDWriteFontFace* made = nullptr;
-        if (FAILED(factory_.get()->CreateFontFace(type, 1, &file, index,
-                                                  DWRITE_FONT_SIMULATIONS_NONE, &made)))
-            return std::nullopt;
-        const UniqueCom<IDWriteFontFace> plain(made);
-        IDWriteFontFace3* asked = nullptr;
-        if (FAILED(plain.get()->QueryInterface(__uuidof(IDWriteFontFace3),
-                                               reinterpret_cast<void**>(&asked))))
-            return std::nullopt;
-        const UniqueCom<IDWriteFontFace3> face(asked);
-        const auto strings = [&](DWRITE_INFORMATIONAL_STRING_ID id) {
-            IDWriteLocalizedStrings* set = nullptr;
-            BOOL exists = FALSE;
-            if (FAILED(face.get()->GetInformationalStrings(id, &set, &exists)) || !exists)
-                return std::vector<std::string>{};
-            const UniqueCom<IDWriteLocalizedStrings> owned(set);
-            return Strings(set);
-        };
-        FileFace described;
-        described.families = strings(DWRITE_INFORMATIONAL_STRING_WIN32_FAMILY_NAMES);
-        if (described.families.empty()) return std::nullopt;
-        const auto styles = strings(DWRITE_INFORMATIONAL_STRING_WIN32_SUBFAMILY_NAMES);
-        const auto fullNames = strings(DWRITE_INFORMATIONAL_STRING_FULL_NAME);
-        described.style = styles.empty() ? "" : styles.front();
-        described.fullName = fullNames.empty() ? "" : fullNames.front();
-        described.weight = face.get()->GetWeight();
-        described.italic = face.get()->GetStyle() != DWRITE_FONT_STYLE_NORMAL;
-        return described;
-    }
-
-    UniqueCom<IDWriteFactory> factory_;
-};
-
 Win32Fonts::Win32Fonts(HWND mainWindow) : mainWindow_(mainWindow) {}
-Win32Fonts::~Win32Fonts() = default;
 
 // Every family in every character set it offers, as the system lists them for the screen. The
 // list is long and read at every preview: its full names and styles are left out.
@@ -148,8 +108,11 @@ std::vector<FontFace> Win32Fonts::familyFaces(const std::string& family) {
 }
 
 std::vector<FileFace> Win32Fonts::fileFaces(const std::string& path) {
-    if (!fileNames_) fileNames_ = std::make_unique<FileNames>();
-    return fileNames_->read(Widen(path));
+    std::vector<FileFace> faces;
+    for (const auto& face : OpenFaces(Widen(path), UINT32(-1))) {
+        if (auto described = Describe(face.get())) faces.push_back(std::move(*described));
+    }
+    return faces;
 }
 
 int Win32Fonts::addFontResource(const std::string& path) {

@@ -2,19 +2,14 @@
 
 #include <windows.h>
 
-#include <memory>
-
 #include "platform/fonts.h"
 
 namespace typelens::win32 {
-
-class FileNames;
 
 class Win32Fonts : public Fonts {
   public:
     // `mainWindow` is told of every change the program makes to the font table.
     explicit Win32Fonts(HWND mainWindow = nullptr);
-    ~Win32Fonts() override;
     void setMainWindow(HWND mainWindow) { mainWindow_ = mainWindow; }
 
     std::vector<FontFace> faceList() override;
@@ -27,7 +22,6 @@ class Win32Fonts : public Fonts {
 
   private:
     HWND mainWindow_;
-    std::unique_ptr<FileNames> fileNames_;  // made when a file is first read
 };
 
 }  // namespace typelens::win32

@@ -91,6 +91,7 @@ using UniqueKey = Unique<KeyTraits>;
 using UniqueFont = Unique<GdiTraits<HFONT>>;
 using UniqueBitmap = Unique<GdiTraits<HBITMAP>>;
 using UniquePen = Unique<GdiTraits<HPEN>>;
+using UniqueBrush = Unique<GdiTraits<HBRUSH>>;
 using UniqueIcon = Unique<IconTraits>;
 using UniqueCursor = Unique<CursorTraits>;
 using UniqueImageList = Unique<ImageListTraits>;

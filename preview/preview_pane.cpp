@@ -1,5 +1,6 @@
 #include "preview/preview_pane.h"
 
+#include "preview/font_details.h"
 #include "preview/installed_faces.h"
 #include "preview/number_text.h"
 
@@ -80,6 +81,7 @@ void PreviewPane::onFile1Click() {
     // The face list must know of the new faces before it is read.
     fonts_.announceFontChange();
 
+    (void)controls_.txFontNameTip.setText("");
     PreviewedFace = accepted ? faceOfCurrentFile() : std::nullopt;
     if (PreviewedFace) {
         (void)controls_.txPreview.setFace(PreviewedFace->request);
@@ -110,6 +112,7 @@ std::optional<ShownFace> PreviewPane::faceOfCurrentFile() {
         if (styles.empty()) continue;  // the system does not know it by this name
         ShownFace shown = OwnFace(own.front(), family, styles);
         if (!controls_.txFontName.setText(shown.family)) return std::nullopt;
+        (void)controls_.txFontNameTip.setText(DetailsText(own.front()));
         return shown;
     }
     return std::nullopt;

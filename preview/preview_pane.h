@@ -28,6 +28,7 @@ inline constexpr char kNoLongerThere[] = "no longer there";
 struct PreviewControls {
     FileList& File1;
     TextBox& txFontName;
+    TextBox& txFontNameTip;  // the face box's tool tip: what the file says of itself
     TextBox& cmbSize;
     PreviewFont& txPreview;
 };

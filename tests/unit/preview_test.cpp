@@ -116,9 +116,10 @@ TEST_F(Preview, AStyleOfAnInstalledFamilyIsDrawnInItsOwnFace) {
     w.preview("C:\\f\\Fam-Bold.ttf");
     EXPECT_EQ(w.txFontName.value, "Fam");
     EXPECT_EQ(w.txPreview.face, (FaceRequest{"Fam", 204, 700, false}));
-    w.pc.says["C:\\f\\Fam-Italic.ttf"] = {{"Other", "FAM"}, "Italic", "", 600, true};
+    w.pc.says["C:\\f\\Fam-Italic.ttf"] = {{"Other", "FAM"}, "Italic", "", 600, true, "Version 3"};
     w.preview("C:\\f\\Fam-Italic.ttf");  // no full name: the same style
     EXPECT_EQ(w.txPreview.face, (FaceRequest{"Fam", 204, 400, true}));
+    EXPECT_EQ(w.txFontNameTip.value, "Version 3");  // what the file says of itself
     w.pc.says["C:\\f\\Fam-Italic.ttf"].style = "Oblique";
     w.preview("C:\\f\\Fam-Italic.ttf");
     EXPECT_EQ(w.txPreview.face.weight, 600);
@@ -132,6 +133,7 @@ TEST_F(Preview, AStyleOfAnInstalledFamilyIsDrawnInItsOwnFace) {
     w.preview("C:\\f\\Fam-Italic.ttf");
     EXPECT_FALSE(w.window.preview().previewedFace());
     EXPECT_EQ(w.txFontName.value, kNotAFont);
+    EXPECT_EQ(w.txFontNameTip.value, "");
 }
 
 TEST_F(Preview, TheSizeBoxAppliesItsLeadingNumberAndTakesBackWhatIsNoNumber) {

@@ -372,11 +372,13 @@ struct World {
     Machine pc{fails};
     Tree Dir1{fails};
     List File1{fails};
-    Text txFontName{fails, ""}, cmbSize{fails, "36"}, lblInstalled{fails, ""};
+    Text txFontName{fails, ""}, txFontNameTip{fails, ""}, cmbSize{fails, "36"},
+        lblInstalled{fails, ""};
     Font txPreview{fails};
     Button InstallButton;
-    Glyphora window{{pc, pc, pc, pc, pc},
-                    {Dir1, File1, txFontName, cmbSize, txPreview, InstallButton, lblInstalled}};
+    Glyphora window{
+        {pc, pc, pc, pc, pc},
+        {Dir1, File1, txFontName, txFontNameTip, cmbSize, txPreview, InstallButton, lblInstalled}};
     World() {
         pc.heard = [this] { window.onFontsChanged(); };
     }

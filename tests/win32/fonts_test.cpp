@@ -162,12 +162,13 @@ TEST(PreviewPane, TwoHundredPreviewsLeakNothing) {
     Win32Fonts fonts(host);
     Win32Environment environment;
     ListViewFileList list(child(host, WC_LISTVIEWW, kFile1Style));
-    WindowText name(child(host, L"EDIT", 0)), size(child(host, L"EDIT", 0));
+    WindowText name(child(host, L"EDIT", 0)), size(child(host, L"EDIT", 0)),
+        details(child(host, L"EDIT", 0));
     EditPreviewFont font;
     font.attach(child(host, L"EDIT", WS_VISIBLE | ES_MULTILINE), {"Arial"}, 36, 96);
     fonts.addFontResource(Font("family/Qzx-Regular.ttf"));  // installed
     Win32FileSystem files;
-    PreviewPane pane(fonts, files, environment, {list, name, size, font});
+    PreviewPane pane(fonts, files, environment, {list, name, details, size, font});
     pane.takeSnapshot();
     list.beginFill();
     for (const char* file : {"family/Qzx-Bold.ttf", "plain.ttf"}) list.add(Font(file), file, 2);
