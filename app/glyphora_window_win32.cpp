@@ -179,7 +179,8 @@ void GlyphoraWindow::createControls() {
     previewFont_.attach(txPreview_, {"Arial", kCyrillicCharset}, 36, dpi_);
     SetWindowTextW(txPreview_, kSampleText);
     applyDpi();
-    cmbSize_ = CreateSizeBox(Toolbar1_, sizeFont_.get(), dpi_);
+    cmbSize_ = CreateSizeBox(Toolbar1_, dpi_);
+    sizeFont_ = FitSizeBox(cmbSize_, dpi_);
     sizeText_.attach(cmbSize_);
 }
 
@@ -189,14 +190,11 @@ void GlyphoraWindow::createControls() {
 void GlyphoraWindow::applyDpi() {
     UniqueFont windowFont = WindowFont(L"Tahoma", 8.25, dpi_);
     UniqueFont driveFont = WindowFont(L"MS Sans Serif", 8.25, dpi_);
-    UniqueFont sizeFont = WindowFont(L"Tahoma", 9.75, dpi_, /*bold=*/true);
     for (HWND control : {Toolbar1_, Dir1_, File1_, txFontName_})
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(windowFont.get()), TRUE);
     SendMessageW(Drive1_, WM_SETFONT, reinterpret_cast<WPARAM>(driveFont.get()), TRUE);
-    if (cmbSize_) SendMessageW(cmbSize_, WM_SETFONT, AsParam(sizeFont.get()), TRUE);
     // The controls have let go of the old fonts before the old fonts are deleted.
     windowFont_ = std::move(windowFont), driveFont_ = std::move(driveFont);
-    sizeFont_ = std::move(sizeFont);
 
     const int image = px(picture::ToolbarImage), small = px(picture::ListImage);
     UniqueImageList toolbarPictures(ImageList_Create(image, image, ILC_COLOR32, 5, 0));
@@ -208,7 +206,10 @@ void GlyphoraWindow::applyDpi() {
         ImageList_Add(list, strip.get(), nullptr);
     }
     SizeToolbar(Toolbar1_, toolbarPictures.get(), dpi_);
-    if (cmbSize_) PlaceSizeBox(Toolbar1_, cmbSize_, dpi_);
+    if (cmbSize_) {
+        PlaceSizeBox(Toolbar1_, cmbSize_, dpi_);
+        sizeFont_ = FitSizeBox(cmbSize_, dpi_);  // the box has let go of the old font
+    }
     TreeView_SetImageList(Dir1_, listPictures.get(), TVSIL_NORMAL);
     ListView_SetImageList(File1_, listPictures.get(), LVSIL_SMALL);
     ListView_SetImageList(File1_, listPictures.get(), LVSIL_NORMAL);

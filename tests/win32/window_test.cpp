@@ -101,11 +101,11 @@ TEST(GlyphoraWindow, FollowsAChangeOfResolution) {
             reinterpret_cast<HIMAGELIST>(SendMessageW(toolbar, TB_GETIMAGELIST, 0, 0)), &side,
             &unused);
         EXPECT_EQ(side, TwipsToPixels(picture::ToolbarImage, dpi));
-        // The size box shows the list's largest size whole, with the caret after it.
+        // The size box shows any size of three digits whole, with the caret after it.
         const HWND size = GetDlgItem(toolbar, control_id::cmbSize);
         const HWND digits = FindWindowExW(size, nullptr, L"Edit", nullptr);
-        SetWindowTextW(size, L"72");
-        SendMessageW(digits, EM_SETSEL, 2, 2);
+        SetWindowTextW(size, L"888");
+        SendMessageW(digits, EM_SETSEL, 3, 3);
         SendMessageW(digits, EM_SCROLLCARET, 0, 0);
         EXPECT_GE(static_cast<short>(LOWORD(SendMessageW(digits, EM_POSFROMCHAR, 0, 0))), 0);
     }
