@@ -9,6 +9,7 @@
 #include "app/pictures_win32.h"
 #include "platform/message_win32.h"
 #include "platform/screen_win32.h"
+#include "preview/number_text.h"
 
 namespace typelens::win32 {
 namespace {
@@ -176,12 +177,13 @@ void GlyphoraWindow::createControls() {
     shortcuts_ = MakeShortcuts();
 
     // The sample comes once its font is set: the box lays its lines out anew in every font.
-    previewFont_.attach(txPreview_, {"Arial", kCyrillicCharset}, 36, dpi_);
+    previewFont_.attach(txPreview_, {"Arial", kCyrillicCharset}, kStartPoints, dpi_);
     SetWindowTextW(txPreview_, kSampleText);
     applyDpi();
     cmbSize_ = CreateSizeBox(Toolbar1_, dpi_);
     sizeFont_ = FitSizeBox(cmbSize_, dpi_);
     sizeText_.attach(cmbSize_);
+    (void)sizeText_.setText(NumberText(kStartPoints));
 }
 
 // Everything the screen's resolution decides: the windows' fonts, pictures and icons, the

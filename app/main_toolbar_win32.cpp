@@ -108,7 +108,6 @@ HWND CreateSizeBox(HWND toolbar, int dpi) {
         place.left, place.top, place.right - place.left, place.bottom - place.top, toolbar,
         AsMenuId(control_id::cmbSize), GetModuleHandleW(nullptr), nullptr);
     for (const wchar_t* entry : kSizes) SendMessageW(box, CB_ADDSTRING, 0, AsParam(entry));
-    SetWindowTextW(box, L"36");
     return box;
 }
 

@@ -17,6 +17,8 @@ namespace typelens {
 // but past this size a single letter no longer fits on any screen and only the drawing cost
 // grows.
 inline constexpr float kMaxPreviewPoints = 1000.0f;
+// The size the sample starts in, and the size box with it.
+inline constexpr float kStartPoints = 36.0f;
 
 struct PreviewControls {
     FileList& File1;
@@ -58,6 +60,7 @@ class PreviewPane {
     KeyedTexts InstalledFaces;
     std::string CurrentFontFile;
     std::string SavedSizeText;
+    double sizeInUse_ = kStartPoints;  // the size the sample is drawn in
     std::optional<ShownFace> PreviewedFace;
     std::string ShownFontFile;    // the file that brought the face the preview shows
     bool shownFileKept_ = false;  // it is in the font table, though another file was clicked since

@@ -41,6 +41,8 @@ for dpi in 96 144 192; do
   left one $((one[0] + one[2])) && left whole $((one[0] + one[2]))
   check "$dpi dpi: \"120\" begins with its \"1\"" test "$(differ one-left whole-left)" = 0
   check "$dpi dpi: and ends inside the box" test $((whole[0] + whole[2])) -lt "$(identify -format %w "$prefix/whole.png")"
+  typed 5000 refused
+  check "$dpi dpi: a size the box does not take goes back" wait_for 5 eval '[[ $(text 2002) == 120 ]]'
   click "$(button 2105)"
   check "$dpi dpi: About opens" wait_for 10 eval 'about=$(probe find "#32770" About...)'
   sized "About" "$(probe client "$about")" "4830 3240"
