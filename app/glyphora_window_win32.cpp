@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
 #include <iterator>
 
 #include "app/main_toolbar_win32.h"
@@ -16,6 +17,7 @@ namespace {
 
 constexpr wchar_t kSampleText[] = L"The Quick \r\nBrown Fox \r\nJumps over the \r\nlazy dog\r\n";
 constexpr int kComboDropHeight = 3600;  // twips of list below a combo box
+constexpr DWORD kMainStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 
 // The controls' places as the layout makes them for the designed client area.
 MainLayout Designed() {
@@ -48,7 +50,9 @@ void GlyphoraWindow::show() {
 
 bool GlyphoraWindow::load() {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    dpi_ = ScreenDpi();
+    // Until the window is made it has no monitor, and the resolution Windows started with is the
+    // guess; made, it has its own (WM_CREATE).
+    const int guess = dpi_ = ScreenDpi();
     // The class brings the window's icons for this resolution, which the window then sets up
     // once, as it is made; a window told of each icon sets all of them up again for each.
     loadIcons();
@@ -71,24 +75,41 @@ bool GlyphoraWindow::load() {
                                  ICC_TREEVIEW_CLASSES | ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&classes);
 
-    constexpr DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-    RECT frame{0, 0, px(design::ClientWidth), px(design::ClientHeight)};
-    AdjustWindowRectEx(&frame, style, FALSE, 0);
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
-    RECT screen{};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &screen, 0);
-    const int left = screen.left + (screen.right - screen.left - width) / 2;
-    const int top = screen.top + (screen.bottom - screen.top - height) / 2;
-    if (!CreateWindowExW(0, kMainWindowClass, kMainCaption, style, left > 0 ? left : 0,
-                         top > 0 ? top : 0, width, height, nullptr, nullptr, instance, this)) {
+    const RECT frame = frameOn(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY));
+    if (!CreateWindowExW(0, kMainWindowClass, kMainCaption, kMainStyle, frame.left, frame.top,
+                         frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
+                         instance, this)) {
         return false;
+    }
+    // Windows sends no WM_DPICHANGED as a window is made. On a monitor whose scale is not the one
+    // Windows started with (a laptop docked, a scale changed since signing in), the controls are
+    // made at the monitor's resolution already, and here the frame follows, before it shows.
+    if (dpi_ != guess) {
+        const RECT fitted = frameOn(MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST));
+        SetWindowPos(window_, nullptr, fitted.left, fitted.top, fitted.right - fitted.left,
+                     fitted.bottom - fitted.top, SWP_NOZORDER | SWP_NOACTIVATE);
     }
     StartupPhase("window and controls");
     fonts_.setMainWindow(window_);
     dialogs_.setOwner(window_);
     glyphora_.onLoad();
     return true;
+}
+
+// The frame around the designed client area at the window's resolution, centred in the work
+// area of `monitor`.
+RECT GlyphoraWindow::frameOn(HMONITOR monitor) const {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    (void)GetMonitorInfoW(monitor, &info);  // failing, the frame goes to the screen's top left
+    const RECT& area = info.rcWork;
+    RECT frame{0, 0, px(design::ClientWidth), px(design::ClientHeight)};
+    AdjustWindowRectExForDpi(&frame, kMainStyle, FALSE, 0, dpi_);
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    const int left = std::max(area.left + (area.right - area.left - width) / 2, area.left);
+    const int top = std::max(area.top + (area.bottom - area.top - height) / 2, area.top);
+    return {left, top, left + width, top + height};
 }
 
 LRESULT CALLBACK GlyphoraWindow::WindowProc(HWND window, UINT message, WPARAM w, LPARAM l) {
@@ -110,6 +131,7 @@ LRESULT CALLBACK GlyphoraWindow::WindowProc(HWND window, UINT message, WPARAM w,
 LRESULT GlyphoraWindow::handle(UINT message, WPARAM w, LPARAM l) {
     switch (message) {
         case WM_CREATE:
+            dpi_ = DpiOf(window_);  // the monitor's it is made on
             createControls();
             return 0;
         case WM_GETMINMAXINFO:
@@ -186,7 +208,7 @@ void GlyphoraWindow::createControls() {
     (void)sizeText_.setText(NumberText(kStartPoints));
 }
 
-// Everything the screen's resolution decides: the windows' fonts, pictures and icons, the
+// Everything the window's resolution decides: the windows' fonts, pictures and icons, the
 // toolbar's measures and the combo boxes' heights. Pictures and buttons come out at their
 // designed size in twips whatever the resolution.
 void GlyphoraWindow::applyDpi() {
@@ -415,8 +437,9 @@ void GlyphoraWindow::onSize(WPARAM kind) {
 // Below this size the controls would overlap or the toolbar lose its buttons.
 void GlyphoraWindow::onGetMinMaxInfo(MINMAXINFO& limits) const {
     RECT frame{0, 0, px(design::MinClientWidth), px(design::MinClientHeight)};
-    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_STYLE)), FALSE,
-                       static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_EXSTYLE)));
+    AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_STYLE)),
+                             FALSE, static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_EXSTYLE)),
+                             dpi_);
     limits.ptMinTrackSize = {frame.right - frame.left, frame.bottom - frame.top};
 }
 

@@ -215,7 +215,7 @@ void ListViewFileList::fitColumn() {
     if (items_.empty()) return;
     int icon = 0, unused = 0;
     ImageList_GetIconSize(ListView_GetImageList(list_, LVSIL_SMALL), &icon, &unused);
-    const int padding = 2 * GetSystemMetrics(SM_CXEDGE) + 12;
+    const int padding = 2 * GetSystemMetricsForDpi(SM_CXEDGE, DpiOf(list_)) + 12;
     ListView_SetColumnWidth(list_, 0, widestName() + icon + padding);
 }
 
