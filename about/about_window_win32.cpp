@@ -31,6 +31,33 @@ std::vector<WORD> EmptyTemplate(const wchar_t* caption) {
     return words;
 }
 
+// Which of the window's fonts a control is drawn in.
+enum class Face { Plain, Notice, Link, Title };
+
+// Each control's place in twips of the client area, and its font.
+constexpr struct {
+    int id, left, top, width, height;
+    Face face;
+} kPlaces[] = {{IDOK, 1568, 2820, 1695, 375, Face::Plain},
+               {control_id::Label5, 60, 1320, 4695, 615, Face::Notice},
+               {control_id::Image3, 2055, 540, 720, 720, Face::Plain},
+               {control_id::Label2, 120, 2460, 2430, 240, Face::Link},
+               {control_id::Label1, 0, 0, 4815, 615, Face::Title},
+               {control_id::Image2, 120, 1980, 930, 465, Face::Plain}};
+
+// Windows (10, version 1703 and later) scales a dialog made from a template by itself when the
+// resolution changes, fonts and controls alike; this one makes and scales its own controls, so
+// the dialog manager is told to leave them be. Wine and older systems scale no dialog and lack
+// the function, which is why it is looked up in the user32 the program has loaded.
+void KeepDialogScalingOff(HWND dialog) {
+    using SetBehavior = BOOL WINAPI(HWND, DIALOG_DPI_CHANGE_BEHAVIORS, DIALOG_DPI_CHANGE_BEHAVIORS);
+    const HMODULE user32 = GetModuleHandleW(L"user32.dll");
+    const auto set = user32 ? reinterpret_cast<SetBehavior*>(reinterpret_cast<void*>(
+                                  GetProcAddress(user32, "SetDialogDpiChangeBehavior")))
+                            : nullptr;
+    if (set) (void)set(dialog, DDC_DISABLE_ALL, DDC_DISABLE_ALL);
+}
+
 class AboutWindow {
   public:
     AboutWindow(HWND owner, Shell& shell) : owner_(owner), about_(shell) {}
@@ -71,6 +98,9 @@ class AboutWindow {
             case WM_COMMAND:
                 onCommand(LOWORD(w), HIWORD(w));
                 return TRUE;
+            case WM_DPICHANGED:
+                onDpiChanged(HIWORD(w), *AsPointer<RECT>(l));
+                return TRUE;
             default:
                 return FALSE;
         }
@@ -78,21 +108,33 @@ class AboutWindow {
 
     int px(int twips) const { return TwipsToPixels(twips, dpi_); }
 
-    HWND add(const wchar_t* kind, const std::wstring& text, DWORD style, int id, int left, int top,
-             int width, int height, HFONT font) {
-        HWND control = CreateWindowExW(0, kind, text.c_str(), WS_CHILD | WS_VISIBLE | style,
-                                       px(left), px(top), px(width), px(height), dialog_,
-                                       AsMenuId(id), GetModuleHandleW(nullptr), nullptr);
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-        return control;
+    HWND add(const wchar_t* kind, const std::wstring& text, DWORD style, int id) {
+        return CreateWindowExW(0, kind, text.c_str(), WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0,
+                               dialog_, AsMenuId(id), GetModuleHandleW(nullptr), nullptr);
     }
 
+    // The window is made at its owner's client area (no DS_ABSALIGN), so on its owner's monitor,
+    // and has that monitor's resolution. Centred over the owner, it may yet move to another
+    // monitor, and then hears of the change like any move.
     void onLoad() {
-        dpi_ = DpiOf(owner_);  // the resolution of the monitor the main window is on
-        const HINSTANCE instance = GetModuleHandleW(nullptr);
+        dpi_ = DpiOf(dialog_);
+        KeepDialogScalingOff(dialog_);
+
+        // Created from the top of the drawing order down; the white panel and the etched line
+        // are painted beneath them all.
+        HWND ok = add(L"BUTTON", L"&Ok", WS_TABSTOP | BS_DEFPUSHBUTTON, IDOK);
+        HWND Label5 = add(L"STATIC", L"Label3", SS_LEFT | SS_NOPREFIX, control_id::Label5);
+        add(L"STATIC", L"", SS_ICON | SS_REALSIZEIMAGE, control_id::Image3);
+        Label2_ =
+            add(L"STATIC", Widen(kHomePage), SS_LEFT | SS_NOTIFY | SS_NOPREFIX, control_id::Label2);
+        add(L"STATIC", Widen(kAboutTitle), SS_CENTER | SS_NOPREFIX, control_id::Label1);
+        Image2_ = add(L"STATIC", L"", SS_BITMAP | SS_NOTIFY, control_id::Image2);
+        applyDpi();
+        addTip(Image2_, Widen(kDonateTip));
+        SetWindowTextW(Label5, Widen(about_.onLoad()).c_str());
 
         RECT frame{0, 0, px(design::AboutClientWidth), px(design::AboutClientHeight)};
-        AdjustWindowRectEx(&frame, kStyle, FALSE, GetWindowLongW(dialog_, GWL_EXSTYLE));
+        AdjustWindowRectExForDpi(&frame, kStyle, FALSE, GetWindowLongW(dialog_, GWL_EXSTYLE), dpi_);
         const int width = frame.right - frame.left;
         const int height = frame.bottom - frame.top;
         RECT over{};
@@ -102,46 +144,56 @@ class AboutWindow {
         SetWindowPos(dialog_, nullptr, over.left + (over.right - over.left - width) / 2,
                      over.top + (over.bottom - over.top - height) / 2, width, height,
                      SWP_NOZORDER | SWP_NOACTIVATE);
-
-        // The pictures at their designed size in twips, whatever the screen's resolution.
-        smallIcon_.reset(LoadProgramIcon(GetSystemMetrics(SM_CXSMICON)));
-        bigIcon_.reset(LoadProgramIcon(px(picture::ProgramIcon)));
-        SendMessageW(dialog_, WM_SETICON, ICON_SMALL, AsParam(smallIcon_.get()));
-        SendMessageW(dialog_, WM_SETICON, ICON_BIG, AsParam(bigIcon_.get()));
-        hand_.reset(static_cast<HCURSOR>(LoadImageW(instance, MAKEINTRESOURCEW(IDC_HAND_POINTER),
-                                                    IMAGE_CURSOR, px(picture::HandCursor),
-                                                    px(picture::HandCursor), 0)));
-        donate_.reset(LoadPicture(IDB_DONATE, px(930), px(465), dpi_));
-
-        plainFont_ = WindowFont(L"MS Sans Serif", 8.25, dpi_);
-        noticeFont_ = WindowFont(L"Tahoma", 8.25, dpi_);
-        linkFont_ = WindowFont(L"Arial", 9.75, dpi_, /*bold=*/true, /*italic=*/true);
-        titleFont_ = WindowFont(L"Verdana", 20.25, dpi_, /*bold=*/true);
-        const HFONT plain = plainFont_.get(), notice = noticeFont_.get(), link = linkFont_.get(),
-                    title = titleFont_.get();
-
-        // Created from the top of the drawing order down; the white panel and the etched line
-        // are painted beneath them all.
-        HWND ok = add(L"BUTTON", L"&Ok", WS_TABSTOP | BS_DEFPUSHBUTTON, IDOK, 1568, 2820, 1695, 375,
-                      plain);
-        HWND Label5 = add(L"STATIC", L"Label3", SS_LEFT | SS_NOPREFIX, control_id::Label5, 60, 1320,
-                          4695, 615, notice);
-        HWND Image3 = add(L"STATIC", L"", SS_ICON | SS_REALSIZEIMAGE, control_id::Image3, 2055, 540,
-                          720, 720, plain);
-        Label2_ = add(L"STATIC", Widen(kHomePage), SS_LEFT | SS_NOTIFY | SS_NOPREFIX,
-                      control_id::Label2, 120, 2460, 2430, 240, link);
-        add(L"STATIC", Widen(kAboutTitle), SS_CENTER | SS_NOPREFIX, control_id::Label1, 0, 0, 4815,
-            615, title);
-        Image2_ = add(L"STATIC", L"", SS_BITMAP | SS_NOTIFY, control_id::Image2, 120, 1980, 930,
-                      465, plain);
-
-        SendMessageW(Image3, STM_SETICON, AsParam(bigIcon_.get()), 0);
-        SendMessageW(Image2_, STM_SETIMAGE, IMAGE_BITMAP, AsParam(donate_.get()));
-        fitToText(Label2_, link);
-        addTip(Image2_, Widen(kDonateTip));
-
-        SetWindowTextW(Label5, Widen(about_.onLoad()).c_str());
         SetFocus(ok);
+    }
+
+    // Everything the resolution decides, at the designed size in points and twips: the fonts,
+    // the icons, the cursor and the picture, and each control's place.
+    void applyDpi() {
+        UniqueFont plain = WindowFont(L"MS Sans Serif", 8.25, dpi_);
+        UniqueFont notice = WindowFont(L"Tahoma", 8.25, dpi_);
+        UniqueFont link = WindowFont(L"Arial", 9.75, dpi_, /*bold=*/true, /*italic=*/true);
+        UniqueFont title = WindowFont(L"Verdana", 20.25, dpi_, /*bold=*/true);
+        for (const auto& place : kPlaces) {
+            const HWND control = GetDlgItem(dialog_, place.id);
+            SetWindowPos(control, nullptr, px(place.left), px(place.top), px(place.width),
+                         px(place.height), SWP_NOZORDER | SWP_NOACTIVATE);
+            const HFONT font = place.face == Face::Notice  ? notice.get()
+                               : place.face == Face::Link  ? link.get()
+                               : place.face == Face::Title ? title.get()
+                                                           : plain.get();
+            SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+        }
+        fitToText(Label2_, link.get());
+
+        UniqueIcon smallIcon(LoadProgramIcon(GetSystemMetricsForDpi(SM_CXSMICON, dpi_)));
+        UniqueIcon bigIcon(LoadProgramIcon(px(picture::ProgramIcon)));
+        UniqueBitmap donate(LoadPicture(IDB_DONATE, px(930), px(465), dpi_));
+        SendMessageW(dialog_, WM_SETICON, ICON_SMALL, AsParam(smallIcon.get()));
+        SendMessageW(dialog_, WM_SETICON, ICON_BIG, AsParam(bigIcon.get()));
+        SendDlgItemMessageW(dialog_, control_id::Image3, STM_SETICON, AsParam(bigIcon.get()), 0);
+        SendMessageW(Image2_, STM_SETIMAGE, IMAGE_BITMAP, AsParam(donate.get()));
+        UniqueCursor hand(static_cast<HCURSOR>(
+            LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDC_HAND_POINTER), IMAGE_CURSOR,
+                       px(picture::HandCursor), px(picture::HandCursor), 0)));
+        if (hand_ && GetCursor() == hand_.get()) SetCursor(hand.get());
+
+        // The controls and the window have let go of the old ones before these are deleted.
+        plainFont_ = std::move(plain), noticeFont_ = std::move(notice);
+        linkFont_ = std::move(link), titleFont_ = std::move(title);
+        smallIcon_ = std::move(smallIcon), bigIcon_ = std::move(bigIcon);
+        donate_ = std::move(donate), hand_ = std::move(hand);
+    }
+
+    // The window moved to a monitor of another resolution, or the user changed its scale: it is
+    // made anew for the resolution and takes the rectangle Windows suggests.
+    void onDpiChanged(int dpi, const RECT& suggested) {
+        dpi_ = dpi;
+        applyDpi();
+        SetWindowPos(dialog_, nullptr, suggested.left, suggested.top,
+                     suggested.right - suggested.left, suggested.bottom - suggested.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        InvalidateRect(dialog_, nullptr, TRUE);  // the panel and its line, in the new pixels
     }
 
     // The link is as large as its one line of text, so only the text is clickable.

@@ -12,12 +12,14 @@
 #include "platform/ansi_win32.h"
 #include "platform/message_win32.h"
 #include "platform/screen_win32.h"
+#include "preview/number_text.h"
 
 namespace typelens::win32 {
 namespace {
 
 constexpr wchar_t kSampleText[] = L"The Quick \r\nBrown Fox \r\nJumps over the \r\nlazy dog\r\n";
 constexpr int kComboDropHeight = 3600;  // twips of list below a combo box
+constexpr DWORD kMainStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 
 // The controls' places as the layout makes them for the designed client area.
 MainLayout Designed() {
@@ -51,7 +53,9 @@ void GlyphoraWindow::show() {
 
 bool GlyphoraWindow::load() {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    dpi_ = ScreenDpi();
+    // Until the window is made it has no monitor, and the resolution Windows started with is the
+    // guess; made, it has its own (WM_CREATE).
+    const int guess = dpi_ = ScreenDpi();
     // The class brings the window's icons for this resolution, which the window then sets up
     // once, as it is made; a window told of each icon sets all of them up again for each.
     loadIcons();
@@ -74,24 +78,41 @@ bool GlyphoraWindow::load() {
                                  ICC_TREEVIEW_CLASSES | ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&classes);
 
-    constexpr DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-    RECT frame{0, 0, px(design::ClientWidth), px(design::ClientHeight)};
-    AdjustWindowRectEx(&frame, style, FALSE, 0);
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
-    RECT screen{};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &screen, 0);
-    const int left = screen.left + (screen.right - screen.left - width) / 2;
-    const int top = screen.top + (screen.bottom - screen.top - height) / 2;
-    if (!CreateWindowExW(0, kMainWindowClass, kMainCaption, style, left > 0 ? left : 0,
-                         top > 0 ? top : 0, width, height, nullptr, nullptr, instance, this)) {
+    const RECT frame = frameOn(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY));
+    if (!CreateWindowExW(0, kMainWindowClass, kMainCaption, kMainStyle, frame.left, frame.top,
+                         frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
+                         instance, this)) {
         return false;
+    }
+    // Windows sends no WM_DPICHANGED as a window is made. On a monitor whose scale is not the one
+    // Windows started with (a laptop docked, a scale changed since signing in), the controls are
+    // made at the monitor's resolution already, and here the frame follows, before it shows.
+    if (dpi_ != guess) {
+        const RECT fitted = frameOn(MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST));
+        SetWindowPos(window_, nullptr, fitted.left, fitted.top, fitted.right - fitted.left,
+                     fitted.bottom - fitted.top, SWP_NOZORDER | SWP_NOACTIVATE);
     }
     StartupPhase("window and controls");
     fonts_.setMainWindow(window_);
     dialogs_.setOwner(window_);
     glyphora_.onLoad();
     return true;
+}
+
+// The frame around the designed client area at the window's resolution, centred in the work
+// area of `monitor`.
+RECT GlyphoraWindow::frameOn(HMONITOR monitor) const {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    (void)GetMonitorInfoW(monitor, &info);  // failing, the frame goes to the screen's top left
+    const RECT& area = info.rcWork;
+    RECT frame{0, 0, px(design::ClientWidth), px(design::ClientHeight)};
+    AdjustWindowRectExForDpi(&frame, kMainStyle, FALSE, 0, dpi_);
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    const int left = std::max(area.left + (area.right - area.left - width) / 2, area.left);
+    const int top = std::max(area.top + (area.bottom - area.top - height) / 2, area.top);
+    return {left, top, left + width, top + height};
 }
 
 LRESULT CALLBACK GlyphoraWindow::WindowProc(HWND window, UINT message, WPARAM w, LPARAM l) {
@@ -113,6 +134,7 @@ LRESULT CALLBACK GlyphoraWindow::WindowProc(HWND window, UINT message, WPARAM w,
 LRESULT GlyphoraWindow::handle(UINT message, WPARAM w, LPARAM l) {
     switch (message) {
         case WM_CREATE:
+            dpi_ = DpiOf(window_);  // the monitor's it is made on
             createControls();
             return 0;
         case WM_GETMINMAXINFO:
@@ -189,28 +211,27 @@ void GlyphoraWindow::createControls() {
     shortcuts_ = MakeShortcuts();
 
     // The sample comes once its font is set: the box lays its lines out anew in every font.
-    previewFont_.attach(txPreview_, kSampleFace, 36, dpi_);
+    previewFont_.attach(txPreview_, kSampleFace, kStartPoints, dpi_);
     SetWindowTextW(txPreview_, kSampleText);
     showSampleInRows();
     applyDpi();
-    cmbSize_ = CreateSizeBox(Toolbar1_, sizeFont_.get(), dpi_);
+    cmbSize_ = CreateSizeBox(Toolbar1_, dpi_);
+    sizeFont_ = FitSizeBox(cmbSize_, dpi_);
     sizeText_.attach(cmbSize_);
+    (void)sizeText_.setText(NumberText(kStartPoints));
 }
 
-// Everything the screen's resolution decides: the windows' fonts, pictures and icons, the
+// Everything the window's resolution decides: the windows' fonts, pictures and icons, the
 // toolbar's measures and the combo boxes' heights. Pictures and buttons come out at their
 // designed size in twips whatever the resolution.
 void GlyphoraWindow::applyDpi() {
     UniqueFont windowFont = WindowFont(L"Tahoma", 8.25, dpi_);
     UniqueFont driveFont = WindowFont(L"MS Sans Serif", 8.25, dpi_);
-    UniqueFont sizeFont = WindowFont(L"Tahoma", 9.75, dpi_, /*bold=*/true);
     for (HWND control : {Toolbar1_, Dir1_, File1_, txFontName_, lblInstalled_})
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(windowFont.get()), TRUE);
     SendMessageW(Drive1_, WM_SETFONT, reinterpret_cast<WPARAM>(driveFont.get()), TRUE);
-    if (cmbSize_) SendMessageW(cmbSize_, WM_SETFONT, AsParam(sizeFont.get()), TRUE);
     // The controls have let go of the old fonts before the old fonts are deleted.
     windowFont_ = std::move(windowFont), driveFont_ = std::move(driveFont);
-    sizeFont_ = std::move(sizeFont);
 
     const int image = px(picture::ToolbarImage), small = px(picture::ListImage);
     UniqueImageList toolbarPictures(ImageList_Create(image, image, ILC_COLOR32, 5, 0));
@@ -222,7 +243,10 @@ void GlyphoraWindow::applyDpi() {
         ImageList_Add(list, strip.get(), nullptr);
     }
     SizeToolbar(Toolbar1_, toolbarPictures.get(), dpi_);
-    if (cmbSize_) PlaceSizeBox(Toolbar1_, cmbSize_, dpi_);
+    if (cmbSize_) {
+        PlaceSizeBox(Toolbar1_, cmbSize_, dpi_);
+        sizeFont_ = FitSizeBox(cmbSize_, dpi_);  // the box has let go of the old font
+    }
     placeInstalledNote();
     TreeView_SetImageList(Dir1_, listPictures.get(), TVSIL_NORMAL);
     ListView_SetImageList(File1_, listPictures.get(), LVSIL_SMALL);
@@ -460,8 +484,9 @@ void GlyphoraWindow::onSize(WPARAM kind) {
 // Below this size the controls would overlap or the toolbar lose its buttons.
 void GlyphoraWindow::onGetMinMaxInfo(MINMAXINFO& limits) const {
     RECT frame{0, 0, px(design::MinClientWidth), px(design::MinClientHeight)};
-    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_STYLE)), FALSE,
-                       static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_EXSTYLE)));
+    AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_STYLE)),
+                             FALSE, static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_EXSTYLE)),
+                             dpi_);
     limits.ptMinTrackSize = {frame.right - frame.left, frame.bottom - frame.top};
 }
 

@@ -50,6 +50,7 @@ class GlyphoraWindow {
     LRESULT handle(UINT message, WPARAM w, LPARAM l);
 
     bool load();
+    RECT frameOn(HMONITOR monitor) const;
     void createControls();
     void applyDpi();
     void loadIcons();

@@ -2,11 +2,13 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <iterator>
 
 #include "app/design.h"
 #include "app/toolbar.h"
 #include "platform/message_win32.h"
+#include "platform/screen_win32.h"
 
 namespace typelens::win32 {
 namespace {
@@ -36,17 +38,28 @@ RECT SizeBoxPlace(HWND toolbar, int dpi) {
             top + Px(design::cmbSize.height + kComboDropHeight, dpi)};
 }
 
-// The closed box's height; and the margins the edit part takes from its font, which leave room
-// for one digit of two in a box this narrow: a pixel either side keeps "72" and the caret in view.
-void FitSizeBox(HWND box, int dpi) {
-    SetComboHeight(box, Px(design::cmbSize.height, dpi));
-    COMBOBOXINFO parts{};
-    parts.cbSize = sizeof parts;
-    if (GetComboBoxInfo(box, &parts) && parts.hwndItem) {
-        const WORD pixel = static_cast<WORD>(Px(15, dpi));
-        SendMessageW(parts.hwndItem, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
-                     MAKELPARAM(pixel, pixel));
+// The widest digit's advance in `font`; 0 when it cannot be told.
+int WidestDigit(HDC dc, HFONT font) {
+    const SelectedObject selected(dc, font);
+    INT advances[10] = {};
+    if (!GetCharWidth32W(dc, L'0', L'9', advances)) return 0;
+    return *std::max_element(std::begin(advances), std::end(advances));
+}
+
+// `font`, or else the same font made smaller a pixel at a time until three of its widest digits
+// fit in `room` pixels. Smaller rather than narrower: squeezed to fit, Tahoma's digits lost the
+// shapes its hinting gives them (a "6" drawn with a stray step).
+UniqueFont FittedToDigits(UniqueFont font, HWND edit, int room) {
+    const WindowDC dc(edit);
+    LOGFONTW smaller{};
+    if (!GetObjectW(font.get(), sizeof smaller, &smaller)) return font;
+    while (3 * WidestDigit(dc.get(), font.get()) > room && smaller.lfHeight < -1) {
+        ++smaller.lfHeight;  // the em height, which a negative height names, a pixel less
+        UniqueFont next(CreateFontIndirectW(&smaller));
+        if (!next) break;
+        font = std::move(next);
     }
+    return font;
 }
 
 }  // namespace
@@ -87,18 +100,38 @@ HWND CreateToolbar(HWND parent, int width, HFONT font) {
     return toolbar;
 }
 
-HWND CreateSizeBox(HWND toolbar, HFONT font, int dpi) {
+HWND CreateSizeBox(HWND toolbar, int dpi) {
     const RECT place = SizeBoxPlace(toolbar, dpi);
     HWND box = CreateWindowExW(
         0, L"COMBOBOX", L"",
         WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL,
         place.left, place.top, place.right - place.left, place.bottom - place.top, toolbar,
         AsMenuId(control_id::cmbSize), GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     for (const wchar_t* entry : kSizes) SendMessageW(box, CB_ADDSTRING, 0, AsParam(entry));
-    SetWindowTextW(box, L"36");
-    FitSizeBox(box, dpi);
     return box;
+}
+
+// Tahoma 9.75 pt bold leaves no room for a third digit in the edit part of a box 675 twips wide
+// beside its button ("120" showed as "20"), so the font is made as much smaller as that needs. The
+// edit part sits inside the box's border, and a digit's side bearings keep it off the edge: it
+// needs no margin but the caret's width, after the last digit. Its margins are set after its
+// font, which sets them anew.
+UniqueFont FitSizeBox(HWND sizeBox, int dpi) {
+    UniqueFont font = WindowFont(L"Tahoma", 9.75, dpi, /*bold=*/true);
+    COMBOBOXINFO parts{};
+    parts.cbSize = sizeof parts;
+    const bool edit = GetComboBoxInfo(sizeBox, &parts) && parts.hwndItem;
+    RECT inside{};
+    if (edit && GetClientRect(parts.hwndItem, &inside)) {
+        DWORD caret = 1;
+        (void)SystemParametersInfoW(SPI_GETCARETWIDTH, 0, &caret, 0);  // else the usual pixel
+        font =
+            FittedToDigits(std::move(font), parts.hwndItem, inside.right - static_cast<int>(caret));
+    }
+    SendMessageW(sizeBox, WM_SETFONT, AsParam(font.get()), TRUE);
+    if (edit) SendMessageW(parts.hwndItem, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
+    SetComboHeight(sizeBox, Px(design::cmbSize.height, dpi));
+    return font;
 }
 
 // The padding around an image sets the smallest button the toolbar allows; a separator's width
@@ -139,7 +172,6 @@ void PlaceSizeBox(HWND toolbar, HWND sizeBox, int dpi) {
         SetWindowPos(sizeBox, nullptr, place.left, place.top, place.right - place.left,
                      place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    FitSizeBox(sizeBox, dpi);
 }
 
 const wchar_t* TipFor(UINT_PTR command) {

@@ -13,11 +13,14 @@ namespace typelens::win32 {
 HWND CreateToolbar(HWND parent, int width, HFONT font);
 // The pictures, buttons and gaps at their designed sizes for `dpi`.
 void SizeToolbar(HWND toolbar, HIMAGELIST pictures, int dpi);
-// The size box made where the sized toolbar's placeholder has it, in its font, its list filled
-// and "36" in it: made in its place, it is not measured once more for a move.
-HWND CreateSizeBox(HWND toolbar, HFONT font, int dpi);
+// The size box made where the sized toolbar's placeholder has it, its list filled: made in its
+// place, it is not measured once more for a move.
+HWND CreateSizeBox(HWND toolbar, int dpi);
 // The size box moved to the placeholder, when elsewhere, at the measures of `dpi`.
 void PlaceSizeBox(HWND toolbar, HWND sizeBox, int dpi);
+// The size box in its place given its font, margins and height for `dpi`, so that any size of
+// three digits shows whole; returns the font, which must outlive its use by the box.
+UniqueFont FitSizeBox(HWND sizeBox, int dpi);
 
 // A button's tip, naming its shortcut; null for anything else.
 const wchar_t* TipFor(UINT_PTR command);

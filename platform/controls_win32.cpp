@@ -250,7 +250,7 @@ void ListViewFileList::fitColumns() {
     GetClientRect(list_, &client);
     int icon = 0, unused = 0;
     ImageList_GetIconSize(ListView_GetImageList(list_, LVSIL_SMALL), &icon, &unused);
-    const int padding = 2 * GetSystemMetrics(SM_CXEDGE) + 12;
+    const int padding = 2 * GetSystemMetricsForDpi(SM_CXEDGE, DpiOf(list_)) + 12;
     // The faces keep at least two fifths of the width; a longer name ends in an ellipsis.
     const int names =
         std::min(widestName() + icon + padding, static_cast<int>(client.right) * 3 / 5);
@@ -259,8 +259,8 @@ void ListViewFileList::fitColumns() {
         return;
     ListView_SetColumnWidth(list_, 0, names);
     ListView_SetColumnWidth(list_, 1, faces);
-    InvalidateRect(list_, nullptr,
-                   FALSE);  // every cell moved, which the list repaints only in part
+    // Every cell moved, and the list repaints only some of them.
+    InvalidateRect(list_, nullptr, FALSE);
 }
 
 // A name in ASCII is as wide as its letters' advances, which the font tells once for all; any
@@ -331,7 +331,7 @@ void ListViewFileList::paintName(HDC dc, RECT cell, const Item& item, bool selec
     const HIMAGELIST pictures = ListView_GetImageList(list_, LVSIL_SMALL);
     int size = 0, unused = 0;
     ImageList_GetIconSize(pictures, &size, &unused);
-    const int gap = 2 * GetSystemMetrics(SM_CXEDGE);
+    const int gap = 2 * GetSystemMetricsForDpi(SM_CXEDGE, DpiOf(list_));
     ImageList_Draw(pictures, item.image - 1, dc, cell.left + gap,
                    cell.top + (cell.bottom - cell.top - size) / 2, ILD_TRANSPARENT);
     RECT text = cell;

@@ -38,14 +38,16 @@ inline UniqueFont WindowFont(const wchar_t* face, double points, int dpi, bool b
     return UniqueFont(CreateFontIndirectW(&font));
 }
 
+// The resolution Windows started with, the same on every monitor: a first guess, before a
+// window has a monitor and a resolution of its own.
 inline int ScreenDpi() {
     const WindowDC screen(nullptr);
     const int dpi = screen.get() ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;
     return dpi > 0 ? dpi : 96;
 }
 
-// The resolution of the monitor `window` is on, where Windows tells it for each monitor (10,
-// version 1607 and later); else the screen's.
+// The resolution of the monitor `window` is on (Windows 10, version 1607 and later, tells it for
+// each monitor); the screen's for no window.
 int DpiOf(HWND window);
 
 }  // namespace typelens::win32

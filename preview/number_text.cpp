@@ -1,5 +1,6 @@
 #include "preview/number_text.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -99,6 +100,14 @@ double LeadingNumber(std::string_view text) {
     if (!digits) return 0.0;
     ReadExponent(s, i, number);
     return ToDouble(number);
+}
+
+// Fifteen significant digits are as many as a double keeps, so 10.3 comes out as "10.3"; the
+// period is the decimal point, as for `ToDouble`.
+std::string NumberText(double value) {
+    char text[32] = {};
+    std::snprintf(text, sizeof text, "%.15g", value);
+    return text;
 }
 
 std::optional<double> ParseLocaleNumber(std::string_view text, const NumberFormat& format) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "platform/environment.h"
@@ -18,6 +19,9 @@ double LeadingNumber(std::string_view text);
 // around it: sign, decimal and thousands separators, exponent, "&H" and "&O". nullopt when the
 // text is empty or is not a number from end to end.
 std::optional<double> ParseLocaleNumber(std::string_view text, const NumberFormat& format);
+
+// `value` as `LeadingNumber` reads it back: "36", "12.5".
+std::string NumberText(double value);
 
 inline bool IsNumeric(std::string_view text, const NumberFormat& format) {
     return ParseLocaleNumber(text, format).has_value();

@@ -129,19 +129,25 @@ void PreviewPane::onCmbSizeValidate() {
 void PreviewPane::applySize() {
     const double points = LeadingNumber(controls_.cmbSize.text());
     if (!(points > 0.0 && points <= kMaxPreviewPoints)) return;
-    (void)controls_.txPreview.setSize(static_cast<float>(points));
+    if (controls_.txPreview.setSize(static_cast<float>(points))) sizeInUse_ = points;
 }
 
 void PreviewPane::onCmbSizeGotFocus() {
     SavedSizeText = controls_.cmbSize.text();
 }
 
-// The size typed was applied by Validate already; a text that is not a number is only taken
-// back out of the box.
+// Validate has applied what it could of the text. Left, the box shows the size the sample is
+// drawn in: a text that spells that size stays; any other (no number, a size out of range,
+// "12pt" that applied 12) gives way to the text the box had on entry where that spells it, or
+// else to the size itself.
 void PreviewPane::onCmbSizeLostFocus() {
-    if (!IsNumeric(controls_.cmbSize.text(), environment_.numberFormat())) {
-        (void)controls_.cmbSize.setText(SavedSizeText);
-    }
+    const NumberFormat format = environment_.numberFormat();
+    const auto spellsSizeInUse = [&](const std::string& text) {
+        return ParseLocaleNumber(text, format) == sizeInUse_;
+    };
+    if (spellsSizeInUse(controls_.cmbSize.text())) return;
+    (void)controls_.cmbSize.setText(spellsSizeInUse(SavedSizeText) ? SavedSizeText
+                                                                   : NumberText(sizeInUse_));
 }
 
 void PreviewPane::setBold(bool bold) {

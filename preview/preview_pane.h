@@ -18,6 +18,8 @@ namespace typelens {
 // but past this size a single letter no longer fits on any screen and only the drawing cost
 // grows.
 inline constexpr float kMaxPreviewPoints = 1000.0f;
+// The size the sample starts in, and the size box with it.
+inline constexpr float kStartPoints = 36.0f;
 
 // The sample's face before any preview, and whenever a file brings no face of its own.
 inline const FaceRequest kSampleFace{"Arial", kCyrillicCharset};
@@ -70,6 +72,7 @@ class PreviewPane {
     KeyedTexts InstalledFaces;
     std::string CurrentFontFile;
     std::string SavedSizeText;
+    double sizeInUse_ = kStartPoints;  // the size the sample is drawn in
     std::optional<ShownFace> PreviewedFace;
     bool changing_ = false;  // the font table is being changed by this pane's own hand
 };

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Today's screens: at 144 and 192 dots per inch the window, the toolbar's buttons and the About
-# window's pictures come out at their designed size in twips, from pictures drawn for that size.
+# Today's screens: at 96, 144 and 192 dots per inch the window, the toolbar's buttons and the About
+# window's pictures come out at their designed size in twips, from pictures drawn for that size,
+# and the size box shows three digits whole.
 source "$(dirname "$0")/lib.sh"
 # sized <what> <x y w h> <width height in twips>: to a pixel.
 sized() {
@@ -10,7 +11,19 @@ sized() {
       { fail "$dpi dpi: $1 is ${r[2]} x ${r[3]} pixels"; return; }
   done
 }
-for dpi in 144 192; do
+# typed <text> <name>: typed into the size box, which is then left for the sample; its edit
+# part, settled, shot as <name>.
+typed() {
+  click "$(probe control "$main" 2002)"
+  keys End shift+Home
+  xdotool type "$1"
+  click "$(probe control "$main" 2007)"
+  check "$dpi dpi: the size box left" wait_for 5 eval '[[ $(probe focus "$main") == 2007 ]]'
+  steady "$2" "$(probe control "$main" 1001)"
+}
+ink() { convert "$prefix/$1.png" -fuzz 30% -format %@ info: | tr x+ '  '; }  # width height x y
+left() { convert "$prefix/$1.png" -crop "$2x+0+0" +repage "$prefix/$1-left.png"; }
+for dpi in 96 144 192; do
   desktop $dpi
   typelens
   sized "the client area" "$(probe client "$main")" "8925 6990"
@@ -20,6 +33,16 @@ for dpi in 144 192; do
   check "$dpi dpi: the size box 1740 twips along the toolbar" \
     test $(((size[0] - toolbar[0]) * 1440 / dpi)) -ge 1725 -a $(((size[0] - toolbar[0]) * 1440 / dpi)) -le 1755
   [[ $dpi == 192 ]] && picture main-window-192 "$(probe control "$main")"
+  # "120" is whole: it begins with the "1" as drawn alone (not scrolled to "20"), and its ink
+  # ends short of the edit part's right edge (not cut).
+  typed 1 one
+  typed 120 whole
+  one=($(ink one)) whole=($(ink whole))
+  left one $((one[0] + one[2])) && left whole $((one[0] + one[2]))
+  check "$dpi dpi: \"120\" begins with its \"1\"" test "$(differ one-left whole-left)" = 0
+  check "$dpi dpi: and ends inside the box" test $((whole[0] + whole[2])) -lt "$(identify -format %w "$prefix/whole.png")"
+  typed 5000 refused
+  check "$dpi dpi: a size the box does not take goes back" wait_for 5 eval '[[ $(text 2002) == 120 ]]'
   click "$(button 2105)"
   check "$dpi dpi: About opens" wait_for 10 eval 'about=$(probe find "#32770" About...)'
   sized "About" "$(probe client "$about")" "4830 3240"

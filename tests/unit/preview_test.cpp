@@ -136,7 +136,7 @@ TEST_F(Preview, AStyleOfAnInstalledFamilyIsDrawnInItsOwnFace) {
     EXPECT_EQ(w.txFontNameTip.value, "");
 }
 
-TEST_F(Preview, TheSizeBoxAppliesItsLeadingNumberAndTakesBackWhatIsNoNumber) {
+TEST_F(Preview, TheSizeBoxAppliesItsLeadingNumberAndShowsTheSizeInUseOnceLeft) {
     const std::pair<const char*, float> picks[] = {{" 8", 8},    {"72", 72},       {"abc", 72},
                                                    {"0", 72},    {"-5", 72},       {"1001", 72},
                                                    {"1e40", 72}, {"12.5pt", 12.5f}};
@@ -145,24 +145,30 @@ TEST_F(Preview, TheSizeBoxAppliesItsLeadingNumberAndTakesBackWhatIsNoNumber) {
         w.window.onCmbSizeClick();
         EXPECT_EQ(w.txPreview.size, size) << text;
     }
-    const auto typeAndLeave = [&](const char* text) {
+    w.cmbSize.value = " 8";  // picked from the list
+    w.window.onCmbSizeClick();
+    // typed, then the box is left: the size applied, and the text it shows after
+    const auto typeAndLeave = [&](const char* text, float size, const char* shown) {
         w.window.onCmbSizeGotFocus();
         w.cmbSize.value = text;
         w.window.onCmbSizeValidate();
         w.window.onCmbSizeLostFocus();
+        EXPECT_EQ(w.txPreview.size, size) << text;
+        EXPECT_EQ(w.cmbSize.value, shown) << text;
     };
-    typeAndLeave("12abc");  // 12 applies, the text goes back to what it was on entry
-    EXPECT_EQ(w.txPreview.size, 12);
-    EXPECT_EQ(w.cmbSize.value, "12.5pt");
-    typeAndLeave(" 24 ");
-    EXPECT_EQ(w.txPreview.size, 24);
-    EXPECT_EQ(w.cmbSize.value, " 24 ");
-    typeAndLeave("10,5");  // read up to the comma; a number where ',' groups digits
-    EXPECT_EQ(w.txPreview.size, 10);
-    EXPECT_EQ(w.cmbSize.value, "10,5");
+    typeAndLeave("abc", 8, " 8");  // the text on entry spells the size in use
+    typeAndLeave("5000", 8, " 8");
+    typeAndLeave(" 24 ", 24, " 24 ");
+    typeAndLeave("12abc", 12, "12");  // the text on entry spells another size
+    typeAndLeave("10,5", 10, "10");   // read up to the comma; a number where ',' groups digits
+    w.window.onCmbSizeGotFocus();     // Enter applies a size while the box has the focus
+    w.cmbSize.value = "20";
+    w.window.onCmbSizeClick();
+    typeAndLeave("0", 20, "20");
     w.pc.format = {",", "."};
-    typeAndLeave("10,5,5");
-    EXPECT_EQ(w.cmbSize.value, "10,5");
+    typeAndLeave("12.5", 12.5f, "12.5");  // a thousands separator here: shown as the box reads it
+    w.fails = {fakes::Op::SetFont};       // the sample keeps its size, and the box shows it
+    typeAndLeave("30", 12.5f, "12.5");
 }
 
 TEST(NumberText, LeadingNumbersAndWholeNumbers) {

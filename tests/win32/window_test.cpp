@@ -3,9 +3,12 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "about/about_window_win32.h"
 #include "app/glyphora_window_win32.h"
 #include "app/pictures_win32.h"
+#include "platform/message_win32.h"
 #include "platform/screen_win32.h"
+#include "platform/shell_win32.h"
 
 namespace typelens::win32 {
 namespace {
@@ -101,14 +104,44 @@ TEST(GlyphoraWindow, FollowsAChangeOfResolution) {
             reinterpret_cast<HIMAGELIST>(SendMessageW(toolbar, TB_GETIMAGELIST, 0, 0)), &side,
             &unused);
         EXPECT_EQ(side, TwipsToPixels(picture::ToolbarImage, dpi));
-        // The size box shows the list's largest size whole, with the caret after it.
+        // The size box shows any size of three digits whole, with the caret after it.
         const HWND size = GetDlgItem(toolbar, control_id::cmbSize);
         const HWND digits = FindWindowExW(size, nullptr, L"Edit", nullptr);
-        SetWindowTextW(size, L"72");
-        SendMessageW(digits, EM_SETSEL, 2, 2);
+        SetWindowTextW(size, L"888");
+        SendMessageW(digits, EM_SETSEL, 3, 3);
         SendMessageW(digits, EM_SCROLLCARET, 0, 0);
         EXPECT_GE(static_cast<short>(LOWORD(SendMessageW(digits, EM_POSFROMCHAR, 0, 0))), 0);
     }
+}
+
+// The About window at twice its resolution: it takes the rectangle Windows suggests, and its
+// controls, pictures and fonts keep their designed size in twips and points.
+TEST(AboutWindow, FollowsAChangeOfResolution) {
+    static bool changed = false;
+    SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR timer, DWORD) {
+        const HWND about = FindWindowW(L"#32770", L"About...");
+        if (!about) return;  // not open yet
+        KillTimer(nullptr, timer);
+        const int dpi = DpiOf(about) * 2;
+        const auto px = [dpi](int twips) { return TwipsToPixels(twips, dpi); };
+        RECT suggested{20, 30, 20 + px(5000), 30 + px(3800)}, now{};
+        SendMessageW(about, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), AsParam(&suggested));
+        GetWindowRect(about, &now);
+        EXPECT_TRUE(EqualRect(&now, &suggested));
+        const TwipRect ok = Twips(GetDlgItem(about, IDOK), dpi);
+        EXPECT_NEAR(ok.left, 1568, 15);
+        EXPECT_NEAR(ok.width, 1695, 15);
+        EXPECT_EQ(Twips(GetDlgItem(about, control_id::Image3), dpi).width, 720);
+        const TwipRect donate = Twips(GetDlgItem(about, control_id::Image2), dpi);
+        EXPECT_EQ(donate.width, 930);
+        EXPECT_EQ(donate.height, 465);
+        EXPECT_EQ(FontHeightOf(GetDlgItem(about, control_id::Label1)), FontHeight(20.25, dpi));
+        changed = true;
+        SendMessageW(about, WM_COMMAND, IDOK, 0);
+    });
+    Win32Shell shell;
+    ShowAboutWindow(nullptr, shell);
+    EXPECT_TRUE(changed);
 }
 
 }  // namespace
