@@ -251,12 +251,8 @@ void GlyphoraWindow::applyDpi() {
     TreeView_SetImageList(Dir1_, listPictures.get(), TVSIL_NORMAL);
     ListView_SetImageList(File1_, listPictures.get(), LVSIL_SMALL);
     ListView_SetImageList(File1_, listPictures.get(), LVSIL_NORMAL);
-    // A blank state picture a pixel wide, as high as a row, makes the list's rows that high.
-    UniqueImageList rowHeights(ImageList_Create(1, px(row::Height), ILC_COLOR32, 1, 0));
-    ListView_SetImageList(File1_, rowHeights.get(), LVSIL_STATE);
-    list_.rows().setMeasures(px(row::Height), px(row::Em), px(row::Widest));
+    list_.setRowMeasures(px(row::Height), px(row::Em), px(row::Widest));
     ImageList1_ = std::move(toolbarPictures), ImageList2_ = std::move(listPictures);
-    rowHeights_ = std::move(rowHeights);
 
     SetComboHeight(Drive1_, px(design::Drive1.height));
     previewFont_.setDpi(dpi_);

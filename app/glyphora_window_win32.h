@@ -89,7 +89,6 @@ class GlyphoraWindow {
     UniqueAccelerators shortcuts_;
     UniqueImageList ImageList1_;
     UniqueImageList ImageList2_;
-    UniqueImageList rowHeights_;  // as high as the list's rows, which it makes them
     UniqueFont windowFont_, driveFont_, sizeFont_;
     UniqueIcon smallIcon_, bigIcon_;  // the class's, at the resolution `iconDpi_`
     int iconDpi_ = 0;

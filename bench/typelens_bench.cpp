@@ -24,6 +24,7 @@
 #include "bench/gdi_objects_win32.h"
 #include "browse/folder_tree.h"
 #include "browse/font_file_list.h"
+#include "platform/dwrite_win32.h"
 #include "platform/late_win32.h"
 #include "platform/screen_win32.h"
 #include "platform/name_order_win32.h"
@@ -217,10 +218,15 @@ void Phases(const std::string& exe) {
 struct Host {
     HWND window, list, tree, fontName, size, preview;
     UniqueFont font = WindowFont(L"Tahoma", 8.25, ScreenDpi());
+    UniqueImageList pictures{ImageList_Create(16, 16, ILC_COLOR32, 2, 0)};
+    // What the list asks of its window, as the main window answers it; 0 where nothing answers.
+    std::function<LRESULT(NMHDR&)> notify;
     Host() {
         InitCommonControls();
         window = CreateWindowExW(0, L"STATIC", L"bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
                                  700, 500, nullptr, nullptr, nullptr, nullptr);
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Proc));
         const auto child = [&](const wchar_t* kind, DWORD style, int x, int y, int w, int h) {
             return CreateWindowExW(WS_EX_CLIENTEDGE, kind, L"", WS_CHILD | WS_VISIBLE | style, x, y,
                                    w, h, window, nullptr, nullptr, nullptr);
@@ -229,6 +235,8 @@ struct Host {
         list = child(WC_LISTVIEWW, kFile1Style, 299, 40, 291, 188);
         for (HWND control : {tree, list})  // in the main window's font
             SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
+        ImageList_SetImageCount(pictures.get(), 2);
+        ListView_SetImageList(list, pictures.get(), LVSIL_SMALL);
         fontName = child(L"EDIT", ES_AUTOHSCROLL, 299, 232, 291, 19);
         size = child(L"COMBOBOX", CBS_DROPDOWN, 116, 4, 45, 200);
         preview = child(L"EDIT", ES_MULTILINE | WS_VSCROLL, 4, 255, 585, 207);
@@ -239,6 +247,12 @@ struct Host {
         }
     }
     ~Host() { DestroyWindow(window); }
+    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM w, LPARAM l) {
+        auto* host = reinterpret_cast<Host*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+        if (message == WM_NOTIFY && host && host->notify)
+            return host->notify(*reinterpret_cast<NMHDR*>(l));
+        return DefWindowProcW(window, message, w, l);
+    }
     // Lets the window draw what changed, as it would between two clicks.
     void pump() const {
         RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
@@ -303,6 +317,94 @@ void FloorTreeFill(HWND tree, HTREEITEM root, const std::wstring& pattern) {
     TreeView_Expand(tree, root, TVE_EXPAND);
 }
 
+// The floor of a list of fonts each drawn in its own face: the names in order, the list told
+// their number, and each row as it comes into view: its name as the list draws it, and its line
+// drawn straight from its file with DirectWrite, nothing kept.
+class FloorRows {
+  public:
+    explicit FloorRows(Host& host) : host_(host) {
+        IDWriteGdiInterop* interop = nullptr;
+        DirectWrite()->GetGdiInterop(&interop);
+        const UniqueCom<IDWriteGdiInterop> gdi(interop);
+        IDWriteBitmapRenderTarget* target = nullptr;
+        gdi.get()->CreateBitmapRenderTarget(nullptr, 800, kHeight, &target);
+        target_.reset(target);
+        IDWriteRenderingParams* params = nullptr;
+        DirectWrite()->CreateRenderingParams(&params);
+        params_.reset(params);
+    }
+    // Lists `folder` (ending in "\") into the host's list, which then draws its first page.
+    void list(const std::wstring& folder) {
+        host_.notify = [this](NMHDR& header) { return notify(header); };
+        folder_ = folder;
+        names_ = FloorSortedNames(folder + L"*.ttf", false);
+        ListView_DeleteAllItems(host_.list);
+        ListView_SetItemCountEx(host_.list, static_cast<int>(names_.size()), LVSICF_NOSCROLL);
+        UpdateWindow(host_.list);
+    }
+    static constexpr int kHeight = 30;
+
+  private:
+    LRESULT notify(NMHDR& header) {
+        if (header.code == LVN_GETDISPINFOW) {
+            LVITEMW& item = reinterpret_cast<NMLVDISPINFOW&>(header).item;
+            if ((item.mask & LVIF_TEXT) && item.iSubItem == 0)
+                lstrcpynW(item.pszText, names_[item.iItem].c_str(), item.cchTextMax);
+            if (item.mask & LVIF_IMAGE) item.iImage = 1;
+            return 0;
+        }
+        if (header.code != NM_CUSTOMDRAW) return 0;
+        auto& draw = reinterpret_cast<NMLVCUSTOMDRAW&>(header);
+        switch (draw.nmcd.dwDrawStage) {
+            case CDDS_PREPAINT:
+                return CDRF_NOTIFYITEMDRAW;
+            case CDDS_ITEMPREPAINT:
+                return CDRF_NOTIFYSUBITEMDRAW;
+            case CDDS_ITEMPREPAINT | CDDS_SUBITEM:
+                if (draw.iSubItem != 1) return CDRF_DODEFAULT;
+                drawLine(draw.nmcd.hdc, static_cast<int>(draw.nmcd.dwItemSpec));
+                return CDRF_SKIPDEFAULT;
+            default:
+                return CDRF_DODEFAULT;
+        }
+    }
+    void drawLine(HDC dc, int index) {
+        RECT cell{};
+        ListView_GetSubItemRect(host_.list, index, 1, LVIR_BOUNDS, &cell);
+        const std::wstring path = folder_ + names_[index];
+        IDWriteFontFile* opened = nullptr;
+        DirectWrite()->CreateFontFileReference(path.c_str(), nullptr, &opened);
+        const UniqueCom<IDWriteFontFile> file(opened);
+        BOOL supported = FALSE;
+        DWRITE_FONT_FILE_TYPE fileType{};
+        DWRITE_FONT_FACE_TYPE faceType{};
+        UINT32 faces = 0;
+        file.get()->Analyze(&supported, &fileType, &faceType, &faces);
+        IDWriteFontFace* made = nullptr;
+        DirectWrite()->CreateFontFace(faceType, 1, &opened, 0, DWRITE_FONT_SIMULATIONS_NONE, &made);
+        const UniqueCom<IDWriteFontFace> face(made);
+        const UINT32 line[] = {'T', 'h', 'e', ' ', 'Q', 'u', 'i', 'c', 'k', ' '};
+        UINT16 glyphs[std::size(line)];
+        face.get()->GetGlyphIndices(line, std::size(line), glyphs);
+        HDC memory = target_.get()->GetMemoryDC();
+        PatBlt(memory, 0, 0, cell.right - cell.left, kHeight, WHITENESS);
+        DWRITE_GLYPH_RUN run{};
+        run.fontFace = face.get();
+        run.fontEmSize = 22;
+        run.glyphCount = std::size(line);
+        run.glyphIndices = glyphs;
+        target_.get()->DrawGlyphRun(4, 22, DWRITE_MEASURING_MODE_NATURAL, &run, params_.get(), 0,
+                                    nullptr);
+        BitBlt(dc, cell.left, cell.top, cell.right - cell.left, kHeight, memory, 0, 0, SRCCOPY);
+    }
+
+    Host& host_;
+    std::wstring folder_;
+    std::vector<std::wstring> names_;
+    UniqueCom<IDWriteBitmapRenderTarget> target_;
+    UniqueCom<IDWriteRenderingParams> params_;
+};
+
 // The floor's previews: add the file, learn the face to ask for, give the multi-line box holding
 // the sample a font of that face, take the file out again.
 class FloorPreview {
@@ -319,16 +421,9 @@ class FloorPreview {
         if (font_) DeleteObject(font_);
     }
 
-    // A family new to the machine: the face list names it.
-    void newFamily(const std::wstring& file, const wchar_t* family) {
-        AddFontResourceW(file.c_str());
-        (void)bench::ReadFaceList();
-        show(family, FW_NORMAL, false);
-        RemoveFontResourceW(file.c_str());
-    }
-
-    // A style of an installed family: the file names its family, weight and slant.
-    void style(const std::wstring& file) {
+    // The file names its family, weight and slant, whether the family is new to the machine or
+    // one of its styles is installed.
+    void preview(const std::wstring& file) {
         AddFontResourceW(file.c_str());
         IDWriteFontFile* opened = nullptr;
         factory_.get()->CreateFontFileReference(file.c_str(), nullptr, &opened);
@@ -446,6 +541,39 @@ Memory MemoryNow() {
             WindowCount()};
 }
 
+// Peak working set, GDI objects and windows now against before: within `boundMb` of growth,
+// and no more objects or windows.
+void MemoryRow(const std::string& measure, const Memory& now, const Memory& before,
+               double boundMb) {
+    const double grown = now.peakMb - before.peakMb;
+    const bool steady = now.gdi == before.gdi && now.windows == before.windows;
+    over = over || grown > boundMb || !steady;
+    std::printf("| peak working set, %s | %.1f MB | %.1f MB | %+.2f MB | %s %.0f MB |\n",
+                measure.c_str(), now.peakMb, before.peakMb, grown,
+                grown <= boundMb ? "within" : "OVER", boundMb);
+    std::printf(
+        "| GDI objects and windows, %s | %ld, %ld | %ld, %ld | %+ld, %+ld | %s no growth |\n",
+        measure.c_str(), now.gdi, now.windows, before.gdi, before.windows, now.gdi - before.gdi,
+        now.windows - before.windows, steady ? "within" : "OVER");
+}
+
+DWORD HandleCount() {
+    DWORD handles = 0;
+    GetProcessHandleCount(GetCurrentProcess(), &handles);
+    return handles;
+}
+
+// Whether no program holds `path` open: it opens for this alone, and takes another name and back.
+bool Free(const std::wstring& path) {
+    {
+        const UniqueFile alone(
+            CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+        if (!alone) return false;
+    }
+    const std::wstring moved = path + L".moved";
+    return MoveFileW(path.c_str(), moved.c_str()) && MoveFileW(moved.c_str(), path.c_str());
+}
+
 void Work(const std::string& folder) {
     const std::wstring wide(folder.begin(), folder.end());
     const std::string preview = folder + "Preview\\";
@@ -474,15 +602,58 @@ void Work(const std::string& folder) {
     };
     const auto none = [] {};
     {
+        // The list as the main window has it, its rows drawn in their faces as they show.
         ListViewFileList list(host.list);
-        const Comparison c = Compare(
-            11,
-            [&] { return Timed(none, [&] { ListFontFiles(files, list, folder + "Files\\"); }); },
-            [&] { return Timed(none, [&] { FloorSortedNames(wide + L"Files\\*.ttf", false); }); });
-        Row("listing a folder of 10,000 font files", c, 1.3);
+        list.setRowMeasures(FloorRows::kHeight, 22, 800);
+        FloorRows floor(host);
+        const auto ours = [&](const std::string& in) {
+            host.notify = [&](NMHDR& header) -> LRESULT {
+                if (header.code == NM_CUSTOMDRAW)
+                    return list.customDraw(reinterpret_cast<NMLVCUSTOMDRAW&>(header));
+                if (header.code == LVN_GETDISPINFOW)
+                    list.describe(reinterpret_cast<NMLVDISPINFOW&>(header));
+                return 0;
+            };
+            ListFontFiles(files, list, folder + in);
+            UpdateWindow(host.list);
+        };
+        const auto pageDown = [&] {
+            SendMessageW(host.list, WM_VSCROLL, SB_PAGEDOWN, 0);
+            UpdateWindow(host.list);
+        };
+        Comparison c = Compare(
+            11, [&] { return Timed(none, [&] { ours("Files\\"); }); },
+            [&] { return Timed(none, [&] { floor.list(wide + L"Files\\"); }); });
+        Row("listing a folder of 10,000 font files, its first rows drawn", c, 1.3);
         const double listing =
             MedianTime([&] { listingOnly(folder + "Files\\", "*.ttf", attr::Hidden); });
         Part("of it: the names as the file system layer lists them", listing, c.floor);
+        c = Compare(
+            21, [&] { return Timed(none, [&] { ours("Rows\\"); }); },
+            [&] { return Timed(none, [&] { floor.list(wide + L"Rows\\"); }); });
+        Row("opening a folder of 1,000 font files until its first rows are drawn", c, 1.3);
+        c = Compare(
+            21, [&] { return Timed([&] { ours("Rows\\"); }, pageDown); },
+            [&] { return Timed([&] { floor.list(wide + L"Rows\\"); }, pageDown); });
+        Row("one page down in it", c, 1.3);
+
+        // Every row of 10,000 drawn, a page at a time: the drawings kept are few, and no file
+        // is held.
+        ours("Files\\");
+        const Memory start = MemoryNow();
+        const DWORD handles = HandleCount();
+        const int perPage = std::max(1, ListView_GetCountPerPage(host.list));
+        while (ListView_GetTopIndex(host.list) + perPage < ListView_GetItemCount(host.list))
+            pageDown();
+        const Memory end = MemoryNow();
+        const std::wstring shown = wide + L"Files\\file09999.ttf";
+        const bool free = Free(shown) && HandleCount() <= handles;
+        MemoryRow("scrolling 10,000 font files end to end, against the first page", end, start,
+                  16.0);
+        over = over || !free;
+        std::printf("| files held open once their rows are drawn | %s | | | %s none |\n",
+                    free ? "none" : "some", free ? "within" : "OVER");
+        host.notify = nullptr;
         list.clear();
     }
     {
@@ -517,9 +688,8 @@ void Work(const std::string& folder) {
             101, [&] { return Timed([&] { session.select(); }, [&] { session.click(); }); },
             [&] {
                 return Timed(none, [&] {
-                    const bool one = ++clicks % 2;
-                    floor.newFamily(widePreview + (one ? L"floor-one.ttf" : L"floor-two.ttf"),
-                                    one ? L"Bench Floor One" : L"Bench Floor Two");
+                    floor.preview(widePreview +
+                                  (++clicks % 2 ? L"floor-one.ttf" : L"floor-two.ttf"));
                 });
             });
         Row("one preview click, a family new to the machine", c, 1.2);
@@ -532,8 +702,8 @@ void Work(const std::string& folder) {
         FloorPreview floor(host.preview);
         int clicks = 0;
         const auto floorClick = [&] {
-            floor.style(widePreview +
-                        (++clicks % 2 ? L"floor-family-Bold.ttf" : L"floor-family-Italic.ttf"));
+            floor.preview(widePreview +
+                          (++clicks % 2 ? L"floor-family-Bold.ttf" : L"floor-family-Italic.ttf"));
         };
         for (int i = 0; i < 2; ++i) {  // each loads what it needs before anything is measured
             session.select(), session.click();
@@ -547,19 +717,7 @@ void Work(const std::string& folder) {
         RemoveFontResourceW((widePreview + L"floor-family-Regular.ttf").c_str());
     }
 
-    const double grown = last.peakMb - first.peakMb;
-    over = over || grown > 2.0;
-    std::printf(
-        "| peak working set after 200 previews, against after the first | %.1f MB | %.1f MB "
-        "| +%.2f MB | %s 2 MB |\n",
-        last.peakMb, first.peakMb, grown, grown <= 2.0 ? "within" : "OVER");
-    const bool steady = last.gdi == first.gdi && last.windows == first.windows;
-    over = over || !steady;
-    std::printf(
-        "| GDI objects and windows after 200 previews, against after the first | %ld, %ld "
-        "| %ld, %ld | %+ld, %+ld | %s no growth |\n",
-        last.gdi, last.windows, first.gdi, first.windows, last.gdi - first.gdi,
-        last.windows - first.windows, steady ? "within" : "OVER");
+    MemoryRow("after 200 previews, against after the first", last, first, 2.0);
 }
 
 }  // namespace

@@ -263,6 +263,15 @@ void ListViewFileList::fitColumns() {
     InvalidateRect(list_, nullptr, FALSE);
 }
 
+void ListViewFileList::setRowMeasures(int height, int emPixels, int widest) {
+    // A list view makes its rows as high as its highest picture: a blank state picture a pixel
+    // wide does it, and takes no room from the name.
+    UniqueImageList rowHeight(ImageList_Create(1, height, ILC_COLOR32, 1, 0));
+    ListView_SetImageList(list_, rowHeight.get(), LVSIL_STATE);
+    rowHeight_ = std::move(rowHeight);
+    rows_.setMeasures(height, emPixels, widest);
+}
+
 // A name in ASCII is as wide as its letters' advances, which the font tells once for all; any
 // other name is measured as drawn (its letters may come from another font).
 int ListViewFileList::widestName() const {

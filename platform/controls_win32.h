@@ -117,6 +117,8 @@ class ListViewFileList : public FileList {
     // The name's column as wide as the widest name as drawn, in the list's font now, but for
     // room left for the faces; the faces' column the rest of the list's width.
     void fitColumns();
+    // Rows `height` pixels high, their faces' lines `emPixels` high, at most `widest` long.
+    void setRowMeasures(int height, int emPixels, int widest);
     FontRows& rows() { return rows_; }
 
     // The list's questions: an item's text and picture, where typing a name leads, and how a
@@ -136,6 +138,7 @@ class ListViewFileList : public FileList {
     HWND list_ = nullptr;
     std::vector<Item> items_;
     FontRows rows_;
+    UniqueImageList rowHeight_;  // a blank state picture as high as a row
 };
 
 // Wine (8) reuses a font it made for an earlier, identical request even after the file that

@@ -2,9 +2,10 @@
 # Installs what is missing, builds, and measures Typelens against the floor of the same work in a
 # fresh Wine prefix; every figure is a ratio measured in one run. Start-up with C:\ as a fresh
 # prefix has it, then with 2,000 folders and 2,000 font files in C:\, then with 2,000 more
-# installed faces; and on drive D:, folders of 10,000 font files and of 10,000 subfolders, and
-# previews: of new families, and of styles of an installed family. Exits with 1 when a row is over
-# its bound.
+# installed faces; and on drive D:, folders of 10,000 font files (its first rows drawn in their
+# faces, then every row, a page at a time), of 1,000 fonts (opened, a page down) and of 10,000
+# subfolders, and previews: of new families, and of styles of an installed family. Exits with 1
+# when a row is over its bound.
 #   scripts/bench.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -24,7 +25,7 @@ boot_prefix
 ln -s "$work/d" "$WINEPREFIX/dosdevices/d:"
 fonts=tools/make_fonts.py
 c=$WINEPREFIX/drive_c d=$work/d
-mkdir -p "$d"/Folders/d{00000..09999} "$d/Files" "$d/Preview" "$work/installed"
+mkdir -p "$d"/Folders/d{00000..09999} "$d/Files" "$d/Rows" "$d/Preview" "$work/installed"
 /usr/bin/python3 "$fonts" "$work/root.ttf" "Bench Root Face" western \
   "$d/Files/file00000.ttf" "Bench Listed Face" western \
   "$d/Preview/one.ttf" "Bench Preview One" western "$d/Preview/two.ttf" "Bench Preview Two" nocp \
@@ -43,6 +44,10 @@ mkdir -p "$d"/Folders/d{00000..09999} "$d/Files" "$d/Preview" "$work/installed"
 link() { /usr/bin/python3 -c 'import os, sys
 for name in sys.argv[2:]: os.link(sys.argv[1], name)' "$@"; }
 link "$d/Files/file00000.ttf" "$d"/Files/file{00001..09999}.ttf
+# A folder of 1,000 fonts, each its own, as the rows drawn in their faces need.
+/usr/bin/python3 -c 'import os, sys
+for i in range(1000): os.link(f"{sys.argv[1]}/bench{i:04}.ttf", f"{sys.argv[2]}/bench{i:04}.ttf")' \
+  "$work/installed" "$d/Rows"
 
 start_xvfb "$work/xvfb.pid"
 trap 'wineserver -k 2>/dev/null; kill "$(cat "$work/xvfb.pid")" 2>/dev/null' EXIT

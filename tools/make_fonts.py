@@ -3,6 +3,8 @@
 
   make_fonts.py FILE FAMILY KIND [FILE FAMILY KIND ...]
   make_fonts.py --bench FOLDER COUNT     COUNT fonts "Bench Face 0000"... as FOLDER/bench0000.ttf
+  make_fonts.py --damaged FOLDER COUNT   COUNT damaged copies of one font as FOLDER/damaged000.ttf...:
+                                         cut at many lengths, bytes overwritten at many places
 
 KIND is what the font declares, as real fonts differ: western (code page 1252 only), cyrillic
 (1252 and 1251, with Cyrillic letters), nocp (an old OS/2 table without code pages), japanese
@@ -107,7 +109,34 @@ def broken(kind):
             "broken-cut": good[: len(good) // 3], "broken-offsets": bytes(lying)}[kind]
 
 
+def damaged(count):
+    """Copies of one font, each cut somewhere, or with bytes overwritten here and there (the table
+    directory among them), or both; the same copies on every run."""
+    good = build("Qzx Damaged", "western", 0)
+    for i in range(count):
+        rng = random.Random(i)
+        copy = bytearray(good)
+        if i % 10 == 0:  # every table's offset far past the end, and nothing else
+            for table in range(int.from_bytes(good[4:6], "big")):
+                copy[20 + 16 * table: 24 + 16 * table] = b"\x7f\xff\xff\x00"
+            yield bytes(copy)
+            continue
+        if i % 3 != 1:  # overwritten
+            for _ in range(rng.randint(1, 40)):
+                at = rng.randrange(12 + 16 * 12 if i % 2 else len(copy))
+                copy[at] = rng.randrange(256)
+        if i % 3 != 0:  # cut
+            del copy[rng.randrange(1, len(copy)):]
+        yield bytes(copy)
+
+
 def main(args):
+    if args[:1] == ["--damaged"]:
+        os.makedirs(args[1], exist_ok=True)
+        for i, copy in enumerate(damaged(int(args[2]))):
+            with open(f"{args[1]}/damaged{i:03}.ttf", "wb") as out:
+                out.write(copy)
+        return
     if args[:1] == ["--bench"]:
         for i in range(int(args[2])):
             with open(f"{args[1]}/bench{i:04}.ttf", "wb") as out:

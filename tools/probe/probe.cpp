@@ -4,7 +4,8 @@
 //   find <class> [<caption>]  a visible top-level window    client <hwnd>  its client area
 //   control <hwnd> [<id>]     the window or its descendant  text <hwnd> [<id>]  its text
 //   state <hwnd>              normal|maximized enabled|disabled
-//   items <hwnd> <id>         a list view's item texts      item <hwnd> <id> <text>  its place
+//   items <hwnd> <id>         a list view's item texts      item <hwnd> <id> <text> [face]
+//                             the place of the item's name (or of the cell of its face)
 //   node <hwnd> <id> <key>    where the tree node "C:\a\b" is, its children, 1 when expanded
 //   button <hwnd> <id> <cmd>  where the toolbar button is, 1 when checked, 1 when enabled
 //   expander <hwnd> <id> <key>  the middle of the node's expand button; fails where it has none
@@ -154,8 +155,9 @@ int wmain(int argc, wchar_t** argv) {
         if (i == count) return 1;
         SendMessageW(control, LVM_ENSUREVISIBLE, i, FALSE);
         Remote remote(control, sizeof r);
-        remote.put(RECT{LVIR_LABEL, 0, 0, 0});
-        SendMessageW(control, LVM_GETITEMRECT, i, remote.at());
+        const bool face = argc > 5 && std::wstring(argv[5]) == L"face";
+        remote.put(RECT{face ? LVIR_BOUNDS : LVIR_LABEL, face ? 1 : 0, 0, 0});
+        SendMessageW(control, face ? LVM_GETSUBITEMRECT : LVM_GETITEMRECT, i, remote.at());
         PrintRect(control, remote.get<RECT>());
     } else if (verb == L"node" && argc > 4) {
         HTREEITEM node = FindNode(control, argv[4]);
