@@ -37,6 +37,10 @@ desktop() {
   source "$SCRIPTS/lib.sh"
   start_xvfb "$prefix/xvfb.pid"
   trap teardown EXIT
+  # A Russian layout beside the US one, as a Russian user has it: xdotool types Cyrillic through
+  # it. A letter the keyboard lacks it would map onto a spare key for a moment, and Wine, when
+  # busy, reads the key once the moment is over.
+  setxkbmap -display "$DISPLAY" -layout us,ru
   [[ -z ${1:-} ]] || wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
   wineserver -p
 }
@@ -50,9 +54,6 @@ typelens() {
   (cd "${1:-$c}" && exec wine "$TYPELENS_EXE" >/dev/null 2>&1) &
   app=$!
   wait_for 30 eval 'main=$(probe find Typelens.Glyphora)' || { fail "no main window"; finish; }
-  # The first key xdotool maps on the fly (a letter the keyboard lacks) never reaches Wine; this
-  # one goes to the drive box, which has no drive of that letter.
-  xdotool key Cyrillic_ghe
 }
 # closes the main window; the process must end by itself.
 close() { probe close "$main"; wait_for 10 eval '! kill -0 $app 2>/dev/null'; }
@@ -66,19 +67,6 @@ center() { local r=($1); echo $((r[0] + r[2] / 2)) $((r[1] + r[3] / 2)); }
 click() { xdotool mousemove $(center "$1") click 1; }
 double_click() { xdotool mousemove $(center "$1") click --repeat 2 --delay 90 1; }
 keys() { xdotool key --delay 60 "$@"; }
-# type_until <text> <command...>: types a text of letters the keyboard lacks until the command
-# holds. xdotool types such a letter through a key it maps on the fly, and Wine now and then takes
-# that key before the new map; a second try comes after the controls' type-ahead has expired.
-type_until() {
-  local text=$1 try; shift
-  for try in 1 2 3; do
-    xdotool type "$text"
-    wait_for 3 "$@" && return
-    echo "type_until: \"$text\" was not taken, typed again" >&2
-    sleep 1.5
-  done
-  return 1
-}
 node() { probe node "$main" 2004 "$1"; }     # Dir1's node: x y w h children expanded
 file() { probe item "$main" 2005 "$1"; }     # File1's item
 button() { probe button "$main" 2001 "$1"; } # Toolbar1's button: x y w h checked
