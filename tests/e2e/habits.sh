@@ -51,13 +51,13 @@ click "$(probe control "$main" 2002)"
 keys End shift+Home
 xdotool type 24
 keys Return
-steady sized "$preview"
-check "Enter in the size box applies the size there and then" test "$(differ plain sized)" -gt 2000
+check "Enter in the size box applies the size there and then" \
+  wait_for 10 eval 'steady sized "$preview"; (($(differ plain sized) > 2000))'
 check "and leaves the focus in the box" test "$(probe focus "$main")" = 2002
 
 keys ctrl+shift+i
 check "Ctrl+Shift+I installs the previewed font" wait_for 10 cmp -s "$c/Keys/арбуз.ttf" "$c/windows/Fonts/арбуз.ttf"
-check "and Install is greyed once done" test "$(button 2101 | cut -d' ' -f6)" = 0
+check "and Install is greyed once done" wait_for 5 eval '[[ $(button 2101 | cut -d" " -f6) == 0 ]]'
 click "$(file font2.ttf)"
 check "until the next preview" wait_for 10 eval '[[ $(button 2101 | cut -d" " -f6) == 1 ]]'
 click "$(button 2101)"
@@ -69,7 +69,7 @@ check "Enter closes it" wait_for 10 eval '[[ -z $(probe find "#32770" Typelens) 
 check "and the font in the way stays" cmp -s "$c/Keys/font10.ttf" "$c/windows/Fonts/font2.ttf"
 
 # A drive picked by the keyboard, once the drive box lists it.
-wait_for 10 eval '[[ -n $(probe text "$main" 2003) ]]'
+wait_for 10 eval 'probe entries "$main" 2003 | grep -q ^s:'
 click "$(probe control "$main" 2003)"
 keys Escape s
 check "a drive's folders" wait_for 10 eval '[[ -n $(node "S:\\Sub") ]]'

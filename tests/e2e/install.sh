@@ -14,8 +14,9 @@ user_fonts="$c/$(tr '\\' / <<<"${appdata:3}")/Microsoft/Windows/Fonts"
 typelens
 preview() { click "$(file "$1")" && wait_for 10 face "$2"; }
 installed() {  # installed <file> <face>: the copy is the file, and the machine's value names it
-  wait_for 10 cmp -s "$1" "$c/windows/Fonts/$(basename "$1")" &&
-    [[ $(reg_value "HKEY_LOCAL_MACHINE\\$fonts_key" "$2 (TrueType)") == "$(basename "$1")" ]]
+  local file=$1 name=$2
+  wait_for 10 eval 'cmp -s "$file" "$c/windows/Fonts/${file##*/}" &&
+    [[ $(reg_value "HKEY_LOCAL_MACHINE\\$fonts_key" "$name (TrueType)") == "${file##*/}" ]]'
 }
 
 click "$(node 'C:\In')"
@@ -30,12 +31,13 @@ preview=$(sample)
 check "the Regular previews" preview Fam-Regular.ttf "Qzx Fam"
 steady regular "$preview"
 click "$(button 2102)"
+wait_for 5 pressed 10
 steady regular-bold "$preview"
 click "$(button 2102)"
 click "$(button 2101)"
 check "the Regular is installed under its family" installed "$c/In/Fam-Regular.ttf" "Qzx Fam"
 click "$(file Fam-Bold.ttf)"
-sleep 1
+wait_for 10 eval '[[ $(probe selected "$main" 2005) == Fam-Bold.ttf ]]'  # the face box stays "Qzx Fam"
 steady bold "$preview"
 check "the Bold is named by its family" test "$(text 2006)" = "Qzx Fam"
 check "and drawn from its own file, unlike the Regular" test "$(differ regular bold)" -gt 2000
@@ -51,8 +53,8 @@ check "third previews" preview third.ttf "Qzx Third"
 click "$(button 2101)"
 check "installed for the user: the copy" wait_for 10 cmp -s "$c/In/third.ttf" "$user_fonts/third.ttf"
 chattr -i "$c/windows/Fonts" 2>/dev/null; chmod u+w "$c/windows/Fonts"
-check "and the user's value, naming it by its full path" \
-  test "$(reg_value "HKEY_CURRENT_USER\\$fonts_key" "Qzx Third (TrueType)")" = "$appdata\\Microsoft\\Windows\\Fonts\\third.ttf"
+check "and the user's value, naming it by its full path" wait_for 10 eval \
+  '[[ $(reg_value "HKEY_CURRENT_USER\\$fonts_key" "Qzx Third (TrueType)") == "$appdata\\Microsoft\\Windows\\Fonts\\third.ttf" ]]'
 check "nothing for the machine" test ! -e "$c/windows/Fonts/third.ttf"
 
 click "$(node "C:\\$greek")"

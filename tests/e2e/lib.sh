@@ -37,6 +37,7 @@ desktop() {
   source "$SCRIPTS/lib.sh"
   start_xvfb "$prefix/xvfb.pid"
   trap teardown EXIT
+  trap 'exit 130' INT TERM  # interrupted, it still tears down
   # A Russian layout beside the US one, as a Russian user has it: xdotool types Cyrillic through
   # it. A letter the keyboard lacks it would map onto a spare key for a moment, and Wine, when
   # busy, reads the key once the moment is over.
@@ -49,11 +50,14 @@ desktop() {
 fonts() { /usr/bin/python3 "$MAKE_FONTS" "$@"; }
 
 probe() { wine "$PROBE" "$@" 2>/dev/null | tr -d '\r'; }
-# typelens [<folder>]: starts the program there (C:\ by default) and waits for its window.
+# typelens [<folder>]: starts the program there (C:\ by default) and waits until its window is
+# shown, laid out and drawn, and takes the keys.
 typelens() {
   (cd "${1:-$c}" && exec wine "$TYPELENS_EXE" >/dev/null 2>&1) &
   app=$!
-  wait_for 30 eval 'main=$(probe find Typelens.Glyphora)' || { fail "no main window"; finish; }
+  wait_for 30 eval 'main=$(probe find Typelens.Glyphora)' &&
+    wait_for 20 eval 'probe painted "$main" && [[ $(xdotool getwindowfocus getwindowname 2>&1) == "$TITLE" ]]' ||
+    { fail "no main window"; finish; }
 }
 # closes the main window; the process must end by itself.
 close() { probe close "$main"; wait_for 10 eval '! kill -0 $app 2>/dev/null'; }
@@ -69,15 +73,20 @@ double_click() { xdotool mousemove $(center "$1") click --repeat 2 --delay 90 1;
 keys() { xdotool key --delay 60 "$@"; }
 node() { probe node "$main" 2004 "$1"; }     # Dir1's node: x y w h children expanded
 file() { probe item "$main" 2005 "$1"; }     # File1's item
-button() { probe button "$main" 2001 "$1"; } # Toolbar1's button: x y w h checked
+button() { probe button "$main" 2001 "$1"; } # Toolbar1's button: x y w h checked enabled
+# pressed <Bold><Italic>: which of the two are pressed, each 1 or 0.
+pressed() { [[ $(button 2102 | cut -d' ' -f5)$(button 2103 | cut -d' ' -f5) == "$1" ]]; }
+focused() { [[ $(probe focus "$main") == "$1" ]]; }
 # shot <name> <x y w h>: a screenshot of that part of the screen in $prefix/<name>.png.
 shot() {
   local r=($2)
   import -silent -display "$DISPLAY" -window root -crop "${r[2]}x${r[3]}+${r[0]}+${r[1]}" +repage "$prefix/$1.png"
 }
-# steady <name> <x y w h>: the shot once two in a row agree, the drawing having settled.
+# steady <name> <x y w h>: the shot once the program has drawn all it was asked to and two shots
+# in a row agree (the drawing has reached the display).
 steady() {
   local tries=20
+  wait_for 10 probe painted "$main" || fail "$1: the window was not drawn"
   shot "$1" "$2"
   until ((--tries == 0)) || { sleep 0.2; shot "$1.next" "$2"; [[ $(differ "$1" "$1.next") == 0 ]]; }; do
     mv "$prefix/$1.next.png" "$prefix/$1.png"
@@ -85,7 +94,7 @@ steady() {
 }
 # picture <name> <x y w h>: a screenshot kept for people to look at (scripts/screenshots.sh puts
 # them into docs/screenshots).
-picture() { shot "$1" "$2" && mkdir -p "$SCREENSHOTS" && cp "$prefix/$1.png" "$SCREENSHOTS/"; }
+picture() { steady "$1" "$2" && mkdir -p "$SCREENSHOTS" && cp "$prefix/$1.png" "$SCREENSHOTS/"; }
 differ() { compare -metric AE "$prefix/$1.png" "$prefix/$2.png" null: 2>&1 | cut -d' ' -f1; }
 # the data of a registry value, read back through Wine's own registry editor.
 reg_value() {

@@ -19,7 +19,7 @@ show() {  # show <font>: a click, its face named, the preview shot as <font>-reg
   steady "$1-regular" "$preview"
 }
 pick() { click "$(probe control "$main" 2002)"; keys F4 "$@" Return; }
-styles() { click "$(button 2102)"; click "$(button 2103)"; pick "$1"; }  # bold, italic, a size
+styles() { pick "$1"; click "$(button 2102)"; click "$(button 2103)"; }  # a size, bold, italic
 drawn_apart() {  # no two pictures alike: no font was drawn in another face
   local style=$1 a b; shift
   for a in "$@"; do for b in "$@"; do
@@ -31,7 +31,8 @@ drawn_apart() {  # no two pictures alike: no font was drawn in another face
 steady start-regular "$preview"
 for font in $latin; do
   show $font
-  styles Down  # bold, italic, and from 36 to 72 on the face shown
+  styles Down  # from 36 to 72, bold and italic on the face shown
+  wait_for 5 pressed 11
   steady $font-styled "$preview"
   styles Up
 done
@@ -41,6 +42,7 @@ drawn_apart styled $latin
 show symbol  # no Latin letters: named, and the program goes on
 show western
 styles Down
+wait_for 5 pressed 11
 steady western-styled "$preview"
 for broken in empty random cut offsets; do
   click "$(file $broken.ttf)"
@@ -51,7 +53,11 @@ steady after-broken "$preview"
 check "no usable font changes nothing" test "$(differ western-styled after-broken)" = 0
 
 # size <text>: typed into the size box, which is then left for the list (Tab would select a folder).
-size() { click "$(probe control "$main" 2002)"; keys End shift+Home; xdotool type "$1"; click "$(file western.ttf)"; }
+size() {
+  click "$(probe control "$main" 2002)" && wait_for 5 focused 2002
+  keys End shift+Home; xdotool type "$1"; click "$(file western.ttf)"
+  wait_for 5 focused 2005
+}
 size 24
 steady 24 "$preview"
 check "leaving the box applies 24" test "$(differ after-broken 24)" -gt 2000
