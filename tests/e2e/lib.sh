@@ -96,6 +96,23 @@ steady() {
 # them into docs/screenshots).
 picture() { steady "$1" "$2" && mkdir -p "$SCREENSHOTS" && cp "$prefix/$1.png" "$SCREENSHOTS/"; }
 differ() { compare -metric AE "$prefix/$1.png" "$prefix/$2.png" null: 2>&1 | cut -d' ' -f1; }
+# ink <name>: the shot's ink in black pixels (a grey one counts by its darkness), and its lean: how
+# many pixels the ink of a row lies right of the ink 8 rows below, where the two match best (0 for
+# upright letters, 2 for Windows' italic).
+ink() {
+  convert "$prefix/$1.png" -shave 3x3 -colorspace gray -depth 8 -compress none pgm:- |
+    awk -v RS='[ \t\r\n]+' 'NR == 2 { w = $0 } NR > 4 && $0 < 255 { dark[NR - 5] = 255 - $0; all += 255 - $0 }
+      END {
+        for (s = -4; s <= 4; ++s) {
+          sum = 0
+          for (i in dark) if ((i + 8 * w + s) in dark) sum += dark[i] * dark[i + 8 * w + s]
+          if (sum > best) { best = sum; lean = -s }
+        }
+        print int(all / 255), lean
+      }'
+}
+heavier() { local a=($(ink "$1")) b=($(ink "$2")); ((b[0] * 2 > a[0] * 3)); }  # by half at least
+leans() { (($(ink "$1" | cut -d' ' -f2) > 0)); }
 # the data of a registry value, read back through Wine's own registry editor.
 reg_value() {
   wine regedit /E "$prefix/export.reg" "$1" >/dev/null 2>&1

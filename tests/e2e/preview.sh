@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The preview, proved from its pixels: fonts that declare what real fonts declare are each drawn
-# in their own face, also bold, italic and at 72 points; a symbol font and files that are no
-# font do no harm; the size box applies typed sizes as the focus leaves it.
+# in their own face, also bold (in heavier strokes), italic (slanted) and at 72 points; a symbol
+# font and files that are no font do no harm; the size box applies typed sizes as the focus
+# leaves it.
 source "$(dirname "$0")/lib.sh"
 desktop
 latin="western nocp japanese cyrillic"  # 1252 only, no code page at all, 1252 + 932, 1252 + 1251
@@ -31,9 +32,15 @@ drawn_apart() {  # no two pictures alike: no font was drawn in another face
 steady start-regular "$preview"
 for font in $latin; do
   show $font
-  styles Down  # from 36 to 72, bold and italic on the face shown
+  click "$(button 2102)"
+  wait_for 5 pressed 10
+  steady $font-bold "$preview"
+  check "$font: Bold draws heavier strokes, upright" eval 'heavier $font-regular $font-bold && ! leans $font-bold'
+  pick Down  # from 36 to 72
+  click "$(button 2103)"
   wait_for 5 pressed 11
   steady $font-styled "$preview"
+  check "$font: Italic slants them" leans $font-styled
   styles Up
 done
 drawn_apart regular start $latin
