@@ -4,8 +4,9 @@
 # prefix has it, then with 2,000 folders and 2,000 font files in C:\, then with 2,000 more
 # installed faces; and on drive D:, folders of 10,000 font files (its first rows drawn in their
 # faces, then every row, a page at a time), of 1,000 fonts (opened, a page down) and of 10,000
-# subfolders, and previews: of new families, and of styles of an installed family. Exits with 1
-# when a row is over its bound.
+# subfolders, and previews: of new families, and of styles of an installed family; and whether
+# previews leak (the memory and handles after the 2,000th preview against the 200th). Exits with
+# 1 when a row is over its bound.
 #   scripts/bench.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -73,13 +74,14 @@ startup() {
     "$(windows "$build/windows/bench/floor.exe")" "$@"
 }
 phases() { wine "$build/windows/bench/typelens_bench.exe" phases "$(windows "$build/windows/bench/typelens_phases.exe")" 2>/dev/null | tr -d '\r'; }
-echo "bench: measuring (about six minutes)"
+echo "bench: measuring (about seven minutes)"
 echo
 echo "| Measure | Typelens | Floor | Ratio (middle half of the pairs) | Bound |"
 echo "|---|---:|---:|---:|---|"
 startup 81 "C:\\ as a fresh prefix has it" 1.1 ""
 fresh=$(phases)
 bench work 'D:\'
+bench memory 'D:\'
 mkdir -p "$c"/Folder\ {0000..1999}
 cp "$work/root.ttf" "$c/root font 0000.ttf"
 link "$c/root font 0000.ttf" "$c"/root\ font\ {0001..1999}.ttf

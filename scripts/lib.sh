@@ -11,7 +11,9 @@ build_tests() {
 start_xvfb() {
   local pidfile=$1 numberfile
   numberfile=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$numberfile" </dev/null >/dev/null 2>&1 &
+  # Without -noreset the display would start afresh, keyboard layout and all, whenever its last
+  # program ends.
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$numberfile" </dev/null >/dev/null 2>&1 &
   echo $! >"$pidfile"
   for _ in $(seq 400); do
     [[ -s "$numberfile" ]] && break

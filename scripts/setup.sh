@@ -7,7 +7,7 @@ packages=(
   cmake make g++ googletest                                   # host build and unit tests
   g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev              # the Windows build
   wine wine64 fonts-wine                                      # running it
-  xvfb xauth xdotool imagemagick x11-utils                     # a display, real input, screenshots
+  xvfb xauth xdotool imagemagick x11-utils x11-xkb-utils       # a display, real input, screenshots
   python3-fonttools                                           # the fonts the tests generate
 )
 

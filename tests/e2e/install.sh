@@ -65,6 +65,7 @@ steady bold-alone "$preview"
 check "the Regular previews" preview Fam-Regular.ttf "$long"
 steady regular "$preview"
 click "$(button 2102)"
+wait_for 5 pressed 10
 steady regular-bold "$preview"
 click "$(button 2102)"
 click "$(button 2101)"
@@ -88,8 +89,8 @@ click "$(button 2101)"
 check "installed for the user: the copy" wait_for 10 cmp -s "$c/In/third.ttf" "$user_fonts/third.ttf"
 check "and that is said" note "Installed for you alone: the machine's fonts folder may not be written"
 chattr -i "$c/windows/Fonts" 2>/dev/null; chmod u+w "$c/windows/Fonts"
-check "and the user's value, naming it by its full path" \
-  test "$(reg_value "HKEY_CURRENT_USER\\$fonts_key" "Qzx Third (TrueType)")" = "$appdata\\Microsoft\\Windows\\Fonts\\third.ttf"
+check "and the user's value, naming it by its full path" wait_for 10 eval \
+  '[[ $(reg_value "HKEY_CURRENT_USER\\$fonts_key" "Qzx Third (TrueType)") == "$appdata\\Microsoft\\Windows\\Fonts\\third.ttf" ]]'
 check "nothing for the machine" test ! -e "$c/windows/Fonts/third.ttf"
 
 click "$(node "C:\\$greek")"

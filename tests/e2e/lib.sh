@@ -37,6 +37,11 @@ desktop() {
   source "$SCRIPTS/lib.sh"
   start_xvfb "$prefix/xvfb.pid"
   trap teardown EXIT
+  trap 'exit 130' INT TERM  # interrupted, it still tears down
+  # A Russian layout beside the US one, as a Russian user has it: xdotool types Cyrillic through
+  # it. A letter the keyboard lacks it would map onto a spare key for a moment, and Wine, when
+  # busy, reads the key once the moment is over.
+  setxkbmap -display "$DISPLAY" -layout us,ru
   [[ -z ${1:-} ]] || wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
   wineserver -p
 }
@@ -45,14 +50,14 @@ desktop() {
 fonts() { /usr/bin/python3 "$MAKE_FONTS" "$@"; }
 
 probe() { wine "$PROBE" "$@" 2>/dev/null | tr -d '\r'; }
-# typelens [<folder>]: starts the program there (C:\ by default) and waits for its window.
+# typelens [<folder>]: starts the program there (C:\ by default) and waits until its window is
+# shown, laid out and drawn, and takes the keys.
 typelens() {
   (cd "${1:-$c}" && exec wine "$TYPELENS_EXE" >/dev/null 2>&1) &
   app=$!
-  wait_for 30 eval 'main=$(probe find Typelens.Glyphora)' || { fail "no main window"; finish; }
-  # The first key xdotool maps on the fly (a letter the keyboard lacks) never reaches Wine; this
-  # one goes to the drive box, which has no drive of that letter.
-  xdotool key Cyrillic_ghe
+  wait_for 30 eval 'main=$(probe find Typelens.Glyphora)' &&
+    wait_for 20 eval 'probe painted "$main" && [[ $(xdotool getwindowfocus getwindowname 2>&1) == "$TITLE" ]]' ||
+    { fail "no main window"; finish; }
 }
 # closes the main window; the process must end by itself.
 close() { probe close "$main"; wait_for 10 eval '! kill -0 $app 2>/dev/null'; }
@@ -66,30 +71,22 @@ center() { local r=($1); echo $((r[0] + r[2] / 2)) $((r[1] + r[3] / 2)); }
 click() { xdotool mousemove $(center "$1") click 1; }
 double_click() { xdotool mousemove $(center "$1") click --repeat 2 --delay 90 1; }
 keys() { xdotool key --delay 60 "$@"; }
-# type_until <text> <command...>: types a text of letters the keyboard lacks until the command
-# holds. xdotool types such a letter through a key it maps on the fly, and Wine now and then takes
-# that key before the new map; a second try comes after the controls' type-ahead has expired.
-type_until() {
-  local text=$1 try; shift
-  for try in 1 2 3; do
-    xdotool type "$text"
-    wait_for 3 "$@" && return
-    echo "type_until: \"$text\" was not taken, typed again" >&2
-    sleep 1.5
-  done
-  return 1
-}
 node() { probe node "$main" 2004 "$1"; }     # Dir1's node: x y w h children expanded
 file() { probe item "$main" 2005 "$1"; }     # File1's item
-button() { probe button "$main" 2001 "$1"; } # Toolbar1's button: x y w h checked
+button() { probe button "$main" 2001 "$1"; } # Toolbar1's button: x y w h checked enabled
+# pressed <Bold><Italic>: which of the two are pressed, each 1 or 0.
+pressed() { [[ $(button 2102 | cut -d' ' -f5)$(button 2103 | cut -d' ' -f5) == "$1" ]]; }
+focused() { [[ $(probe focus "$main") == "$1" ]]; }
 # shot <name> <x y w h>: a screenshot of that part of the screen in $prefix/<name>.png.
 shot() {
   local r=($2)
   import -silent -display "$DISPLAY" -window root -crop "${r[2]}x${r[3]}+${r[0]}+${r[1]}" +repage "$prefix/$1.png"
 }
-# steady <name> <x y w h>: the shot once two in a row agree, the drawing having settled.
+# steady <name> <x y w h>: the shot once the program has drawn all it was asked to and two shots
+# in a row agree (the drawing has reached the display).
 steady() {
   local tries=20
+  wait_for 10 probe painted "$main" || fail "$1: the window was not drawn"
   shot "$1" "$2"
   until ((--tries == 0)) || { sleep 0.2; shot "$1.next" "$2"; [[ $(differ "$1" "$1.next") == 0 ]]; }; do
     mv "$prefix/$1.next.png" "$prefix/$1.png"
@@ -97,15 +94,33 @@ steady() {
 }
 # picture <name> <x y w h>: a screenshot kept for people to look at (scripts/screenshots.sh puts
 # them into docs/screenshots).
-picture() { shot "$1" "$2" && mkdir -p "$SCREENSHOTS" && cp "$prefix/$1.png" "$SCREENSHOTS/"; }
+picture() { steady "$1" "$2" && mkdir -p "$SCREENSHOTS" && cp "$prefix/$1.png" "$SCREENSHOTS/"; }
 differ() { compare -metric AE "$prefix/$1.png" "$prefix/$2.png" null: 2>&1 | cut -d' ' -f1; }
 # installed <file> <face>: the copy in the machine's fonts folder is the file, and the machine's
 # value "<face> (TrueType)" names it.
 fonts_key='Software\Microsoft\Windows NT\CurrentVersion\Fonts'
 installed() {
-  wait_for 10 cmp -s "$1" "$c/windows/Fonts/$(basename "$1")" &&
-    [[ $(reg_value "HKEY_LOCAL_MACHINE\\$fonts_key" "$2 (TrueType)") == "$(basename "$1")" ]]
+  local file=$1 name=$2  # the value is written after the copy: both are waited for
+  wait_for 10 eval 'cmp -s "$file" "$c/windows/Fonts/${file##*/}" &&
+    [[ $(reg_value "HKEY_LOCAL_MACHINE\\$fonts_key" "$name (TrueType)") == "${file##*/}" ]]'
 }
+# ink <name>: the shot's ink in black pixels (a grey one counts by its darkness), and its lean: how
+# many pixels the ink of a row lies right of the ink 8 rows below, where the two match best (0 for
+# upright letters, 2 for Windows' italic).
+ink() {
+  convert "$prefix/$1.png" -shave 3x3 -colorspace gray -depth 8 -compress none pgm:- |
+    awk -v RS='[ \t\r\n]+' 'NR == 2 { w = $0 } NR > 4 && $0 < 255 { dark[NR - 5] = 255 - $0; all += 255 - $0 }
+      END {
+        for (s = -4; s <= 4; ++s) {
+          sum = 0
+          for (i in dark) if ((i + 8 * w + s) in dark) sum += dark[i] * dark[i + 8 * w + s]
+          if (sum > best) { best = sum; lean = -s }
+        }
+        print int(all / 255), lean
+      }'
+}
+heavier() { local a=($(ink "$1")) b=($(ink "$2")); ((b[0] * 2 > a[0] * 3)); }  # by half at least
+leans() { (($(ink "$1" | cut -d' ' -f2) > 0)); }
 # the data of a registry value, read back through Wine's own registry editor.
 reg_value() {
   wine regedit /E "$prefix/export.reg" "$1" >/dev/null 2>&1

@@ -6,6 +6,7 @@
 //   state <hwnd>              normal|maximized enabled|disabled
 //   items <hwnd> <id>         a list view's item texts      item <hwnd> <id> <text> [face]
 //                             the place of the item's name (or of the cell of its face)
+//   entries <hwnd> <id>       a combo box's entries
 //   node <hwnd> <id> <key>    where the tree node "C:\a\b" is, its children, 1 when expanded
 //   button <hwnd> <id> <cmd>  where the toolbar button is, 1 when checked, 1 when enabled
 //   expander <hwnd> <id> <key>  the middle of the node's expand button; fails where it has none
@@ -13,6 +14,8 @@
 //   focus <hwnd>              the focused control's id (a combo box's edit: the combo box's)
 //   load <dll>                loads a library by its bare name; fails where it cannot
 //   selection <hwnd> <id>     an edit box's selection: "start end"
+//   painted <hwnd>            succeeds once no shown window of its thread, nor any control in
+//                             one, waits to be drawn
 //   maximize <hwnd>, close <hwnd>; items and nodes are scrolled into view
 #include <windows.h>
 #include <commctrl.h>
@@ -90,6 +93,13 @@ std::wstring TextOf(HWND control, UINT message, WPARAM w, Item item) {
     return text;
 }
 
+// Enumerates on while no window met waits to be drawn.
+BOOL CALLBACK Drawn(HWND window, LPARAM waiting) {
+    bool& found = *reinterpret_cast<bool*>(waiting);
+    found = found || (IsWindowVisible(window) && GetUpdateRect(window, nullptr, FALSE));
+    return !found;
+}
+
 HTREEITEM FindNode(HWND tree, std::wstring key) {
     key = key.substr(3) + L"\\";  // below the drive's root, which has no node
     HTREEITEM node = TreeView_GetRoot(tree);
@@ -141,6 +151,13 @@ int wmain(int argc, wchar_t** argv) {
         std::wstring text(SendMessageW(control, WM_GETTEXTLENGTH, 0, 0) + 1, L'\0');
         SendMessageW(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
         return Print(text.c_str()), 0;
+    } else if (verb == L"entries") {
+        for (LRESULT i = 0, count = SendMessageW(control, CB_GETCOUNT, 0, 0); i < count; ++i) {
+            std::wstring text(SendMessageW(control, CB_GETLBTEXTLEN, i, 0) + 1, L'\0');
+            SendMessageW(control, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text.data()));
+            Print(text.c_str());
+        }
+        return 0;
     } else if (verb == L"items" || verb == L"item") {
         const int count = ListView_GetItemCount(control);
         int i = 0;
@@ -234,6 +251,15 @@ int wmain(int argc, wchar_t** argv) {
     } else if (verb == L"selection") {
         const auto both = static_cast<DWORD>(SendMessageW(control, EM_GETSEL, 0, 0));
         std::printf("%u %u\n", LOWORD(both), HIWORD(both));
+    } else if (verb == L"painted") {
+        bool waiting = false;
+        const auto each = [](HWND top, LPARAM l) -> BOOL {
+            EnumChildWindows(top, Drawn, l);
+            return Drawn(top, l);
+        };
+        EnumThreadWindows(GetWindowThreadProcessId(window, nullptr), each,
+                          reinterpret_cast<LPARAM>(&waiting));
+        return waiting ? 1 : 0;
     } else if (verb == L"maximize") {
         return ShowWindow(window, SW_MAXIMIZE), 0;
     } else if (verb == L"close") {
