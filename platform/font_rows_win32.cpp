@@ -70,6 +70,9 @@ bool FontRows::makeTarget() {
         return false;
     }
     target_.reset(target), grey_.reset(grey);
+    // The measures given are pixels: a target made at a resolution above 96 dots per inch would
+    // scale the glyphs, but not the advances given with them.
+    target_.get()->SetPixelsPerDip(1.0f);
     // Which way the target's rows run: its bitmap's header does not always say (Wine's says
     // bottom-up of a top-down one), so a pixel drawn at the top tells.
     HDC memory = target_.get()->GetMemoryDC();

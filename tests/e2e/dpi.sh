@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Today's screens: at 96, 144 and 192 dots per inch the window, the toolbar's buttons and the About
-# window's pictures come out at their designed size in twips, from pictures drawn for that size,
-# and the size box shows three digits whole.
+# Today's screens: at 96, 144 and 192 dots per inch the window, the toolbar's buttons, the font
+# list's faces and the About window's pictures come out at their designed size in twips, from
+# pictures drawn for that size, and the size box shows three digits whole.
 source "$(dirname "$0")/lib.sh"
 # sized <what> <x y w h> <width height in twips>: to a pixel.
 sized() {
@@ -25,6 +25,7 @@ ink() { convert "$prefix/$1.png" -fuzz 30% -format %@ info: | tr x+ '  '; }  # w
 left() { convert "$prefix/$1.png" -crop "$2x+0+0" +repage "$prefix/$1-left.png"; }
 for dpi in 96 144 192; do
   desktop $dpi
+  fonts "$c/row.ttf" "Qzx Row" western
   typelens
   sized "the client area" "$(probe client "$main")" "8925 6990"
   for button in 2101 2102 2103 2105; do sized "button $button" "$(button $button)" "450 465"; done
@@ -33,6 +34,11 @@ for dpi in 96 144 192; do
   check "$dpi dpi: the size box 1740 twips along the toolbar" \
     test $(((size[0] - toolbar[0]) * 1440 / dpi)) -ge 1725 -a $(((size[0] - toolbar[0]) * 1440 / dpi)) -le 1755
   [[ $dpi == 192 ]] && picture main-window-192 "$(probe control "$main")"
+  # The row's line 330 twips to the em, its capitals 0.7 of it high (the font's design).
+  steady row "$(probe item "$main" 2005 row.ttf face)"
+  row=($(ink row))
+  check "$dpi dpi: a row's face at twice the names' size" \
+    test $((row[1] * 1440 * 10 - 7 * 330 * dpi)) -le $((20 * 1440)) -a $((7 * 330 * dpi - row[1] * 1440 * 10)) -le $((20 * 1440))
   # "120" is whole: it begins with the "1" as drawn alone (not scrolled to "20"), and its ink
   # ends short of the edit part's right edge (not cut).
   typed 1 one
