@@ -14,7 +14,7 @@ using Step = std::function<void(World&)>;
 
 void Click(World& w, const std::string& text) {
     w.window.onDir1NodeClick(*w.Dir1.find("C:\\in"));
-    w.File1.select(text);
+    w.File1.pick(text);
     w.window.onFile1Click();
 }
 

@@ -130,7 +130,7 @@ TEST_F(Browse, KeysMoveLikeClicksAndEachPressIsAnsweredOnce) {
     };
     run("m pmcr pcmr pcr", true);  // a key; clicks that move first or after; one on the selected
     EXPECT_EQ(w.File1.fills, 4);
-    w.File1.select("a.ttf");
+    w.File1.pick("a.ttf");
     run("m pmcr pcr", false);
     EXPECT_EQ(w.pc.adds["D:\\F\\a.ttf"], 3);
     EXPECT_EQ(w.txFontName.value, "Face A");
