@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "app/handed_path_win32.h"
 #include "app/main_toolbar_win32.h"
 #include "app/phases.h"
 #include "app/pictures_win32.h"
@@ -29,25 +30,27 @@ MainLayout Designed() {
 }  // namespace
 
 GlyphoraWindow::GlyphoraWindow()
-    : glyphora_(
-          {files_, environment_, fonts_, registry_, dialogs_},
-          {tree_, list_, fontName_, sizeText_, previewFont_, installButton_, installedNote_}) {}
+    : glyphora_({files_, environment_, fonts_, registry_, dialogs_},
+                {drives_, tree_, list_, fontName_, sizeText_, previewFont_, installButton_,
+                 installedNote_}) {}
 
 GlyphoraWindow::~GlyphoraWindow() {
     if (window_) DestroyWindow(window_);
 }
 
-void GlyphoraWindow::show() {
-    if (!window_ && !load()) return;
+void GlyphoraWindow::show(const std::string& handed) {
+    if (!window_ && !load(handed)) return;
     ShowWindow(window_, SW_SHOWNORMAL);
     StartupPhase("window shown");
     UpdateWindow(window_);
     StartupPhase("first paint");
     drives_.read(window_);
-    if (!GetFocus() || !IsChild(window_, GetFocus())) SetFocus(Drive1_);
+    // A font file handed over is selected in the list, where the user goes on from it.
+    if (!GetFocus() || !IsChild(window_, GetFocus()))
+        SetFocus(ListView_GetSelectedCount(File1_) > 0 ? File1_ : Drive1_);
 }
 
-bool GlyphoraWindow::load() {
+bool GlyphoraWindow::load(const std::string& handed) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     dpi_ = ScreenDpi();
     // The class brings the window's icons for this resolution, which the window then sets up
@@ -73,22 +76,25 @@ bool GlyphoraWindow::load() {
     InitCommonControlsEx(&classes);
 
     constexpr DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+    // Files dropped onto the window come as WM_DROPFILES (what DragAcceptFiles sets, without
+    // loading the shell before anything is dropped).
+    constexpr DWORD exStyle = WS_EX_ACCEPTFILES;
     RECT frame{0, 0, px(design::ClientWidth), px(design::ClientHeight)};
-    AdjustWindowRectEx(&frame, style, FALSE, 0);
+    AdjustWindowRectEx(&frame, style, FALSE, exStyle);
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
     RECT screen{};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &screen, 0);
     const int left = screen.left + (screen.right - screen.left - width) / 2;
     const int top = screen.top + (screen.bottom - screen.top - height) / 2;
-    if (!CreateWindowExW(0, kMainWindowClass, kMainCaption, style, left > 0 ? left : 0,
+    if (!CreateWindowExW(exStyle, kMainWindowClass, kMainCaption, style, left > 0 ? left : 0,
                          top > 0 ? top : 0, width, height, nullptr, nullptr, instance, this)) {
         return false;
     }
     StartupPhase("window and controls");
     fonts_.setMainWindow(window_);
     dialogs_.setOwner(window_);
-    glyphora_.onLoad();
+    glyphora_.onLoad(handed);
     return true;
 }
 
@@ -129,6 +135,9 @@ LRESULT GlyphoraWindow::handle(UINT message, WPARAM w, LPARAM l) {
             return 0;
         case WM_ACTIVATE:
             onActivate(LOWORD(w) != WA_INACTIVE);
+            return 0;
+        case WM_DROPFILES:
+            onDropFiles(reinterpret_cast<HDROP>(w));
             return 0;
         case WM_FONTCHANGE:
             glyphora_.onFontsChanged();
@@ -553,6 +562,12 @@ void GlyphoraWindow::onToolbarButton(int command) {
     if (SendMessageW(Toolbar1_, TB_GETBUTTONINFOW, command, AsParam(&info)) < 0) return;
     // The toolbar has flipped a check button's state by the time it reports the click.
     glyphora_.onToolbar1ButtonClick(info.iImage + 1, (info.fsState & TBSTATE_CHECKED) ? 1 : 0);
+}
+
+// A file or folder dropped is taken as one handed on the command line.
+void GlyphoraWindow::onDropFiles(HDROP drop) {
+    const std::string path = HandedByDrop(drop);
+    if (!path.empty()) (void)glyphora_.openPath(path);
 }
 
 // The focus comes back to the control that had it when the window was last left.

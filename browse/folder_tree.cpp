@@ -1,5 +1,8 @@
 #include "browse/folder_tree.h"
 
+#include "browse/font_file_list.h"
+#include "platform/case_blind.h"
+
 namespace typelens {
 namespace {
 
@@ -17,6 +20,20 @@ void AddFolderNode(FolderTree& Dir1, const std::string& path, FolderEntry entry,
 void EndFill(FolderTree& Dir1, std::optional<NodeId> parentNode) {
     Dir1.endFill(parentNode);
     if (parentNode && !Dir1.hasChildren(*parentNode)) Dir1.setExpandable(*parentNode, false);
+}
+
+// The node under `parent` (the top level when none) of `folder` ("D:\a\b\") or of a folder on
+// the way to it, names in any letter case; one spelled as `folder` spells it comes first.
+std::optional<NodeId> StepTowards(const FolderTree& Dir1, std::optional<NodeId> parent,
+                                  std::string_view folder) {
+    std::optional<NodeId> found;
+    for (const NodeId child : Dir1.children(parent)) {
+        const std::string key = Dir1.key(child);
+        if (key.size() >= folder.size() || folder[key.size()] != '\\') continue;
+        if (folder.substr(0, key.size()) == key) return child;
+        if (!found && EqualIgnoringCase(folder.substr(0, key.size()), key)) found = child;
+    }
+    return found;
 }
 
 }  // namespace
@@ -51,7 +68,26 @@ void LoadFolderNodes(FolderTree& Dir1, const std::string& path,
         if (Admitted(entry.attributes, kFolderMask)) AddFolderNode(Dir1, path, entry, parentNode);
     }
     EndFill(Dir1, parentNode);
-    if (parentNode) (void)Dir1.expand(*parentNode);
+}
+
+// Each folder on the way is read as it is now, so that a folder made since its node was read is
+// there to be opened.
+std::optional<NodeId> OpenFolderNodes(FileSystem& files, FolderTree& Dir1,
+                                      const std::string& folder) {
+    std::optional<NodeId> node;
+    std::string path = folder.substr(0, 3);  // the drive's root
+    for (;;) {
+        const auto reading = files.readFolder(path, kFontPattern);
+        if (!reading) return node;
+        LoadFolderNodes(Dir1, path, *reading, node);
+        // A node that holds nothing the tree shows stays as it is.
+        if (node) (void)Dir1.expand(*node);
+        const auto next = StepTowards(Dir1, node, folder);
+        if (!next) return node;
+        node = next;
+        path = Dir1.key(*node) + "\\";
+        if (path.size() == folder.size()) return node;
+    }
 }
 
 std::string DriveRoot(char letter) {

@@ -24,6 +24,14 @@ struct NodeId {
     friend bool operator==(NodeId, NodeId) = default;
 };
 
+// `Drive1`: the drives, one of them chosen.
+class DrivePicker {
+  public:
+    virtual ~DrivePicker() = default;
+    // Shows the drive `letter` ('D') as the chosen one, adding it where it is not listed yet.
+    virtual void show(char letter) = 0;
+};
+
 // `Dir1`: folders, each node keyed by its full path.
 class FolderTree {
   public:

@@ -45,10 +45,11 @@ desktop() {
 fonts() { /usr/bin/python3 "$MAKE_FONTS" "$@"; }
 
 probe() { wine "$PROBE" "$@" 2>/dev/null | tr -d '\r'; }
-# typelens [<folder>]: starts the program there (C:\ by default) and waits for its window.
+# launch [<folder> [<arguments>...]]: starts the program there (C:\ by default).
+launch() { (cd "${1:-$c}" && exec wine "$TYPELENS_EXE" "${@:2}" >/dev/null 2>&1) & app=$!; }
+# typelens [<folder> [<arguments>...]]: launches the program and waits for its window.
 typelens() {
-  (cd "${1:-$c}" && exec wine "$TYPELENS_EXE" >/dev/null 2>&1) &
-  app=$!
+  launch "$@"
   wait_for 30 eval 'main=$(probe find Typelens.Glyphora)' || { fail "no main window"; finish; }
   # The first key xdotool maps on the fly (a letter the keyboard lacks) never reaches Wine; this
   # one goes to the drive box, which has no drive of that letter.

@@ -144,8 +144,9 @@ struct Machine : FileSystem, Environment, Fonts, Registry, Dialogs {
         return listed.empty() ? nullptr : std::make_unique<Listing>(*this, listed);
     }
     std::optional<std::uint32_t> attributes(const std::string& path) override {
-        if (failing(Op::Attributes) || !find(path)) return std::nullopt;
-        return find(path)->attributes;
+        const std::string at = path.ends_with(":\\") ? path.substr(0, 2) : path;  // a root: "D:"
+        if (failing(Op::Attributes) || !find(at)) return std::nullopt;
+        return find(at)->attributes;
     }
     Outcome copyNewFile(const std::string& from, const std::string& to) override {
         if (locked.count(Lower(from))) return Outcome::Unreadable;
@@ -380,6 +381,11 @@ struct Font : PreviewFont {
     bool setItalic(bool v) override { return set(italic, v); }
 };
 
+struct Drives : DrivePicker {
+    char shown = 'C';
+    void show(char letter) override { shown = letter; }
+};
+
 struct Button : CommandButton {
     bool enabled = true;
     void setEnabled(bool e) override { enabled = e; }
@@ -394,8 +400,10 @@ struct World {
     Text txFontName{fails, ""}, cmbSize{fails, "36"}, lblInstalled{fails, ""};
     Font txPreview{fails};
     Button InstallButton;
-    Glyphora window{{pc, pc, pc, pc, pc},
-                    {Dir1, File1, txFontName, cmbSize, txPreview, InstallButton, lblInstalled}};
+    Drives Drive1;
+    Glyphora window{
+        {pc, pc, pc, pc, pc},
+        {Drive1, Dir1, File1, txFontName, cmbSize, txPreview, InstallButton, lblInstalled}};
     World() {
         pc.heard = [this] { window.onFontsChanged(); };
     }
