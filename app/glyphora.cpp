@@ -126,6 +126,27 @@ bool Glyphora::openPath(const std::string& path) {
     return true;
 }
 
+// One reading of the folder serves the tree and the list: the subfolders of the folder's node,
+// or the tree's top level for a drive's root. A folder that cannot be read (gone) gives way to
+// the nearest folder above it that can, whose reading takes the gone one's node out. A root
+// that cannot be read (its medium taken out) shows nothing.
+void Glyphora::onRefresh() {
+    std::string folder = shownFolder_;
+    auto reading = platform_.files.readFolder(folder, kFontPattern);
+    while (!reading && folder.size() > 3) {
+        folder.erase(folder.find_last_of('\\', folder.size() - 2) + 1);
+        reading = platform_.files.readFolder(folder, kFontPattern);
+    }
+    const std::vector<FolderEntry> entries = reading.value_or(std::vector<FolderEntry>{});
+    const auto node = FindFolderNode(controls_.Dir1, folder);
+    choosing_ = true;  // a node taken out may take the selection with it
+    if (node || folder.size() == 3) RefreshFolderNodes(controls_.Dir1, folder, entries, node);
+    choosing_ = false;
+    if (folder != shownFolder_) choose(node);
+    shownFolder_ = folder;
+    ListFontFiles(controls_.File1, folder, entries);
+}
+
 bool Glyphora::onDir1DblClick() {
     const auto node = controls_.Dir1.selected();
     if (!node) return false;

@@ -83,6 +83,9 @@ class Glyphora {
     // there, or is neither a TrueType font file nor a folder, is refused in one sentence and
     // nothing changes. Returns whether the path was shown.
     bool openPath(const std::string& path);
+    // F5: the folder the list shows is read again, as Explorer does it: its node's subfolders
+    // and its fonts. A folder gone meanwhile gives way to the nearest one above it.
+    void onRefresh();
 
     void onDrive1Change(char driveLetter);
     // The mouse button went down on the tree, or came up, or a key began; the selection moved

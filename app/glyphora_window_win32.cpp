@@ -546,6 +546,7 @@ void GlyphoraWindow::onCommand(int id, int code, HWND from) {
 // A shortcut does what a click on its button does: a check button flips first, and a greyed
 // button does nothing.
 void GlyphoraWindow::onShortcut(int command) {
+    if (command == control_id::Refresh) return glyphora_.onRefresh();
     const LRESULT state = SendMessageW(Toolbar1_, TB_GETSTATE, command, 0);
     if (state < 0 || !(state & TBSTATE_ENABLED)) return;
     if (command == control_id::BoldButton || command == control_id::ItalicButton) {

@@ -1,5 +1,7 @@
 #include "browse/folder_tree.h"
 
+#include <set>
+
 #include "browse/font_file_list.h"
 #include "platform/case_blind.h"
 
@@ -88,6 +90,28 @@ std::optional<NodeId> OpenFolderNodes(FileSystem& files, FolderTree& Dir1,
         path = Dir1.key(*node) + "\\";
         if (path.size() == folder.size()) return node;
     }
+}
+
+std::optional<NodeId> FindFolderNode(const FolderTree& Dir1, const std::string& folder) {
+    std::optional<NodeId> node;
+    while (const auto next = StepTowards(Dir1, node, folder)) {
+        node = next;
+        if (Dir1.key(*node).size() + 1 == folder.size()) return node;
+    }
+    return std::nullopt;
+}
+
+void RefreshFolderNodes(FolderTree& Dir1, const std::string& path,
+                        const std::vector<FolderEntry>& reading, std::optional<NodeId> parentNode) {
+    std::set<std::string> there;
+    for (const FolderEntry& entry : reading) {
+        if (entry.attributes & attr::Directory) there.insert(path + entry.name);
+    }
+    for (const NodeId child : Dir1.children(parentNode)) {
+        if (!there.count(Dir1.key(child))) Dir1.remove(child);
+    }
+    // The folders there are: those the tree shows already are left as they are.
+    LoadFolderNodes(Dir1, path, reading, parentNode);
 }
 
 std::string DriveRoot(char letter) {

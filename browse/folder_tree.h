@@ -37,6 +37,16 @@ void LoadFolderNodes(FolderTree& Dir1, const std::string& path,
 std::optional<NodeId> OpenFolderNodes(FileSystem& files, FolderTree& Dir1,
                                       const std::string& folder);
 
+// The node of `folder` ("D:\a\b\") among the nodes there are, reading nothing; nullopt when none.
+std::optional<NodeId> FindFolderNode(const FolderTree& Dir1, const std::string& folder);
+
+// Brings the subfolders under `parentNode` (the top level when none) in step with `reading`, a new
+// reading of `path`: the nodes of folders gone are taken out with every node under them, folders
+// new since are added in name order among the others, and every other node stays as it was, open
+// or closed.
+void RefreshFolderNodes(FolderTree& Dir1, const std::string& path,
+                        const std::vector<FolderEntry>& reading, std::optional<NodeId> parentNode);
+
 // "C:\" for drive C.
 std::string DriveRoot(char letter);
 

@@ -143,6 +143,32 @@ TEST_F(Browse, AHandedPathIsShownAsIfWalkedToAndClicked) {
     EXPECT_TRUE(w.Drive1.shown == 'E' && w.File1.texts() == Texts{"root.ttf"});
 }
 
+// F5 reads the shown folder again, keeping open what is open; a folder gone gives way to the
+// nearest one above it, a drive's root being read again as a whole level.
+TEST_F(Browse, F5ReadsTheShownFolderAgain) {
+    w.window.onDrive1Change('D');
+    doubleClick("D:\\F");
+    doubleClick("D:\\F\\sub");
+    w.window.onDir1NodeClick(*w.Dir1.find("D:\\F"));
+    w.pc.folder("D:\\F\\new");
+    w.pc.file("D:\\F\\z.ttf");
+    w.pc.deleteFile("D:\\F\\Empty");
+    w.window.onRefresh();
+    EXPECT_EQ(w.Dir1.texts("D:\\F"), (Texts{".hidden", "e.ttf", "sub", "new"}));
+    EXPECT_TRUE(w.Dir1.node("D:\\F\\sub").expanded);
+    EXPECT_EQ(w.Dir1.texts("D:\\F\\sub"), Texts{"deeper"});
+    EXPECT_EQ(w.File1.texts(), (Texts{"a.ttf", "B.TTF", "h.ttf", "z.ttf"}));
+
+    w.window.onDir1NodeClick(*w.Dir1.find("D:\\F\\sub\\deeper"));
+    w.pc.deleteFile("D:\\F\\sub\\deeper"), w.pc.deleteFile("D:\\F\\sub");
+    w.pc.deleteFile("D:\\F\\new"), w.pc.deleteFile("D:\\F");
+    w.pc.folder("D:\\Later");
+    w.window.onRefresh();  // up to the root, read again as a whole level
+    EXPECT_EQ(w.Dir1.texts(), (Texts{"Other", "Later"}));
+    EXPECT_FALSE(w.Dir1.find("D:\\F\\sub\\deeper"));
+    EXPECT_TRUE(!w.Dir1.selection && w.File1.items.empty());
+}
+
 // The keyboard moves the selection as the mouse does, and a press of the mouse button is
 // answered once, whether it moves the selection before its click or after, or not at all.
 TEST_F(Browse, KeysMoveLikeClicksAndEachPressIsAnsweredOnce) {
