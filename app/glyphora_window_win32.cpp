@@ -45,9 +45,7 @@ void GlyphoraWindow::show(const std::string& handed) {
     UpdateWindow(window_);
     StartupPhase("first paint");
     drives_.read(window_);
-    // A font file handed over is selected in the list, where the user goes on from it.
-    if (!GetFocus() || !IsChild(window_, GetFocus()))
-        SetFocus(ListView_GetSelectedCount(File1_) > 0 ? File1_ : Drive1_);
+    if (!GetFocus() || !IsChild(window_, GetFocus())) SetFocus(Drive1_);
 }
 
 bool GlyphoraWindow::load(const std::string& handed) {
@@ -95,6 +93,9 @@ bool GlyphoraWindow::load(const std::string& handed) {
     fonts_.setMainWindow(window_);
     dialogs_.setOwner(window_);
     glyphora_.onLoad(handed);
+    // A font file handed over is selected in the list, which the window's first activation then
+    // gives the focus, as a click in it would.
+    if (ListView_GetSelectedCount(File1_) > 0) lastFocus_ = File1_;
     return true;
 }
 

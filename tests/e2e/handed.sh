@@ -17,7 +17,7 @@ check "a file handed: its drive in the drive box" test "$(text 2003)" = d:
 check "the tree open down to its folder" opened 'D:\Шрифты и всё' "1 1"
 check "whose node is selected" test "$(selected 2004)" = "Sub Folder"
 check "the folder's fonts listed" test "$(items)" = "Ёлка.ttf "
-check "the file selected" test "$(selected 2005)" = Ёлка.ttf
+check "the file selected, the list focused" eval '[[ $(selected 2005) == Ёлка.ttf && $(probe focus "$main") == 2005 ]]'
 check "and previewed" face "Qzx Yolka"
 shot handed "$(probe control "$main")"
 
