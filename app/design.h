@@ -44,6 +44,8 @@ inline constexpr int BoldButton = 2102;
 inline constexpr int ItalicButton = 2103;
 inline constexpr int SizePlaceholder = 2104;
 inline constexpr int AboutButton = 2105;
+// Commands of the keyboard alone.
+inline constexpr int Refresh = 2301;  // F5
 // The About window; its OK button is the dialog's IDOK (1).
 inline constexpr int Label5 = 2201;
 inline constexpr int Image3 = 2202;

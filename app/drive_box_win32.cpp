@@ -20,8 +20,16 @@ std::wstring DriveText(char letter, const std::wstring& label) {
 
 void DriveBox::attach(HWND combo, char start) {
     combo_ = combo;
-    onDriveFound(start, nullptr);
-    SendMessageW(combo_, CB_SETCURSEL, 0, 0);
+    show(start);
+}
+
+// The drives the thread finds later come in around it, and it stays selected.
+void DriveBox::show(char letter) {
+    onDriveFound(letter, nullptr);
+    const LRESULT count = SendMessageW(combo_, CB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        if (letterAt(i) == letter) SendMessageW(combo_, CB_SETCURSEL, i, 0);
+    }
 }
 
 void DriveBox::read(HWND window) const {

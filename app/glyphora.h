@@ -13,8 +13,9 @@
 // (app/glyphora_window_win32.cpp). Loading it creates the window, whose WM_CREATE makes the
 // controls and gives them their fonts and pictures (applyDpi); then Glyphora::onLoad takes the
 // snapshot of installed faces, finds the fonts folders and shows C:\ read once in the tree and
-// the list. The window is shown and drawn, a thread lists the drives, and from then on the
-// message loop turns the controls' messages into the handlers below.
+// the list, or the place of a path the program was handed on its command line (openPath). The
+// window is shown and drawn, a thread lists the drives, and from then on the message loop turns
+// the controls' messages into the handlers below.
 #pragma once
 
 #include <string>
@@ -40,6 +41,7 @@ struct GlyphoraPlatform {
 };
 
 struct GlyphoraControls {
+    DrivePicker& Drive1;
     FolderTree& Dir1;
     FileList& File1;
     TextBox& txFontName;
@@ -71,8 +73,20 @@ class Glyphora {
   public:
     Glyphora(GlyphoraPlatform platform, GlyphoraControls controls);
 
-    void onLoad();
+    // `handed`: the full path the program was handed at its start, if any (see openPath). Where
+    // there is none, or it leads nowhere, C:\ is shown.
+    void onLoad(const std::string& handed = {});
     void onUnload();
+
+    // A path handed over at the start or dropped onto the window: the drive box shows its drive,
+    // the tree opens down to its folder and selects its node, the list shows the folder's fonts,
+    // and a font file handed is selected and previewed, as a click does. A path that is not
+    // there, or is neither a TrueType font file nor a folder, is refused in one sentence and
+    // nothing changes. Returns whether the path was shown.
+    bool openPath(const std::string& path);
+    // F5: the folder the list shows is read again, as Explorer does it: its node's subfolders
+    // and its fonts. A folder gone meanwhile gives way to the nearest one above it.
+    void onRefresh();
 
     void onDrive1Change(char driveLetter);
     // The mouse button went down on the tree, or came up, or a key began; the selection moved
@@ -102,13 +116,20 @@ class Glyphora {
 
   private:
     void showDrive(const std::string& root);
+    void previewSelected();
+    // Selects a node or an item for the user, who did not move the selection.
+    void choose(std::optional<NodeId> node);
+    bool choose(const std::string& fileKey);
 
     GlyphoraPlatform platform_;
     GlyphoraControls controls_;
     FontsFolders FontsFolder;  // the machine's, and the user's own
     PreviewPane preview_;
     ClickOnce dirClick_, fileClick_;
-    bool loadingNodes_ = false;  // a double click is reading a folder and expanding its node
+    bool loadingNodes_ = false;  // folders are being read and their nodes expanded: a double
+                                 // click, a path handed over
+    bool choosing_ = false;      // the program itself is moving a selection
+    std::string shownFolder_;    // the folder the list shows, "D:\a\" or "D:\"
 };
 
 }  // namespace typelens

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "app/handed_path_win32.h"
 #include "app/main_toolbar_win32.h"
 #include "app/phases.h"
 #include "app/pictures_win32.h"
@@ -20,6 +21,9 @@ namespace {
 constexpr wchar_t kSampleText[] = L"The Quick \r\nBrown Fox \r\nJumps over the \r\nlazy dog\r\n";
 constexpr int kComboDropHeight = 3600;  // twips of list below a combo box
 constexpr DWORD kMainStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+// Files dropped onto the window come as WM_DROPFILES (what DragAcceptFiles sets, without loading
+// the shell before anything is dropped).
+constexpr DWORD kMainExStyle = WS_EX_ACCEPTFILES;
 
 // The controls' places as the layout makes them for the designed client area.
 MainLayout Designed() {
@@ -34,15 +38,15 @@ MainLayout Designed() {
 
 GlyphoraWindow::GlyphoraWindow()
     : glyphora_({files_, environment_, fonts_, registry_, dialogs_},
-                {tree_, list_, fontName_, fontDetails_, sizeText_, previewFont_, installButton_,
-                 installedNote_}) {}
+                {drives_, tree_, list_, fontName_, fontDetails_, sizeText_, previewFont_,
+                 installButton_, installedNote_}) {}
 
 GlyphoraWindow::~GlyphoraWindow() {
     if (window_) DestroyWindow(window_);
 }
 
-void GlyphoraWindow::show() {
-    if (!window_ && !load()) return;
+void GlyphoraWindow::show(const std::string& handed) {
+    if (!window_ && !load(handed)) return;
     ShowWindow(window_, SW_SHOWNORMAL);
     StartupPhase("window shown");
     UpdateWindow(window_);
@@ -51,7 +55,7 @@ void GlyphoraWindow::show() {
     if (!GetFocus() || !IsChild(window_, GetFocus())) SetFocus(Drive1_);
 }
 
-bool GlyphoraWindow::load() {
+bool GlyphoraWindow::load(const std::string& handed) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     // Until the window is made it has no monitor, and the resolution Windows started with is the
     // guess; made, it has its own (WM_CREATE).
@@ -79,9 +83,9 @@ bool GlyphoraWindow::load() {
     InitCommonControlsEx(&classes);
 
     const RECT frame = frameOn(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY));
-    if (!CreateWindowExW(0, kMainWindowClass, kMainCaption, kMainStyle, frame.left, frame.top,
-                         frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
-                         instance, this)) {
+    if (!CreateWindowExW(kMainExStyle, kMainWindowClass, kMainCaption, kMainStyle, frame.left,
+                         frame.top, frame.right - frame.left, frame.bottom - frame.top, nullptr,
+                         nullptr, instance, this)) {
         return false;
     }
     // Windows sends no WM_DPICHANGED as a window is made. On a monitor whose scale is not the one
@@ -95,7 +99,10 @@ bool GlyphoraWindow::load() {
     StartupPhase("window and controls");
     fonts_.setMainWindow(window_);
     dialogs_.setOwner(window_);
-    glyphora_.onLoad();
+    glyphora_.onLoad(handed);
+    // A font file handed over is selected in the list, which the window's first activation then
+    // gives the focus, as a click in it would.
+    if (ListView_GetSelectedCount(File1_) > 0) lastFocus_ = File1_;
     return true;
 }
 
@@ -107,7 +114,7 @@ RECT GlyphoraWindow::frameOn(HMONITOR monitor) const {
     (void)GetMonitorInfoW(monitor, &info);  // failing, the frame goes to the screen's top left
     const RECT& area = info.rcWork;
     RECT frame{0, 0, px(design::ClientWidth), px(design::ClientHeight)};
-    AdjustWindowRectExForDpi(&frame, kMainStyle, FALSE, 0, dpi_);
+    AdjustWindowRectExForDpi(&frame, kMainStyle, FALSE, kMainExStyle, dpi_);
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
     const int left = std::max(area.left + (area.right - area.left - width) / 2, area.left);
@@ -153,6 +160,9 @@ LRESULT GlyphoraWindow::handle(UINT message, WPARAM w, LPARAM l) {
             return 0;
         case WM_ACTIVATE:
             onActivate(LOWORD(w) != WA_INACTIVE);
+            return 0;
+        case WM_DROPFILES:
+            onDropFiles(reinterpret_cast<HDROP>(w));
             return 0;
         case WM_FONTCHANGE:
             glyphora_.onFontsChanged();
@@ -587,6 +597,7 @@ void GlyphoraWindow::onCommand(int id, int code, HWND from) {
 // A shortcut does what a click on its button does: a check button flips first, and a greyed
 // button does nothing.
 void GlyphoraWindow::onShortcut(int command) {
+    if (command == control_id::Refresh) return glyphora_.onRefresh();
     const LRESULT state = SendMessageW(Toolbar1_, TB_GETSTATE, command, 0);
     if (state < 0 || !(state & TBSTATE_ENABLED)) return;
     if (command == control_id::BoldButton || command == control_id::ItalicButton) {
@@ -603,6 +614,12 @@ void GlyphoraWindow::onToolbarButton(int command) {
     if (SendMessageW(Toolbar1_, TB_GETBUTTONINFOW, command, AsParam(&info)) < 0) return;
     // The toolbar has flipped a check button's state by the time it reports the click.
     glyphora_.onToolbar1ButtonClick(info.iImage + 1, (info.fsState & TBSTATE_CHECKED) ? 1 : 0);
+}
+
+// A file or folder dropped is taken as one handed on the command line.
+void GlyphoraWindow::onDropFiles(HDROP drop) {
+    const std::string path = HandedByDrop(drop);
+    if (!path.empty()) (void)glyphora_.openPath(path);
 }
 
 // The focus comes back to the control that had it when the window was last left.

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <memory>
 #include <string>
@@ -36,8 +37,9 @@ class GlyphoraWindow {
     GlyphoraWindow& operator=(const GlyphoraWindow&) = delete;
     ~GlyphoraWindow();
 
-    // Shows the window, creating and loading it first when it is not loaded.
-    void show();
+    // Shows the window, creating and loading it first when it is not loaded: on the place of
+    // `handed`, a full path the program was handed, if any.
+    void show(const std::string& handed = {});
     HWND hwnd() const { return window_; }
     // Turns a key that is one of the toolbar's shortcuts into its command; false for any other.
     bool translateShortcut(MSG& message);
@@ -49,7 +51,7 @@ class GlyphoraWindow {
     void subclass(HWND control, WNDPROC& original);
     LRESULT handle(UINT message, WPARAM w, LPARAM l);
 
-    bool load();
+    bool load(const std::string& handed);
     RECT frameOn(HMONITOR monitor) const;
     void createControls();
     void applyDpi();
@@ -67,6 +69,7 @@ class GlyphoraWindow {
     void onToolbarButton(int command);
     void onShortcut(int command);
     void onActivate(bool active);
+    void onDropFiles(HDROP drop);
 
     MainLayout readLayout() const;
     void applyLayout(const MainLayout& before, const MainLayout& after);

@@ -194,7 +194,8 @@ UniqueAccelerators MakeShortcuts() {
     ACCEL keys[] = {{FVIRTKEY | FCONTROL, 'B', control_id::BoldButton},
                     {FVIRTKEY | FCONTROL, 'I', control_id::ItalicButton},
                     {FVIRTKEY | FCONTROL | FSHIFT, 'I', control_id::InstallButton},
-                    {FVIRTKEY, VK_F1, control_id::AboutButton}};
+                    {FVIRTKEY, VK_F1, control_id::AboutButton},
+                    {FVIRTKEY, VK_F5, control_id::Refresh}};
     return UniqueAccelerators(CreateAcceleratorTableW(keys, static_cast<int>(std::size(keys))));
 }
 

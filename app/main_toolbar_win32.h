@@ -24,7 +24,7 @@ UniqueFont FitSizeBox(HWND sizeBox, int dpi);
 
 // A button's tip, naming its shortcut; null for anything else.
 const wchar_t* TipFor(UINT_PTR command);
-// The buttons' commands from the keyboard, wherever the focus is.
+// The buttons' commands from the keyboard, wherever the focus is, and F5 (Refresh).
 UniqueAccelerators MakeShortcuts();
 
 // A combo box is as high as its font makes it; its items are made as high as brings the closed

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/glyphora_window_win32.h"
+#include "app/handed_path_win32.h"
 #include "app/phases.h"
 #include "platform/late_win32.h"
 
@@ -38,7 +39,7 @@ void Main() {
     SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
     (void)InitComctl();  // the window opens whether or not this worked
     StartupPhase("common controls");
-    DefaultGlyphora().show();
+    DefaultGlyphora().show(HandedOnCommandLine());
 }
 
 }  // namespace typelens::win32

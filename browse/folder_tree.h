@@ -24,9 +24,28 @@ bool LoadFolderNodes(FileSystem& files, FolderTree& Dir1, const std::string& pat
 bool ReadFolderNodes(FileSystem& files, FolderTree& Dir1, const std::string& path,
                      std::optional<NodeId> parentNode);
 
-// The same for a folder read already: `reading` holds every entry of `path`.
+// The same for a folder read already, `reading` holding every entry of `path`, without expanding
+// the parent; a subfolder that has a node already keeps it as it is.
 void LoadFolderNodes(FolderTree& Dir1, const std::string& path,
                      const std::vector<FolderEntry>& reading, std::optional<NodeId> parentNode);
+
+// Opens the tree down to `folder` ("D:\a\b\", a folder on the drive whose folders the tree
+// shows, or its root): the drive's root and each folder above `folder` are read and filled in,
+// and their nodes expanded; `folder`'s own node is left as it is. Names match in any letter case.
+// Returns the node of `folder`, or of the last folder on the way that has one (nullopt: none, or
+// `folder` is the root).
+std::optional<NodeId> OpenFolderNodes(FileSystem& files, FolderTree& Dir1,
+                                      const std::string& folder);
+
+// The node of `folder` ("D:\a\b\") among the nodes there are, reading nothing; nullopt when none.
+std::optional<NodeId> FindFolderNode(const FolderTree& Dir1, const std::string& folder);
+
+// Brings the subfolders under `parentNode` (the top level when none) in step with `reading`, a new
+// reading of `path`: the nodes of folders gone are taken out with every node under them, folders
+// new since are added in name order among the others, and every other node stays as it was, open
+// or closed.
+void RefreshFolderNodes(FolderTree& Dir1, const std::string& path,
+                        const std::vector<FolderEntry>& reading, std::optional<NodeId> parentNode);
 
 // "C:\" for drive C.
 std::string DriveRoot(char letter);

@@ -13,6 +13,7 @@ add_library(typelens_win32 STATIC
   app/dialogs_win32.cpp
   app/drive_box_win32.cpp
   app/glyphora_window_win32.cpp
+  app/handed_path_win32.cpp
   app/main_toolbar_win32.cpp
   app/module1_win32.cpp
   app/pictures_win32.cpp

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/fonts.h"
 
@@ -23,6 +24,14 @@ struct NodeId {
     friend bool operator==(NodeId, NodeId) = default;
 };
 
+// `Drive1`: the drives, one of them chosen.
+class DrivePicker {
+  public:
+    virtual ~DrivePicker() = default;
+    // Shows the drive `letter` ('D') as the chosen one, adding it where it is not listed yet.
+    virtual void show(char letter) = 0;
+};
+
 // `Dir1`: folders, each node keyed by its full path.
 class FolderTree {
   public:
@@ -33,13 +42,19 @@ class FolderTree {
     virtual bool add(std::optional<NodeId> parent, std::string key, std::string text,
                      int image) = 0;
     virtual bool hasChildren(NodeId node) const = 0;
+    // The nodes under `parent` (the top level when none), in the order shown.
+    virtual std::vector<NodeId> children(std::optional<NodeId> parent) const = 0;
+    // Takes the node out, and every node under it.
+    virtual void remove(NodeId node) = 0;
     // Whether the node shows the button that expands it, when it has no children.
     virtual void setExpandable(NodeId node, bool expandable) = 0;
     virtual bool expand(NodeId node) = 0;
     virtual std::optional<NodeId> selected() const = 0;
+    // Makes the node the selected one, scrolled into view; none: no node is selected.
+    virtual void select(std::optional<NodeId> node) = 0;
     virtual std::string key(NodeId node) const = 0;
     // Brackets a fill: drawing stops at the start; the nodes added meanwhile come in order by
-    // name, under `parent` (the top level when none), and drawing resumes at the end.
+    // name among those under `parent` (the top level when none), and drawing resumes at the end.
     virtual void beginFill() = 0;
     virtual void endFill(std::optional<NodeId> parent) = 0;
 };
@@ -56,6 +71,8 @@ class FileList {
     virtual void clear() = 0;
     virtual bool add(std::string key, std::string text, int image) = 0;
     virtual std::optional<FileItem> selected() const = 0;
+    // Makes the item keyed `key` the selected one, scrolled into view; false when there is none.
+    virtual bool select(const std::string& key) = 0;
     // Brackets a fill, as for the folder tree.
     virtual void beginFill() = 0;
     virtual void endFill() = 0;

@@ -62,17 +62,17 @@ bool TreeViewFolderTree::add(std::optional<NodeId> parent, std::string key, std:
     const auto [stored, fresh] = keys_.insert(std::move(key));
     if (!fresh) return false;
     std::wstring wide = Widen(text);
-    if (!filling_) return insert(parent ? Item(*parent) : TVI_ROOT, *stored, wide, image);
+    if (!filling_) return insert(parent ? Item(*parent) : TVI_ROOT, TVI_LAST, *stored, wide, image);
     std::string order = SortKey(wide);
     waiting_.push_back({&*stored, std::move(wide), std::move(order), image});
     return true;
 }
 
-bool TreeViewFolderTree::insert(HTREEITEM parent, const std::string& key, std::wstring& wide,
-                                int image) {
+HTREEITEM TreeViewFolderTree::insert(HTREEITEM parent, HTREEITEM after, const std::string& key,
+                                     std::wstring& wide, int image) {
     TVINSERTSTRUCTW insert{};
     insert.hParent = parent;
-    insert.hInsertAfter = TVI_LAST;
+    insert.hInsertAfter = after;
     insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM | TVIF_CHILDREN;
     insert.item.cChildren = 1;  // not read yet: it may hold folders
     insert.item.pszText = wide.data();
@@ -82,13 +82,39 @@ bool TreeViewFolderTree::insert(HTREEITEM parent, const std::string& key, std::w
     // Straight to the tree view: a message sent takes Wine's whole way through the program's
     // subclass, which has nothing to do with inserting (2,000 folders: 1.8 ms against 1.1).
     const LPARAM asked = reinterpret_cast<LPARAM>(&insert);
-    if (CallWindowProcW(treeProc_, tree_, TVM_INSERTITEMW, 0, asked)) return true;
-    keys_.erase(keys_.find(key));  // `key` is the stored one: found first, then let go
-    return false;
+    const auto item =
+        reinterpret_cast<HTREEITEM>(CallWindowProcW(treeProc_, tree_, TVM_INSERTITEMW, 0, asked));
+    if (!item) keys_.erase(keys_.find(key));  // `key` is the stored one: found first, then let go
+    return item;
 }
 
 bool TreeViewFolderTree::hasChildren(NodeId node) const {
     return TreeView_GetChild(tree_, Item(node)) != nullptr;
+}
+
+HTREEITEM TreeViewFolderTree::firstChild(std::optional<NodeId> parent) const {
+    return parent ? TreeView_GetChild(tree_, Item(*parent)) : TreeView_GetRoot(tree_);
+}
+
+std::vector<NodeId> TreeViewFolderTree::children(std::optional<NodeId> parent) const {
+    std::vector<NodeId> nodes;
+    for (HTREEITEM item = firstChild(parent); item; item = TreeView_GetNextSibling(tree_, item))
+        nodes.push_back(Node(item));
+    return nodes;
+}
+
+// The keys of the node and of every node under it go with them.
+void TreeViewFolderTree::remove(NodeId node) {
+    std::vector<std::string> gone;
+    std::vector<NodeId> waiting{node};
+    while (!waiting.empty()) {
+        const NodeId next = waiting.back();
+        waiting.pop_back();
+        gone.push_back(key(next));
+        for (const NodeId child : children(next)) waiting.push_back(child);
+    }
+    TreeView_DeleteItem(tree_, Item(node));
+    for (const std::string& key : gone) keys_.erase(key);
 }
 
 void TreeViewFolderTree::setExpandable(NodeId node, bool expandable) {
@@ -109,6 +135,11 @@ std::optional<NodeId> TreeViewFolderTree::selected() const {
     return Node(item);
 }
 
+void TreeViewFolderTree::select(std::optional<NodeId> node) {
+    TreeView_SelectItem(tree_, node ? Item(*node) : nullptr);
+    if (node) TreeView_EnsureVisible(tree_, Item(*node));
+}
+
 std::string TreeViewFolderTree::key(NodeId node) const {
     TVITEMW item{};
     item.mask = TVIF_PARAM | TVIF_HANDLE;
@@ -124,13 +155,37 @@ void TreeViewFolderTree::beginFill() {
     filling_ = true;
 }
 
+// Nodes there already (a folder read again) keep their places, and each new one goes after the
+// last one before it by name. Those that come after every other are appended, as all are in a
+// level filled for the first time: Wine's tree finds any other place by walking the level from
+// its first node, once for each node inserted.
 void TreeViewFolderTree::endFill(std::optional<NodeId> parent) {
     filling_ = false;
     SortByName(waiting_);
     const HTREEITEM under = parent ? Item(*parent) : TVI_ROOT;
-    for (Waiting& node : waiting_) (void)insert(under, *node.key, node.text, node.image);
+    HTREEITEM after = TVI_FIRST, next = waiting_.empty() ? nullptr : firstChild(parent);
+    for (Waiting& node : waiting_) {
+        for (; next && !comesBefore(node, next); next = TreeView_GetNextSibling(tree_, next))
+            after = next;
+        const HTREEITEM added =
+            insert(under, next ? after : TVI_LAST, *node.key, node.text, node.image);
+        if (added) after = added;
+    }
     waiting_.clear();
     SetRedraw(tree_, true);
+}
+
+bool TreeViewFolderTree::comesBefore(const Waiting& node, HTREEITEM item) const {
+    wchar_t text[MAX_PATH] = {};
+    TVITEMW shown{};
+    shown.mask = TVIF_TEXT | TVIF_HANDLE;
+    shown.hItem = item;
+    shown.pszText = text;
+    shown.cchTextMax = MAX_PATH;
+    TreeView_GetItem(tree_, &shown);
+    const std::wstring name = text;
+    const std::string order = SortKey(name);
+    return std::tie(node.order, node.text) < std::tie(order, name);
 }
 
 // Letters typed within a second of each other make one name; a letter typed again and again
@@ -222,6 +277,16 @@ void ListViewFileList::clear() {
 bool ListViewFileList::add(std::string key, std::string text, int image) {
     std::string order = SortKey(Widen(text));
     items_.push_back({std::move(key), std::move(text), std::move(order), image});
+    return true;
+}
+
+bool ListViewFileList::select(const std::string& key) {
+    const auto found = std::find_if(items_.begin(), items_.end(),
+                                    [&](const Item& item) { return item.key == key; });
+    if (found == items_.end()) return false;
+    const int index = static_cast<int>(found - items_.begin());
+    ListView_SetItemState(list_, index, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    ListView_EnsureVisible(list_, index, FALSE);
     return true;
 }
 

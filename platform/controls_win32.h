@@ -71,9 +71,12 @@ class TreeViewFolderTree : public FolderTree {
     void clear() override;
     bool add(std::optional<NodeId> parent, std::string key, std::string text, int image) override;
     bool hasChildren(NodeId node) const override;
+    std::vector<NodeId> children(std::optional<NodeId> parent) const override;
+    void remove(NodeId node) override;
     void setExpandable(NodeId node, bool expandable) override;
     bool expand(NodeId node) override;
     std::optional<NodeId> selected() const override;
+    void select(std::optional<NodeId> node) override;
     std::string key(NodeId node) const override;
     void beginFill() override;
     void endFill(std::optional<NodeId> parent) override;
@@ -90,7 +93,12 @@ class TreeViewFolderTree : public FolderTree {
         std::string order;
         int image;
     };
-    bool insert(HTREEITEM parent, const std::string& key, std::wstring& text, int image);
+    // The new item; null when the tree refused it.
+    HTREEITEM insert(HTREEITEM parent, HTREEITEM after, const std::string& key, std::wstring& text,
+                     int image);
+    HTREEITEM firstChild(std::optional<NodeId> parent) const;
+    // Whether the node waiting comes before the item by name.
+    bool comesBefore(const Waiting& node, HTREEITEM item) const;
 
     HWND tree_ = nullptr;
     WNDPROC treeProc_ = nullptr;            // the tree view's own procedure, beneath any subclass
@@ -112,6 +120,7 @@ class ListViewFileList : public FileList {
     void clear() override;
     bool add(std::string key, std::string text, int image) override;
     std::optional<FileItem> selected() const override;
+    bool select(const std::string& key) override;
     void beginFill() override;
     void endFill() override;
     // The name's column as wide as the widest name as drawn, in the list's font now, but for

@@ -50,11 +50,12 @@ desktop() {
 fonts() { /usr/bin/python3 "$MAKE_FONTS" "$@"; }
 
 probe() { wine "$PROBE" "$@" 2>/dev/null | tr -d '\r'; }
-# typelens [<folder>]: starts the program there (C:\ by default) and waits until its window is
-# shown, laid out and drawn, and takes the keys.
+# launch [<folder> [<arguments>...]]: starts the program there (C:\ by default).
+launch() { (cd "${1:-$c}" && exec wine "$TYPELENS_EXE" "${@:2}" >/dev/null 2>&1) & app=$!; }
+# typelens [<folder> [<arguments>...]]: launches the program and waits until its window is shown,
+# laid out and drawn, and takes the keys.
 typelens() {
-  (cd "${1:-$c}" && exec wine "$TYPELENS_EXE" >/dev/null 2>&1) &
-  app=$!
+  launch "$@"
   wait_for 30 eval 'main=$(probe find Typelens.Glyphora)' &&
     wait_for 20 eval 'probe painted "$main" && [[ $(xdotool getwindowfocus getwindowname 2>&1) == "$TITLE" ]]' ||
     { fail "no main window"; finish; }

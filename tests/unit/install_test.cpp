@@ -31,7 +31,7 @@ TEST_F(Install, CopiesThePreviewedFileAndRegistersItsFaceOnce) {
     EXPECT_EQ(w.pc.beeps, 1);
     w.preview("C:\\in\\neat.ttf");
     w.File1.add("C:\\in\\other.ttf", "other.ttf", 2);
-    w.File1.select("other.ttf");  // moved by the keyboard since: the copy is still neat.ttf's
+    w.File1.pick("other.ttf");  // moved by the keyboard since: the copy is still neat.ttf's
     w.window.install();
     EXPECT_FALSE(w.InstallButton.enabled);  // done: greyed until the next preview
     EXPECT_EQ(w.lblInstalled.value, "Installed for every user");

@@ -110,6 +110,65 @@ TEST_F(Browse, TheTreeReadsOneLevelAtATimeAndEachFolderOnce) {
     EXPECT_TRUE(w.Dir1.nodes.empty() && w.File1.items.empty());
 }
 
+// A path handed over, spelled in any letter case, is shown as if walked to and clicked: on
+// another drive the tree is made anew, on the drive shown it keeps its open nodes. A path that
+// leads nowhere is refused in one sentence, and nothing changes.
+TEST_F(Browse, AHandedPathIsShownAsIfWalkedToAndClicked) {
+    w.pc.file("D:\\F\\sub\\deeper\\Ёлка Font.ttf");
+    w.pc.file("D:\\F\\sub\\deeper\\other.ttf");
+    w.window.onLoad("d:/f/SUB/deeper/Ёлка FONT.TTF");
+    EXPECT_EQ(w.Drive1.shown, 'D');
+    EXPECT_TRUE(w.Dir1.node("D:\\F").expanded && w.Dir1.node("D:\\F\\sub").expanded);
+    EXPECT_EQ(w.Dir1.selection, w.Dir1.find("D:\\F\\sub\\deeper"));
+    EXPECT_EQ(w.File1.texts(), (Texts{"other.ttf", "Ёлка Font.ttf"}));
+    EXPECT_EQ(w.File1.selection, 1u);
+    EXPECT_EQ(w.window.preview().currentFontFile(), "D:\\F\\sub\\deeper\\Ёлка Font.ttf");
+
+    w.pc.folder("D:\\F\\new");
+    EXPECT_TRUE(w.window.openPath("D:\\F\\e.ttf\\"));  // a folder, though named like a font
+    EXPECT_EQ(w.Dir1.selection, w.Dir1.find("D:\\F\\e.ttf"));
+    EXPECT_TRUE(w.Dir1.node("D:\\F\\sub").expanded);
+    EXPECT_TRUE(w.Dir1.find("D:\\F\\new"));  // each folder on the way is read again
+    EXPECT_TRUE(w.File1.items.empty());
+    w.pc.file("E:\\root.ttf");
+    w.pc.file("\\\\server\\share\\a.ttf");
+    EXPECT_TRUE(w.window.openPath("e:\\"));
+    EXPECT_TRUE(w.Drive1.shown == 'E' && w.Dir1.nodes.empty() && !w.Dir1.selection);
+    for (const char* path : {"E:\\gone.ttf", "D:\\F\\c.otf", "\\\\server\\share\\a.ttf"})
+        EXPECT_FALSE(w.window.openPath(path));
+    EXPECT_EQ(w.pc.refusals,
+              (Texts{"\"E:\\gone.ttf\" is not there.",
+                     "\"D:\\F\\c.otf\" is not a TrueType font file (*.ttf) or a folder.",
+                     "\"\\\\server\\share\\a.ttf\" is not on a drive with a letter."}));
+    EXPECT_TRUE(w.Drive1.shown == 'E' && w.File1.texts() == Texts{"root.ttf"});
+}
+
+// F5 reads the shown folder again, keeping open what is open; a folder gone gives way to the
+// nearest one above it, a drive's root being read again as a whole level.
+TEST_F(Browse, F5ReadsTheShownFolderAgain) {
+    w.window.onDrive1Change('D');
+    doubleClick("D:\\F");
+    doubleClick("D:\\F\\sub");
+    w.window.onDir1NodeClick(*w.Dir1.find("D:\\F"));
+    w.pc.folder("D:\\F\\new");
+    w.pc.file("D:\\F\\z.ttf");
+    w.pc.deleteFile("D:\\F\\Empty");
+    w.window.onRefresh();
+    EXPECT_EQ(w.Dir1.texts("D:\\F"), (Texts{".hidden", "e.ttf", "sub", "new"}));
+    EXPECT_TRUE(w.Dir1.node("D:\\F\\sub").expanded);
+    EXPECT_EQ(w.Dir1.texts("D:\\F\\sub"), Texts{"deeper"});
+    EXPECT_EQ(w.File1.texts(), (Texts{"a.ttf", "B.TTF", "h.ttf", "z.ttf"}));
+
+    w.window.onDir1NodeClick(*w.Dir1.find("D:\\F\\sub\\deeper"));
+    w.pc.deleteFile("D:\\F\\sub\\deeper"), w.pc.deleteFile("D:\\F\\sub");
+    w.pc.deleteFile("D:\\F\\new"), w.pc.deleteFile("D:\\F");
+    w.pc.folder("D:\\Later");
+    w.window.onRefresh();  // up to the root, read again as a whole level
+    EXPECT_EQ(w.Dir1.texts(), (Texts{"Other", "Later"}));
+    EXPECT_FALSE(w.Dir1.find("D:\\F\\sub\\deeper"));
+    EXPECT_TRUE(!w.Dir1.selection && w.File1.items.empty());
+}
+
 // The keyboard moves the selection as the mouse does, and a press of the mouse button is
 // answered once, whether it moves the selection before its click or after, or not at all.
 TEST_F(Browse, KeysMoveLikeClicksAndEachPressIsAnsweredOnce) {
@@ -130,7 +189,7 @@ TEST_F(Browse, KeysMoveLikeClicksAndEachPressIsAnsweredOnce) {
     };
     run("m pmcr pcmr pcr", true);  // a key; clicks that move first or after; one on the selected
     EXPECT_EQ(w.File1.fills, 4);
-    w.File1.select("a.ttf");
+    w.File1.pick("a.ttf");
     run("m pmcr pcr", false);
     EXPECT_EQ(w.pc.adds["D:\\F\\a.ttf"], 3);
     EXPECT_EQ(w.txFontName.value, "Face A");
@@ -142,7 +201,8 @@ TEST(Window, LoadShowsCAndFindsTheFontsFoldersWhateverIsMissing) {
     w.pc.folder("C:\\Program Files");
     w.pc.file("C:\\a.ttf");
     w.pc.folder("D:\\elsewhere");
-    w.window.onLoad();
+    w.window.onLoad("C:\\gone");  // said so, and the start goes on as usual
+    EXPECT_EQ(w.pc.refusals, Texts{"\"C:\\gone\" is not there."});
     EXPECT_EQ(w.Dir1.texts(), (Texts{"Program Files", "windows"}));
     EXPECT_EQ(w.File1.texts(), Texts{"a.ttf"});
     EXPECT_EQ(w.window.preview().currentFontFile(), "");

@@ -144,8 +144,9 @@ struct Machine : FileSystem, Environment, Fonts, Registry, Dialogs {
         return listed.empty() ? nullptr : std::make_unique<Listing>(*this, listed);
     }
     std::optional<std::uint32_t> attributes(const std::string& path) override {
-        if (failing(Op::Attributes) || !find(path)) return std::nullopt;
-        return find(path)->attributes;
+        const std::string at = path.ends_with(":\\") ? path.substr(0, 2) : path;  // a root: "D:"
+        if (failing(Op::Attributes) || !find(at)) return std::nullopt;
+        return find(at)->attributes;
     }
     Outcome copyNewFile(const std::string& from, const std::string& to) override {
         if (locked.count(Lower(from))) return Outcome::Unreadable;
@@ -283,7 +284,7 @@ struct Tree : FolderTree {
 
     std::optional<NodeId> find(const std::string& key) const {
         for (std::size_t i = 0; i < nodes.size(); ++i)
-            if (nodes[i].key == key) return NodeId{i + 1};
+            if (nodes[i].key == key && !key.empty()) return NodeId{i + 1};
         return std::nullopt;
     }
     Node& node(const std::string& key) { return nodes[find(key)->value - 1]; }
@@ -301,11 +302,25 @@ struct Tree : FolderTree {
         return true;
     }
     bool hasChildren(NodeId n) const override { return !nodes[n.value - 1].children.empty(); }
+    std::vector<NodeId> children(std::optional<NodeId> n) const override {
+        std::vector<NodeId> ids;
+        for (std::size_t i : n ? nodes[n->value - 1].children : top) ids.push_back({i + 1});
+        return ids;
+    }
+    void remove(NodeId n) override {  // its key and the keys under it are free again
+        const std::string gone = nodes[n.value - 1].key;
+        std::erase(top, n.value - 1);
+        for (Node& node : nodes) {
+            std::erase(node.children, n.value - 1);
+            if (node.key == gone || node.key.starts_with(gone + "\\")) node.key.clear();
+        }
+    }
     void setExpandable(NodeId n, bool e) override { nodes[n.value - 1].expandable = e; }
     bool expand(NodeId n) override {
         return !fails.count(Op::TreeExpand) && (nodes[n.value - 1].expanded = true);
     }
     std::optional<NodeId> selected() const override { return selection; }
+    void select(std::optional<NodeId> n) override { selection = n; }
     std::string key(NodeId n) const override { return nodes[n.value - 1].key; }
     void beginFill() override { ++openFills; }
     void endFill(std::optional<NodeId>) override { --openFills; }
@@ -323,7 +338,7 @@ struct List : FileList {
         for (const FileItem& item : items) texts.push_back(item.text);
         return texts;
     }
-    void select(const std::string& text) {
+    void pick(const std::string& text) {  // as the user does
         for (std::size_t i = 0; i < items.size(); ++i)
             if (items[i].text == text) selection = i;
     }
@@ -333,6 +348,11 @@ struct List : FileList {
     }
     std::optional<FileItem> selected() const override {
         return selection ? std::optional(items[*selection]) : std::nullopt;
+    }
+    bool select(const std::string& key) override {
+        for (std::size_t i = 0; i < items.size(); ++i)
+            if (items[i].key == key) return selection = i, true;
+        return false;
     }
     void beginFill() override { ++openFills, ++fills; }
     void endFill() override { --openFills; }
@@ -361,6 +381,11 @@ struct Font : PreviewFont {
     bool setItalic(bool v) override { return set(italic, v); }
 };
 
+struct Drives : DrivePicker {
+    char shown = 'C';
+    void show(char letter) override { shown = letter; }
+};
+
 struct Button : CommandButton {
     bool enabled = true;
     void setEnabled(bool e) override { enabled = e; }
@@ -376,9 +401,10 @@ struct World {
         lblInstalled{fails, ""};
     Font txPreview{fails};
     Button InstallButton;
-    Glyphora window{
-        {pc, pc, pc, pc, pc},
-        {Dir1, File1, txFontName, txFontNameTip, cmbSize, txPreview, InstallButton, lblInstalled}};
+    Drives Drive1;
+    Glyphora window{{pc, pc, pc, pc, pc},
+                    {Drive1, Dir1, File1, txFontName, txFontNameTip, cmbSize, txPreview,
+                     InstallButton, lblInstalled}};
     World() {
         pc.heard = [this] { window.onFontsChanged(); };
     }
