@@ -11,6 +11,7 @@
 #include "platform/ansi_win32.h"
 #include "platform/message_win32.h"
 #include "platform/screen_win32.h"
+#include "platform/window_font_win32.h"
 #include "platform/scoped_win32.h"
 
 namespace typelens::win32 {

@@ -25,6 +25,9 @@ inline constexpr TwipRect txPreview{60, 3420, 8895, 1335};
 inline constexpr int MinClientWidth = 3000;
 inline constexpr int MinClientHeight = 2430;
 
+// A combo box's window holds its list dropped down below it: this much list.
+inline constexpr int ComboDropHeight = 3600;
+
 inline constexpr int AboutClientWidth = 4830;
 inline constexpr int AboutClientHeight = 3240;
 }  // namespace design

@@ -13,13 +13,13 @@
 #include "platform/ansi_win32.h"
 #include "platform/message_win32.h"
 #include "platform/screen_win32.h"
+#include "platform/window_font_win32.h"
 #include "preview/number_text.h"
 
 namespace typelens::win32 {
 namespace {
 
 constexpr wchar_t kSampleText[] = L"The Quick \r\nBrown Fox \r\nJumps over the \r\nlazy dog\r\n";
-constexpr int kComboDropHeight = 3600;  // twips of list below a combo box
 constexpr DWORD kMainStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 // Files dropped onto the window come as WM_DROPFILES (what DragAcceptFiles sets, without loading
 // the shell before anything is dropped).
@@ -30,7 +30,7 @@ MainLayout Designed() {
     MainLayout at{design::Toolbar1, design::Drive1,     design::Dir1,
                   design::File1,    design::txFontName, design::txPreview};
     LayoutMainWindow(WindowState::Normal, design::ClientWidth, design::ClientHeight, at);
-    at.Drive1.height += kComboDropHeight;  // a combo box's window holds its dropped-down list
+    at.Drive1.height += design::ComboDropHeight;
     return at;
 }
 

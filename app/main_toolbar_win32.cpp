@@ -8,7 +8,7 @@
 #include "app/design.h"
 #include "app/toolbar.h"
 #include "platform/message_win32.h"
-#include "platform/screen_win32.h"
+#include "platform/window_font_win32.h"
 
 namespace typelens::win32 {
 namespace {
@@ -17,15 +17,10 @@ constexpr const wchar_t* kSizes[] = {L" 8", L" 9", L"10", L"12", L"14", L"16", L
                                      L"20", L"22", L"24", L"28", L"36", L"72"};
 constexpr int kPlaceholderLeft = 1710;  // twips from the toolbar's left end
 constexpr int kPlaceholder = 6;         // the placeholder's position, counted from 0
-constexpr int kComboDropHeight = 3600;  // twips of list below a combo box
-
-int Px(int twips, int dpi) {
-    return TwipsToPixels(twips, dpi);
-}
 
 // The room between the size box and either end of the placeholder it sits on.
 int SizeBoxMargin(int dpi) {
-    return Px(design::cmbSize.left - kPlaceholderLeft, dpi);
+    return TwipsToPixels(design::cmbSize.left - kPlaceholderLeft, dpi);
 }
 
 // Where the size box goes on the sized toolbar, with its list dropped.
@@ -33,9 +28,9 @@ RECT SizeBoxPlace(HWND toolbar, int dpi) {
     RECT slot{};
     SendMessageW(toolbar, TB_GETITEMRECT, kPlaceholder, AsParam(&slot));
     const int left = slot.left + SizeBoxMargin(dpi);
-    const int top = Px(design::cmbSize.top, dpi);
-    return {left, top, left + Px(design::cmbSize.width, dpi),
-            top + Px(design::cmbSize.height + kComboDropHeight, dpi)};
+    const int top = TwipsToPixels(design::cmbSize.top, dpi);
+    return {left, top, left + TwipsToPixels(design::cmbSize.width, dpi),
+            top + TwipsToPixels(design::cmbSize.height + design::ComboDropHeight, dpi)};
 }
 
 // The widest digit's advance in `font`; 0 when it cannot be told.
@@ -130,7 +125,7 @@ UniqueFont FitSizeBox(HWND sizeBox, int dpi) {
     }
     SendMessageW(sizeBox, WM_SETFONT, AsParam(font.get()), TRUE);
     if (edit) SendMessageW(parts.hwndItem, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
-    SetComboHeight(sizeBox, Px(design::cmbSize.height, dpi));
+    SetComboHeight(sizeBox, TwipsToPixels(design::cmbSize.height, dpi));
     return font;
 }
 
@@ -138,9 +133,9 @@ UniqueFont FitSizeBox(HWND sizeBox, int dpi) {
 // is its "image". The size box sits on a separator as wide as the box and its margin on either
 // side.
 void SizeToolbar(HWND toolbar, HIMAGELIST pictures, int dpi) {
-    const int image = Px(picture::ToolbarImage, dpi);
-    const int buttonWidth = Px(picture::ButtonWidth, dpi),
-              buttonHeight = Px(picture::ButtonHeight, dpi);
+    const int image = TwipsToPixels(picture::ToolbarImage, dpi);
+    const int buttonWidth = TwipsToPixels(picture::ButtonWidth, dpi),
+              buttonHeight = TwipsToPixels(picture::ButtonHeight, dpi);
     SendMessageW(toolbar, TB_SETBITMAPSIZE, 0, MAKELPARAM(image, image));
     SendMessageW(toolbar, TB_SETIMAGELIST, 0, AsParam(pictures));
     SendMessageW(toolbar, TB_SETPADDING, 0, MAKELPARAM(buttonWidth - image, buttonHeight - image));
@@ -150,14 +145,15 @@ void SizeToolbar(HWND toolbar, HIMAGELIST pictures, int dpi) {
         TBBUTTONINFOW gap{};
         gap.cbSize = sizeof gap;
         gap.dwMask = TBIF_BYINDEX | TBIF_SIZE;
-        gap.cx =
-            static_cast<WORD>(index == kPlaceholder ? Px(design::cmbSize.width, dpi) + 2 * margin
-                                                    : Px(picture::Separator, dpi));
+        gap.cx = static_cast<WORD>(index == kPlaceholder
+                                       ? TwipsToPixels(design::cmbSize.width, dpi) + 2 * margin
+                                       : TwipsToPixels(picture::Separator, dpi));
         SendMessageW(toolbar, TB_SETBUTTONINFOW, index, AsParam(&gap));
     }
     RECT bar{};
     GetWindowRect(toolbar, &bar);
-    SetWindowPos(toolbar, nullptr, 0, 0, bar.right - bar.left, Px(design::Toolbar1.height, dpi),
+    SetWindowPos(toolbar, nullptr, 0, 0, bar.right - bar.left,
+                 TwipsToPixels(design::Toolbar1.height, dpi),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

@@ -7,9 +7,10 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "app/design.h"
 #include "app/phases.h"
 #include "bench/floor_work.h"
-#include "platform/screen_win32.h"
+#include "platform/window_font_win32.h"
 
 using typelens::StartupPhase;
 
@@ -41,7 +42,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int) {
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = L"TypelensBenchFloor";
     RegisterClassW(&windowClass);
-    const auto px = [dpi](int twips) { return MulDiv(twips, dpi, 1440); };
+    const auto px = [dpi](int twips) { return typelens::TwipsToPixels(twips, dpi); };
     RECT frame{0, 0, px(8925), px(6990)};
     AdjustWindowRect(&frame, WS_OVERLAPPEDWINDOW, FALSE);
     HWND window = CreateWindowExW(0, windowClass.lpszClassName, L"Floor",
@@ -70,7 +71,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int) {
     child(L"COMBOBOX", CBS_DROPDOWNLIST, 60, 600, 4372, 3915,
           WindowFont(L"MS Sans Serif", 8.25, dpi).release());
     child(WC_TREEVIEWW, TVS_HASLINES | TVS_HASBUTTONS, 60, 960, 4372, 2790, tahoma);
-    child(WC_LISTVIEWW, LVS_LIST, 4492, 600, 4372, 2820, tahoma);
+    child(WC_LISTVIEWW, LVS_REPORT | LVS_NOCOLUMNHEADER, 4492, 600, 4372, 2820, tahoma);
     child(L"EDIT", ES_AUTOHSCROLL, 4492, 3480, 4372, 285, tahoma);
     child(L"EDIT", ES_MULTILINE | WS_VSCROLL, 60, 3825, 8774, 3105, CreateFontIndirectW(&sample));
     StartupPhase("window and controls");

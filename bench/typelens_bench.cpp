@@ -22,12 +22,13 @@
 
 #include "app/glyphora_window_win32.h"
 #include "bench/floor_work.h"
-#include "bench/gdi_objects_win32.h"
+#include "platform/gdi_objects_win32.h"
 #include "browse/folder_tree.h"
 #include "browse/font_file_list.h"
 #include "platform/dwrite_win32.h"
 #include "platform/late_win32.h"
 #include "platform/screen_win32.h"
+#include "platform/window_font_win32.h"
 #include "platform/name_order_win32.h"
 #include "preview/preview_pane.h"
 

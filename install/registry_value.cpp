@@ -27,9 +27,7 @@ std::optional<std::string> DwordBytes(double number) {
 }  // namespace
 
 std::string TrimSpaces(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+    return std::string(Trimmed(text, " "));
 }
 
 Outcome SetRegistryValue(Registry& registry, RegistryRoot root, const std::string& keyPath,

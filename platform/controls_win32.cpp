@@ -7,6 +7,7 @@
 
 #include "platform/ansi_win32.h"
 #include "platform/screen_win32.h"
+#include "platform/window_font_win32.h"
 #include "platform/name_order_win32.h"
 
 namespace typelens::win32 {

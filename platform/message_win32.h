@@ -1,4 +1,6 @@
-// Checked conversions of message parameters, so handlers never cast raw values themselves.
+// The conversions of message parameters, each named for what the parameter holds, so that a
+// handler says what it takes a parameter for and spells no cast itself. They check nothing: a
+// message's parameters are what its documentation says they are.
 #pragma once
 
 #include <windows.h>

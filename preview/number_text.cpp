@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "platform/case_blind.h"
+
 namespace typelens {
 namespace {
 
@@ -11,19 +13,15 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-char Upper(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - ('a' - 'A')) : c;
-}
-
 bool IsExponentLetter(char c) {
     // D is the old double-precision exponent letter; users of the size box still type it.
-    const char u = Upper(c);
+    const char u = ascii::Upper(c);
     return u == 'E' || u == 'D';
 }
 
 int DigitValue(char c) {
     if (IsDigit(c)) return c - '0';
-    const char u = Upper(c);
+    const char u = ascii::Upper(c);
     if (u >= 'A' && u <= 'F') return u - 'A' + 10;
     return 99;
 }
@@ -45,8 +43,8 @@ std::optional<double> ReadRadixNumber(std::string_view text, std::size_t i, int 
 // "&H1F" or "&O17" at the start of `text`: the base, or 0 when the text has no such prefix.
 int RadixPrefix(std::string_view text) {
     if (text.size() < 2 || text[0] != '&') return 0;
-    if (Upper(text[1]) == 'H') return 16;
-    if (Upper(text[1]) == 'O') return 8;
+    if (ascii::Upper(text[1]) == 'H') return 16;
+    if (ascii::Upper(text[1]) == 'O') return 8;
     return 0;
 }
 
@@ -110,10 +108,14 @@ std::string NumberText(double value) {
     return text;
 }
 
+std::string_view Trimmed(std::string_view text, std::string_view blanks) {
+    const auto first = text.find_first_not_of(blanks);
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
+
 std::optional<double> ParseLocaleNumber(std::string_view text, const NumberFormat& format) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+    text = Trimmed(text, " \t");
     if (text.empty()) return std::nullopt;
 
     if (const int base = RadixPrefix(text)) {

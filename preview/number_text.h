@@ -20,6 +20,9 @@ double LeadingNumber(std::string_view text);
 // text is empty or is not a number from end to end.
 std::optional<double> ParseLocaleNumber(std::string_view text, const NumberFormat& format);
 
+// `text` without the `blanks` at its ends.
+std::string_view Trimmed(std::string_view text, std::string_view blanks);
+
 // `value` as `LeadingNumber` reads it back: "36", "12.5".
 std::string NumberText(double value);
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "bench/gdi_objects_win32.h"
+#include "platform/gdi_objects_win32.h"
 #include "app/glyphora_window_win32.h"
 #include "platform/controls_win32.h"
 #include "platform/environment_win32.h"

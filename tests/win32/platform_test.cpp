@@ -6,12 +6,12 @@
 #include <fstream>
 #include <map>
 
-#include "bench/gdi_objects_win32.h"
+#include "platform/gdi_objects_win32.h"
 #include "platform/ansi_win32.h"
 #include "platform/case_blind.h"
 #include "platform/controls_win32.h"
 #include "platform/filesystem_win32.h"
-#include "platform/screen_win32.h"
+#include "platform/window_font_win32.h"
 #include "platform/name_order_win32.h"
 
 namespace typelens::win32 {

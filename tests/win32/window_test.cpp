@@ -8,6 +8,7 @@
 #include "app/pictures_win32.h"
 #include "platform/message_win32.h"
 #include "platform/screen_win32.h"
+#include "platform/window_font_win32.h"
 #include "platform/shell_win32.h"
 
 namespace typelens::win32 {
