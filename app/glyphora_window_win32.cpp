@@ -51,6 +51,7 @@ void GlyphoraWindow::show(const std::string& handed) {
     StartupPhase("window shown");
     UpdateWindow(window_);
     StartupPhase("first paint");
+    makeInstalledNote();
     drives_.read(window_);
     if (!GetFocus() || !IsChild(window_, GetFocus())) SetFocus(Drive1_);
 }
@@ -214,10 +215,6 @@ void GlyphoraWindow::createControls() {
     fontName_.attach(txFontName_);
     fontDetails_.attach(window_, txFontName_);
     list_.rows().setMark(Widen(kNotAFont));
-    lblInstalled_ = CreateWindowExW(
-        0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_CENTERIMAGE | SS_ENDELLIPSIS | SS_NOPREFIX, 0,
-        0, 0, 0, Toolbar1_, AsMenuId(control_id::lblInstalled), GetModuleHandleW(nullptr), nullptr);
-    installedNote_.attach(lblInstalled_);
     shortcuts_ = MakeShortcuts();
 
     // The sample comes once its font is set: the box lays its lines out anew in every font.
@@ -225,8 +222,7 @@ void GlyphoraWindow::createControls() {
     SetWindowTextW(txPreview_, kSampleText);
     showSampleInRows();
     applyDpi();
-    cmbSize_ = CreateSizeBox(Toolbar1_, dpi_);
-    sizeFont_ = FitSizeBox(cmbSize_, dpi_);
+    cmbSize_ = CreateSizeBox(Toolbar1_, dpi_, sizeFont_);
     sizeText_.attach(cmbSize_);
     (void)sizeText_.setText(NumberText(kStartPoints));
 }
@@ -237,8 +233,9 @@ void GlyphoraWindow::createControls() {
 void GlyphoraWindow::applyDpi() {
     UniqueFont windowFont = WindowFont(L"Tahoma", 8.25, dpi_);
     UniqueFont driveFont = WindowFont(L"MS Sans Serif", 8.25, dpi_);
-    for (HWND control : {Toolbar1_, Dir1_, File1_, txFontName_, lblInstalled_})
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(windowFont.get()), TRUE);
+    for (HWND control : {Toolbar1_, Dir1_, File1_, txFontName_, lblInstalled_}) {
+        if (control) SendMessageW(control, WM_SETFONT, AsParam(windowFont.get()), TRUE);
+    }
     SendMessageW(Drive1_, WM_SETFONT, reinterpret_cast<WPARAM>(driveFont.get()), TRUE);
     // The controls have let go of the old fonts before the old fonts are deleted.
     windowFont_ = std::move(windowFont), driveFont_ = std::move(driveFont);
@@ -288,7 +285,18 @@ void GlyphoraWindow::showSampleInRows() {
 
 // The note of the last install: after the About button and a gap, as high as the buttons, to the
 // toolbar's right end.
+// Made once the window is shown: it says nothing until something is installed.
+void GlyphoraWindow::makeInstalledNote() {
+    lblInstalled_ = CreateWindowExW(
+        0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_CENTERIMAGE | SS_ENDELLIPSIS | SS_NOPREFIX, 0,
+        0, 0, 0, Toolbar1_, AsMenuId(control_id::lblInstalled), GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(lblInstalled_, WM_SETFONT, AsParam(windowFont_.get()), FALSE);
+    installedNote_.attach(lblInstalled_);
+    placeInstalledNote();
+}
+
 void GlyphoraWindow::placeInstalledNote() {
+    if (!lblInstalled_) return;
     RECT about{}, bar{};
     SendMessageW(Toolbar1_, TB_GETRECT, control_id::AboutButton, AsParam(&about));
     GetClientRect(Toolbar1_, &bar);

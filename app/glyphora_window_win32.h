@@ -27,7 +27,8 @@ namespace typelens::win32 {
 // The styles of the folder tree and the file list, shared with the benchmark.
 inline constexpr DWORD kDir1Style =
     WS_TABSTOP | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_SHOWSELALWAYS;
-inline constexpr DWORD kFile1Style = WS_TABSTOP | LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_SINGLESEL |
+// The file list becomes a report of two columns when it first has rows (ListViewFileList).
+inline constexpr DWORD kFile1Style = WS_TABSTOP | LVS_LIST | LVS_NOCOLUMNHEADER | LVS_SINGLESEL |
                                      LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS | LVS_OWNERDATA;
 
 class GlyphoraWindow {
@@ -56,6 +57,7 @@ class GlyphoraWindow {
     void createControls();
     void applyDpi();
     void loadIcons();
+    void makeInstalledNote();
     void placeInstalledNote();
     void showSampleInRows();
     HWND add(DWORD exStyle, const wchar_t* kind, DWORD style, int id, const TwipRect& at);

@@ -95,13 +95,15 @@ HWND CreateToolbar(HWND parent, int width, HFONT font) {
     return toolbar;
 }
 
-HWND CreateSizeBox(HWND toolbar, int dpi) {
+HWND CreateSizeBox(HWND toolbar, int dpi, UniqueFont& font) {
     const RECT place = SizeBoxPlace(toolbar, dpi);
     HWND box = CreateWindowExW(
         0, L"COMBOBOX", L"",
         WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL,
         place.left, place.top, place.right - place.left, place.bottom - place.top, toolbar,
         AsMenuId(control_id::cmbSize), GetModuleHandleW(nullptr), nullptr);
+    // The sizes come once the box has its font: it would measure its list anew in each font.
+    font = FitSizeBox(box, dpi);
     for (const wchar_t* entry : kSizes) SendMessageW(box, CB_ADDSTRING, 0, AsParam(entry));
     return box;
 }

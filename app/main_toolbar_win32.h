@@ -13,9 +13,9 @@ namespace typelens::win32 {
 HWND CreateToolbar(HWND parent, int width, HFONT font);
 // The pictures, buttons and gaps at their designed sizes for `dpi`.
 void SizeToolbar(HWND toolbar, HIMAGELIST pictures, int dpi);
-// The size box made where the sized toolbar's placeholder has it, its list filled: made in its
-// place, it is not measured once more for a move.
-HWND CreateSizeBox(HWND toolbar, int dpi);
+// The size box made where the sized toolbar's placeholder has it, fitted (`font` is its font, see
+// FitSizeBox) and its list filled: made in its place, it is not measured once more for a move.
+HWND CreateSizeBox(HWND toolbar, int dpi, UniqueFont& font);
 // The size box moved to the placeholder, when elsewhere, at the measures of `dpi`.
 void PlaceSizeBox(HWND toolbar, HWND sizeBox, int dpi);
 // The size box in its place given its font, margins and height for `dpi`, so that any size of

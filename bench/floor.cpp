@@ -3,7 +3,7 @@
 // controls empty: a toolbar, two combo boxes, a tree view, a list view, a text box and the
 // multi-line box, in the designed places and fonts; shown, drawn, then the message loop.
 // With "/read" it also reads every entry of C:\ once, which the tree and the list need, and shows
-// none of it.
+// none of it; its list is the two-column report that shows a folder's fonts in rows.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -31,7 +31,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int) {
     StartupPhase("common controls");
     int faces = typelens::bench::ReadFaceList();
     StartupPhase("snapshot");
-    if (lstrcmpA(arguments, "/read") == 0) faces += typelens::bench::FloorListing(L"C:\\*");
+    const bool read = lstrcmpA(arguments, "/read") == 0;
+    if (read) faces += typelens::bench::FloorListing(L"C:\\*");
     HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
@@ -63,6 +64,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int) {
             CreateWindowExW(WS_EX_CLIENTEDGE, kind, L"", WS_CHILD | WS_VISIBLE | style, px(x),
                             px(y), px(w), px(h), window, nullptr, instance, nullptr);
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(with), FALSE);
+        return control;
     };
     child(TOOLBARCLASSNAMEW, TBSTYLE_FLAT | CCS_NORESIZE | CCS_NOPARENTALIGN, 0, 0, 8925, 540,
           tahoma);
@@ -71,7 +73,15 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int) {
     child(L"COMBOBOX", CBS_DROPDOWNLIST, 60, 600, 4372, 3915,
           WindowFont(L"MS Sans Serif", 8.25, dpi).release());
     child(WC_TREEVIEWW, TVS_HASLINES | TVS_HASBUTTONS, 60, 960, 4372, 2790, tahoma);
-    child(WC_LISTVIEWW, LVS_REPORT | LVS_NOCOLUMNHEADER, 4492, 600, 4372, 2820, tahoma);
+    // A list that has font files to show shows them in rows of two columns, the name and the face.
+    HWND list = child(WC_LISTVIEWW, read ? LVS_REPORT | LVS_NOCOLUMNHEADER : LVS_LIST, 4492, 600,
+                      4372, 2820, tahoma);
+    if (read) {
+        LVCOLUMNW column{};
+        column.mask = LVCF_WIDTH;
+        ListView_InsertColumn(list, 0, &column);
+        ListView_InsertColumn(list, 1, &column);
+    }
     child(L"EDIT", ES_AUTOHSCROLL, 4492, 3480, 4372, 285, tahoma);
     child(L"EDIT", ES_MULTILINE | WS_VSCROLL, 60, 3825, 8774, 3105, CreateFontIndirectW(&sample));
     StartupPhase("window and controls");

@@ -239,6 +239,13 @@ struct Host {
             SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
         ImageList_SetImageCount(pictures.get(), 2);
         ListView_SetImageList(list, pictures.get(), LVSIL_SMALL);
+        // The list as it is once it has shown rows: a report of two columns, the floor's too.
+        ListView_SetView(list, LV_VIEW_DETAILS);
+        LVCOLUMNW column{};
+        column.mask = LVCF_WIDTH;
+        ListView_InsertColumn(list, 0, &column);
+        ListView_InsertColumn(list, 1, &column);
+        ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
         fontName = child(L"EDIT", ES_AUTOHSCROLL, 299, 232, 291, 19);
         size = child(L"COMBOBOX", CBS_DROPDOWN, 116, 4, 45, 200);
         preview = child(L"EDIT", ES_MULTILINE | WS_VSCROLL, 4, 255, 585, 207);

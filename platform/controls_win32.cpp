@@ -223,10 +223,6 @@ void TreeViewFolderTree::typed(wchar_t letter, DWORD time) {
     }
 }
 
-// Wine's list view measures the text of every item on its first paint with items, one question
-// to the program per item (10,000 font files: 270 ms before the window is drawn). Painted once
-// off screen while it holds a single item, it knows its measures and later asks only for the
-// items it shows; for a list view that never measures, the picture is merely thrown away.
 TOOLINFOW ToolTipText::toolInfo() {
     TOOLINFOW info{};
     info.cbSize = sizeof info;
@@ -239,29 +235,35 @@ TOOLINFOW ToolTipText::toolInfo() {
 
 void ToolTipText::attach(HWND owner, HWND tool) {
     owner_ = owner, tool_ = tool;
-    tip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                           WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
-                           CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, GetModuleHandleW(nullptr),
-                           nullptr);
-    TOOLINFOW info = toolInfo();
-    SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
-    // Lines of their own, and time enough to read them.
-    SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, 600);
-    SendMessageW(tip_, TTM_SETDELAYTIME, TTDT_AUTOPOP, 30000);
 }
 
+// The tip's window is made when there is first something to say: a window more at start-up costs
+// the start's time, and most starts preview nothing.
 bool ToolTipText::setText(const std::string& text) {
-    if (!tip_) return false;
+    if (!owner_) return false;
     text_ = text;
     shown_ = Widen(text);
     TOOLINFOW info = toolInfo();
-    SendMessageW(tip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
+    if (!tip_ && !text.empty()) {
+        tip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                               WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner_, nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
+        SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+        // Lines of their own, and time enough to read them.
+        SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, 600);
+        SendMessageW(tip_, TTM_SETDELAYTIME, TTDT_AUTOPOP, 30000);
+    }
+    if (tip_) SendMessageW(tip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
     return true;
 }
 
-void ListViewFileList::attach(HWND list) {
-    list_ = list;
-    if (!list_) return;
+// The list takes its two columns when it first has rows: made as a report, it makes a header
+// too, which an empty list at start-up (C:\ holds no fonts, as a rule) would pay for at every
+// start.
+void ListViewFileList::showRows() {
+    if (ListView_GetView(list_) == LV_VIEW_DETAILS) return;
+    ListView_SetView(list_, LV_VIEW_DETAILS);
     LVCOLUMNW column{};
     column.mask = LVCF_WIDTH;
     ListView_InsertColumn(list_, 0, &column);
@@ -306,12 +308,14 @@ void ListViewFileList::beginFill() {
 void ListViewFileList::endFill() {
     SortByName(items_);
     rows_.forget();
+    if (!items_.empty()) showRows();
     ListView_SetItemCountEx(list_, static_cast<int>(items_.size()), LVSICF_NOSCROLL);
     fitColumns();
     SetRedraw(list_, true);
 }
 
 void ListViewFileList::fitColumns() {
+    if (items_.empty()) return;  // no name to measure: the columns wait for the next fill
     RECT client{};
     GetClientRect(list_, &client);
     int icon = 0, unused = 0;

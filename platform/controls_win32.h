@@ -114,8 +114,8 @@ class TreeViewFolderTree : public FolderTree {
 // drawn here, a line in the file's face (FontRows).
 class ListViewFileList : public FileList {
   public:
-    explicit ListViewFileList(HWND list = nullptr) { attach(list); }
-    void attach(HWND list);
+    explicit ListViewFileList(HWND list = nullptr) : list_(list) {}
+    void attach(HWND list) { list_ = list; }
 
     void clear() override;
     bool add(std::string key, std::string text, int image) override;
@@ -141,6 +141,7 @@ class ListViewFileList : public FileList {
         std::string key, text, order;
         int image;
     };
+    void showRows();
     int widestName() const;
     void paintName(HDC dc, RECT cell, const Item& item, bool selected, bool focused) const;
 
