@@ -239,13 +239,7 @@ struct Host {
             SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
         ImageList_SetImageCount(pictures.get(), 2);
         ListView_SetImageList(list, pictures.get(), LVSIL_SMALL);
-        // The list as it is once it has shown rows: a report of two columns, the floor's too.
-        ListView_SetView(list, LV_VIEW_DETAILS);
-        LVCOLUMNW column{};
-        column.mask = LVCF_WIDTH;
-        ListView_InsertColumn(list, 0, &column);
-        ListView_InsertColumn(list, 1, &column);
-        ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
+        ListViewFileList(list).showRows();  // as it is once it has shown rows, the floor's too
         fontName = child(L"EDIT", ES_AUTOHSCROLL, 299, 232, 291, 19);
         size = child(L"COMBOBOX", CBS_DROPDOWN, 116, 4, 45, 200);
         preview = child(L"EDIT", ES_MULTILINE | WS_VSCROLL, 4, 255, 585, 207);
@@ -326,6 +320,21 @@ void FloorTreeFill(HWND tree, HTREEITEM root, const std::wstring& pattern) {
     TreeView_Expand(tree, root, TVE_EXPAND);
 }
 
+// A font file's first face, straight from DirectWrite, with none of the program's checks.
+UniqueCom<IDWriteFontFace> FloorFace(IDWriteFactory* factory, const std::wstring& path) {
+    IDWriteFontFile* opened = nullptr;
+    factory->CreateFontFileReference(path.c_str(), nullptr, &opened);
+    const UniqueCom<IDWriteFontFile> file(opened);
+    BOOL supported = FALSE;
+    DWRITE_FONT_FILE_TYPE fileType{};
+    DWRITE_FONT_FACE_TYPE faceType{};
+    UINT32 faces = 0;
+    file.get()->Analyze(&supported, &fileType, &faceType, &faces);
+    IDWriteFontFace* made = nullptr;
+    factory->CreateFontFace(faceType, 1, &opened, 0, DWRITE_FONT_SIMULATIONS_NONE, &made);
+    return UniqueCom<IDWriteFontFace>(made);
+}
+
 // The floor of a list of fonts each drawn in its own face: the names in order, the list told
 // their number, and each row as it comes into view: its name as the list draws it, and its line
 // drawn straight from its file with DirectWrite, nothing kept.
@@ -380,18 +389,7 @@ class FloorRows {
     void drawLine(HDC dc, int index) {
         RECT cell{};
         ListView_GetSubItemRect(host_.list, index, 1, LVIR_BOUNDS, &cell);
-        const std::wstring path = folder_ + names_[index];
-        IDWriteFontFile* opened = nullptr;
-        DirectWrite()->CreateFontFileReference(path.c_str(), nullptr, &opened);
-        const UniqueCom<IDWriteFontFile> file(opened);
-        BOOL supported = FALSE;
-        DWRITE_FONT_FILE_TYPE fileType{};
-        DWRITE_FONT_FACE_TYPE faceType{};
-        UINT32 faces = 0;
-        file.get()->Analyze(&supported, &fileType, &faceType, &faces);
-        IDWriteFontFace* made = nullptr;
-        DirectWrite()->CreateFontFace(faceType, 1, &opened, 0, DWRITE_FONT_SIMULATIONS_NONE, &made);
-        const UniqueCom<IDWriteFontFace> face(made);
+        const UniqueCom<IDWriteFontFace> face = FloorFace(DirectWrite(), folder_ + names_[index]);
         const UINT32 line[] = {'T', 'h', 'e', ' ', 'Q', 'u', 'i', 'c', 'k', ' '};
         UINT16 glyphs[std::size(line)];
         face.get()->GetGlyphIndices(line, std::size(line), glyphs);
@@ -434,18 +432,7 @@ class FloorPreview {
     // one of its styles is installed.
     void preview(const std::wstring& file) {
         AddFontResourceW(file.c_str());
-        IDWriteFontFile* opened = nullptr;
-        factory_.get()->CreateFontFileReference(file.c_str(), nullptr, &opened);
-        const UniqueCom<IDWriteFontFile> reference(opened);
-        BOOL supported = FALSE;
-        DWRITE_FONT_FILE_TYPE fileType{};
-        DWRITE_FONT_FACE_TYPE faceType{};
-        UINT32 faces = 0;
-        reference.get()->Analyze(&supported, &fileType, &faceType, &faces);
-        IDWriteFontFace* made = nullptr;
-        factory_.get()->CreateFontFace(faceType, 1, &opened, 0, DWRITE_FONT_SIMULATIONS_NONE,
-                                       &made);
-        const UniqueCom<IDWriteFontFace> plain(made);
+        const UniqueCom<IDWriteFontFace> plain = FloorFace(factory_.get(), file);
         IDWriteFontFace3* face = nullptr;
         plain.get()->QueryInterface(__uuidof(IDWriteFontFace3), reinterpret_cast<void**>(&face));
         const UniqueCom<IDWriteFontFace3> owned(face);

@@ -176,15 +176,18 @@ void TreeViewFolderTree::endFill(std::optional<NodeId> parent) {
     SetRedraw(tree_, true);
 }
 
-bool TreeViewFolderTree::comesBefore(const Waiting& node, HTREEITEM item) const {
+std::wstring TreeViewFolderTree::textOf(HTREEITEM node) const {
     wchar_t text[MAX_PATH] = {};
-    TVITEMW shown{};
-    shown.mask = TVIF_TEXT | TVIF_HANDLE;
-    shown.hItem = item;
-    shown.pszText = text;
-    shown.cchTextMax = MAX_PATH;
-    TreeView_GetItem(tree_, &shown);
-    const std::wstring name = text;
+    TVITEMW item{};
+    item.mask = TVIF_TEXT | TVIF_HANDLE;
+    item.hItem = node;
+    item.pszText = text;
+    item.cchTextMax = MAX_PATH;
+    return TreeView_GetItem(tree_, &item) ? std::wstring(text) : std::wstring();
+}
+
+bool TreeViewFolderTree::comesBefore(const Waiting& node, HTREEITEM item) const {
+    const std::wstring name = textOf(item);
     const std::string order = SortKey(name);
     return std::tie(node.order, node.text) < std::tie(order, name);
 }
@@ -208,13 +211,7 @@ void TreeViewFolderTree::typed(wchar_t letter, DWORD time) {
             node = TreeView_GetRoot(tree_), ++seen;
             if (!node) return;
         }
-        wchar_t text[MAX_PATH] = {};
-        TVITEMW item{};
-        item.mask = TVIF_TEXT | TVIF_HANDLE;
-        item.hItem = node;
-        item.pszText = text;
-        item.cchTextMax = MAX_PATH;
-        if (TreeView_GetItem(tree_, &item) && BeginsWith(text, wanted)) {
+        if (BeginsWith(textOf(node), wanted)) {
             if (node != selected) TreeView_SelectItem(tree_, node);
             return;
         }

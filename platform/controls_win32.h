@@ -98,6 +98,7 @@ class TreeViewFolderTree : public FolderTree {
                      int image);
     HTREEITEM firstChild(std::optional<NodeId> parent) const;
     // Whether the node waiting comes before the item by name.
+    std::wstring textOf(HTREEITEM node) const;  // empty where it cannot be read
     bool comesBefore(const Waiting& node, HTREEITEM item) const;
 
     HWND tree_ = nullptr;
@@ -129,6 +130,8 @@ class ListViewFileList : public FileList {
     // Rows `height` pixels high, their faces' lines `emPixels` high, at most `widest` long.
     void setRowMeasures(int height, int emPixels, int widest);
     FontRows& rows() { return rows_; }
+    // Makes the list the report of two columns that shows rows; once is enough.
+    void showRows();
 
     // The list's questions: an item's text and picture, where typing a name leads, and how a
     // row is drawn.
@@ -141,7 +144,6 @@ class ListViewFileList : public FileList {
         std::string key, text, order;
         int image;
     };
-    void showRows();
     int widestName() const;
     void paintName(HDC dc, RECT cell, const Item& item, bool selected, bool focused) const;
 
