@@ -26,7 +26,6 @@ face b-same same.ttf
 face b-twin twin.ttf
 check "each row drawn from its own file, as its copy's" test "$(differ a-same a-twin)$(differ b-same b-twin)" = 00
 check "not by the name it shares with another file and an installed font" test "$(differ a-same b-same)" -gt 200
-picture rows "$(probe control "$main")"
 
 # drawn <shot> <file>: the file's name is drawn in its row. A fault inside a row's drawing is
 # lost with the paint it broke, which leaves the rows blank.
