@@ -24,6 +24,9 @@ constexpr DWORD kMainStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 // Files dropped onto the window come as WM_DROPFILES (what DragAcceptFiles sets, without loading
 // the shell before anything is dropped).
 constexpr DWORD kMainExStyle = WS_EX_ACCEPTFILES;
+// The timer that brings the sample to the font list's rows once the user stops typing.
+constexpr UINT_PTR kSampleSettled = 1;
+constexpr UINT kSampleSettleMs = 200;
 
 // The controls' places as the layout makes them for the designed client area.
 MainLayout Designed() {
@@ -167,6 +170,11 @@ LRESULT GlyphoraWindow::handle(UINT message, WPARAM w, LPARAM l) {
             return 0;
         case WM_FONTCHANGE:
             glyphora_.onFontsChanged();
+            return 0;
+        case WM_TIMER:
+            if (w != kSampleSettled) return DefWindowProcW(window_, message, w, l);
+            KillTimer(window_, kSampleSettled);
+            showSampleInRows();
             return 0;
         case kDriveFound:
             drives_.onDriveFound(static_cast<char>(w),
@@ -572,7 +580,8 @@ void GlyphoraWindow::onCommand(int id, int code, HWND from) {
         // Enter in the size box, which the dialog keys turn into the window's default command.
         glyphora_.onCmbSizeClick();
     } else if (id == control_id::txPreview && code == EN_CHANGE) {
-        showSampleInRows();
+        // The rows follow once the typing pauses: each of them draws from its own file.
+        SetTimer(window_, kSampleSettled, kSampleSettleMs, nullptr);
     } else if (id == control_id::Drive1 && code == CBN_SELCHANGE) {
         if (const auto letter = drives_.selected()) glyphora_.onDrive1Change(*letter);
     } else if (id == control_id::cmbSize) {

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The font list shows each file drawn in its own face, from the file itself: two files of one
 # name and one family name in two folders, unlike in their glyphs, with a third of those names
-# installed, are each drawn as their own copies are; files stay free to be renamed while shown;
-# a folder of 200 damaged copies of a font, scrolled end to end, does no harm.
+# installed, are each drawn as their own copies are, in the sample as typed; files stay free to
+# be renamed while shown; a folder of 200 damaged copies of a font, scrolled end to end, does no
+# harm.
 source "$(dirname "$0")/lib.sh"
 desktop
 fonts "$c/A/same.ttf" "Qzx Same" western "$c/B/same.ttf" "Qzx Same" nocp \
@@ -26,6 +27,9 @@ face b-same same.ttf
 face b-twin twin.ttf
 check "each row drawn from its own file, as its copy's" test "$(differ a-same a-twin)$(differ b-same b-twin)" = 00
 check "not by the name it shares with another file and an installed font" test "$(differ a-same b-same)" -gt 200
+click "$(sample)" && keys ctrl+Home && xdotool type Zq
+typed() { shot b-typed "$(probe item "$main" 2005 same.ttf face)" && (($(differ b-same b-typed) > 0)); }
+check "the rows follow the sample as it is typed" wait_for 10 typed
 
 # drawn <shot> <file>: the file's name is drawn in its row. A fault inside a row's drawing is
 # lost with the paint it broke, which leaves the rows blank.
