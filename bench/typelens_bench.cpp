@@ -125,11 +125,16 @@ double StartUntilShown(const std::string& exe, const std::string& arguments = ""
     SetEnvironmentVariableA(
         "TYPELENS_PHASES_LAUNCH",
         std::to_string(ULONGLONG(launch.dwHighDateTime) << 32 | launch.dwLowDateTime).c_str());
-    const double start = Now();
-    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, "C:\\",
-                        &startup, &process)) {
-        std::fprintf(stderr, "cannot start %s\n", exe.c_str());
-        std::exit(2);
+    double start = Now();
+    // Under load Wine now and then refuses a start once; the next try is timed afresh.
+    for (int tries = 1; !CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0,
+                                        nullptr, "C:\\", &startup, &process);
+         ++tries) {
+        std::fprintf(stderr, "cannot start %s (error %lu, try %d)\n", exe.c_str(), GetLastError(),
+                     tries);
+        if (tries == 3) std::exit(2);
+        Sleep(kSettle);
+        start = Now();
     }
     HWND window = nullptr;
     const auto visibleOfProcess = [](HWND candidate, LPARAM found) -> BOOL {
