@@ -555,6 +555,7 @@ LRESULT GlyphoraWindow::onNotify(NMHDR& header) {
             glyphora_.onFile1Click();
         } else if (header.code == LVN_ITEMCHANGED && (change.uChanged & LVIF_STATE) &&
                    (change.uNewState & LVIS_SELECTED) && !(change.uOldState & LVIS_SELECTED)) {
+            list_.selectionMovedTo(change.iItem);
             glyphora_.onFile1SelectionChange();
         }
         return 0;

@@ -272,6 +272,7 @@ void ListViewFileList::showRows() {
 void ListViewFileList::clear() {
     ListView_DeleteAllItems(list_);  // the selection goes with the items
     items_.clear();
+    selected_ = -1;
 }
 
 bool ListViewFileList::add(std::string key, std::string text, int image) {
@@ -444,6 +445,19 @@ LRESULT ListViewFileList::customDraw(NMLVCUSTOMDRAW& draw) {
         default:
             return CDRF_DODEFAULT;
     }
+}
+
+void ListViewFileList::selectionMovedTo(int index) {
+    repaintRow(selected_);
+    repaintRow(index);
+    selected_ = index;
+}
+
+void ListViewFileList::repaintRow(int index) const {
+    RECT row{};
+    if (index < 0 || !ListView_GetItemRect(list_, index, &row, LVIR_BOUNDS)) return;
+    row.left = 0;
+    InvalidateRect(list_, &row, FALSE);
 }
 
 // Each new face is asked for in a way unlike the requests for the 11 faces before it: by clip

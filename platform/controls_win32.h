@@ -138,6 +138,10 @@ class ListViewFileList : public FileList {
     void describe(NMLVDISPINFOW& item) const;
     int find(const NMLVFINDITEMW& search) const;
     LRESULT customDraw(NMLVCUSTOMDRAW& draw);
+    // The row at `index` is now the selected one. It and the row selected before are drawn again
+    // whole: the list redraws them from a margin in, and tells of the end of a selection only
+    // as "every row".
+    void selectionMovedTo(int index);
 
   private:
     struct Item {
@@ -147,8 +151,11 @@ class ListViewFileList : public FileList {
     int widestName() const;
     void paintName(HDC dc, RECT cell, const Item& item, bool selected, bool focused) const;
 
+    void repaintRow(int index) const;
+
     HWND list_ = nullptr;
     std::vector<Item> items_;
+    int selected_ = -1;
     FontRows rows_;
     UniqueImageList rowHeight_;  // a blank state picture as high as a row
 };

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # The font list shows each file drawn in its own face, from the file itself: two files of one
 # name and one family name in two folders, unlike in their glyphs, with a third of those names
-# installed, are each drawn as their own copies are, in the sample as typed; files stay free to
-# be renamed while shown; a folder of 200 damaged copies of a font, scrolled end to end, does no
-# harm.
+# installed, are each drawn as their own copies are, in the sample as typed, the selected one
+# highlighted whole; files stay free to be renamed while shown; a folder of 200 damaged copies of
+# a font, scrolled end to end, does no harm.
 source "$(dirname "$0")/lib.sh"
 desktop
 fonts "$c/A/same.ttf" "Qzx Same" western "$c/B/same.ttf" "Qzx Same" nocp \
@@ -30,6 +30,16 @@ check "not by the name it shares with another file and an installed font" test "
 click "$(sample)" && keys ctrl+Home && xdotool type Zq
 typed() { shot b-typed "$(probe item "$main" 2005 same.ttf face)" && (($(differ b-same b-typed) > 0)); }
 check "the rows follow the sample as it is typed" wait_for 10 typed
+# The selection, moved by a key, is one row high and reaches the list's left edge; the row it
+# left keeps none of it.
+click "$(file same.ttf)" && keys Down
+list=($(probe control "$main" 2005)) row=($(file twin.ttf))
+selection() {
+  steady selection "${list[*]}"
+  [[ $(convert "$prefix/selection.png" -fuzz 20% -fill black +opaque "#3399ff" -fill white \
+    -opaque "#3399ff" -format %@ info:) =~ ^[0-9]+x${row[3]}\+2\+$((row[1] - list[1]))$ ]]
+}
+check "the selection is the selected row whole, and only that" wait_for 10 selection
 
 # drawn <shot> <file>: the file's name is drawn in its row. A fault inside a row's drawing is
 # lost with the paint it broke, which leaves the rows blank.
