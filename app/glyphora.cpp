@@ -139,6 +139,7 @@ void Glyphora::onRefresh() {
         reading = platform_.files.readFolder(folder, kFontPattern);
     }
     const std::vector<FolderEntry> entries = reading.value_or(std::vector<FolderEntry>{});
+    const auto selectedFile = controls_.File1.selected();
     const auto node = FindFolderNode(controls_.Dir1, folder);
     choosing_ = true;  // a node taken out may take the selection with it
     if (node || folder.size() == 3) RefreshFolderNodes(controls_.Dir1, folder, entries, node);
@@ -146,6 +147,9 @@ void Glyphora::onRefresh() {
     if (folder != shownFolder_) choose(node);
     shownFolder_ = folder;
     ListFontFiles(controls_.File1, folder, entries);
+    // The selected font stays selected where it is still there, as in Explorer; it is the one
+    // previewed already.
+    if (selectedFile) (void)choose(selectedFile->key);
 }
 
 bool Glyphora::onDir1DblClick() {

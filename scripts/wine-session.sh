@@ -4,11 +4,13 @@
 #                                 end-to-end tests to copy), a working copy for the Win32 tests
 #                                 (<dir>/win32) and a virtual display; writes <dir>/env
 #   wine-session.sh stop <dir>    stops the servers and the display
-set -euo pipefail
+set -Eeuo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 command=$1
 dir=$(mkdir -p "$2" && cd "$2" && pwd)
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# A step that fails says which, for the test's log.
+trap 'echo "wine session: \"$BASH_COMMAND\" failed with $? (line $LINENO)" >&2' ERR
 
 stop() {
   for prefix in "$dir"/template "$dir"/win32; do

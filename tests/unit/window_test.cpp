@@ -143,21 +143,25 @@ TEST_F(Browse, AHandedPathIsShownAsIfWalkedToAndClicked) {
     EXPECT_TRUE(w.Drive1.shown == 'E' && w.File1.texts() == Texts{"root.ttf"});
 }
 
-// F5 reads the shown folder again, keeping open what is open; a folder gone gives way to the
-// nearest one above it, a drive's root being read again as a whole level.
+// F5 reads the shown folder again, keeping open what is open and the selected font selected; a
+// folder gone gives way to the nearest one above it, a drive's root being read again as a whole
+// level.
 TEST_F(Browse, F5ReadsTheShownFolderAgain) {
     w.window.onDrive1Change('D');
     doubleClick("D:\\F");
     doubleClick("D:\\F\\sub");
     w.window.onDir1NodeClick(*w.Dir1.find("D:\\F"));
+    w.File1.pick("h.ttf");
     w.pc.folder("D:\\F\\new");
     w.pc.file("D:\\F\\z.ttf");
+    w.pc.file("D:\\F\\c.ttf");
     w.pc.deleteFile("D:\\F\\Empty");
     w.window.onRefresh();
     EXPECT_EQ(w.Dir1.texts("D:\\F"), (Texts{".hidden", "e.ttf", "sub", "new"}));
     EXPECT_TRUE(w.Dir1.node("D:\\F\\sub").expanded);
     EXPECT_EQ(w.Dir1.texts("D:\\F\\sub"), Texts{"deeper"});
-    EXPECT_EQ(w.File1.texts(), (Texts{"a.ttf", "B.TTF", "h.ttf", "z.ttf"}));
+    EXPECT_EQ(w.File1.texts(), (Texts{"a.ttf", "B.TTF", "c.ttf", "h.ttf", "z.ttf"}));
+    EXPECT_EQ(w.File1.selected().value_or(FileItem{}).text, "h.ttf");  // where it now is
 
     w.window.onDir1NodeClick(*w.Dir1.find("D:\\F\\sub\\deeper"));
     w.pc.deleteFile("D:\\F\\sub\\deeper"), w.pc.deleteFile("D:\\F\\sub");
