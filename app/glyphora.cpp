@@ -139,13 +139,13 @@ void Glyphora::onRefresh() {
         reading = platform_.files.readFolder(folder, kFontPattern);
     }
     const std::vector<FolderEntry> entries = reading.value_or(std::vector<FolderEntry>{});
-    const auto selectedFile = controls_.File1.selected();
     const auto node = FindFolderNode(controls_.Dir1, folder);
     choosing_ = true;  // a node taken out may take the selection with it
     if (node || folder.size() == 3) RefreshFolderNodes(controls_.Dir1, folder, entries, node);
     choosing_ = false;
     if (folder != shownFolder_) choose(node);
     shownFolder_ = folder;
+    const auto selectedFile = controls_.File1.selected();
     ListFontFiles(controls_.File1, folder, entries);
     // The selected font stays selected where it is still there, as in Explorer; it is the one
     // previewed already.
