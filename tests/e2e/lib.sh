@@ -9,8 +9,9 @@ c=$prefix/drive_c
 failures=0
 
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
-# check <what> <command...>: the command must succeed.
-check() { local what=$1; shift; "$@" || fail "$what"; }
+# check <what> <command...>: the command must succeed. A failure says what was checked, as run,
+# for a log that is all a run elsewhere leaves.
+check() { local what=$1; shift; "$@" || fail "$what: ${*@Q}"; }
 # wait_for <seconds> <command...>: retries the command until it succeeds.
 wait_for() {
   local tries=$(($1 * 10)); shift
@@ -49,7 +50,16 @@ desktop() {
 # fonts <host path> <family> <kind> ...: generated font files (see tools/make_fonts.py).
 fonts() { /usr/bin/python3 "$MAKE_FONTS" "$@"; }
 
-probe() { wine "$PROBE" "$@" 2>/dev/null | tr -d '\r'; }
+# probe <question...>: the probe's answer. A probe that Wine failed to start, or that could not
+# ask, has not answered: it is started again. "No" is its status 3, given back as 1.
+probe() {
+  local answer status tries=3
+  until answer=$(wine "$PROBE" "$@" 2>/dev/null); status=$?; ((status == 0 || status == 3)); do
+    ((--tries > 0)) || break
+  done
+  [[ -z $answer ]] || printf '%s\n' "${answer//$'\r'/}"
+  return $((status != 0))
+}
 # launch [<folder> [<arguments>...]]: starts the program there (C:\ by default).
 launch() { (cd "${1:-$c}" && exec wine "$TYPELENS_EXE" "${@:2}" >/dev/null 2>&1) & app=$!; }
 # typelens [<folder> [<arguments>...]]: launches the program and waits until its window is shown,

@@ -17,14 +17,20 @@
 //   painted <hwnd>            succeeds once no shown window of its thread, nor any control in
 //                             one, waits to be drawn
 //   maximize <hwnd>, close <hwnd>; items and nodes are scrolled into view
+// "No" (no such window, node or item; not drawn yet) is status 3, told apart from a probe that
+// Wine failed to start or that broke off.
 #include <windows.h>
 #include <commctrl.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cwchar>
 #include <string>
 
 namespace {
+
+constexpr int kNo = 3;
+constexpr int kBrokeOff = 4;  // the probe could not ask: started again, it may
 
 // Memory in the window's process, for messages whose structures must live there.
 class Remote {
@@ -35,6 +41,7 @@ class Remote {
         process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, 0, pid);
         at_ =
             static_cast<char*>(VirtualAllocEx(process_, nullptr, size, MEM_COMMIT, PAGE_READWRITE));
+        if (!at_) std::exit(kBrokeOff);
     }
     ~Remote() {
         VirtualFreeEx(process_, at_, 0, MEM_RELEASE);
@@ -128,14 +135,14 @@ int wmain(int argc, wchar_t** argv) {
              (w = FindWindowExW(nullptr, w, argv[2], argc > 3 ? argv[3] : nullptr));) {
             if (IsWindowVisible(w)) return std::printf("%lld\n", (long long)(INT_PTR)w), 0;
         }
-        return 1;
+        return kNo;
     }
     // A library by its bare name, as a careless program loads it: the one beside the probe first.
-    if (verb == L"load") return LoadLibraryW(argv[2]) ? 0 : 1;
+    if (verb == L"load") return LoadLibraryW(argv[2]) ? 0 : kNo;
     HWND window = reinterpret_cast<HWND>(static_cast<INT_PTR>(std::wcstoll(argv[2], nullptr, 10)));
     const bool byId = argc > 3;
     HWND control = byId ? Control(window, _wtoi(argv[3])) : window;
-    if (!IsWindow(window) || !control) return 1;
+    if (!IsWindow(window) || !control) return kNo;
     RECT r{};
     if (verb == L"client") {
         GetClientRect(window, &r);
@@ -169,7 +176,7 @@ int wmain(int argc, wchar_t** argv) {
                 break;
         }
         if (verb == L"items") return 0;
-        if (i == count) return 1;
+        if (i == count) return kNo;
         SendMessageW(control, LVM_ENSUREVISIBLE, i, FALSE);
         Remote remote(control, sizeof r);
         const bool face = argc > 5 && std::wstring(argv[5]) == L"face";
@@ -178,7 +185,7 @@ int wmain(int argc, wchar_t** argv) {
         PrintRect(control, remote.get<RECT>());
     } else if (verb == L"node" && argc > 4) {
         HTREEITEM node = FindNode(control, argv[4]);
-        if (!node) return 1;
+        if (!node) return kNo;
         TreeView_EnsureVisible(control, node);
         Remote remote(control, sizeof r);
         remote.put(node);
@@ -199,14 +206,14 @@ int wmain(int argc, wchar_t** argv) {
                     SendMessageW(control, TB_ISBUTTONENABLED, _wtoi(argv[4]), 0) ? 1 : 0);
     } else if (verb == L"expander" && argc > 4) {
         HTREEITEM node = FindNode(control, argv[4]);
-        if (!node) return 1;
+        if (!node) return kNo;
         Remote item(control, sizeof(TVITEMW));
         TVITEMW asked{};
         asked.mask = TVIF_HANDLE | TVIF_CHILDREN;
         asked.hItem = node;
         item.put(asked);
         SendMessageW(control, TVM_GETITEMW, 0, item.at());
-        if (item.get<TVITEMW>().cChildren <= 0 && !TreeView_GetChild(control, node)) return 1;
+        if (item.get<TVITEMW>().cChildren <= 0 && !TreeView_GetChild(control, node)) return kNo;
         TreeView_EnsureVisible(control, node);
         Remote remote(control, sizeof(TVHITTESTINFO));
         remote.put(node);
@@ -223,7 +230,7 @@ int wmain(int argc, wchar_t** argv) {
             if (first < 0) first = x;
             last = x;
         }
-        if (first < 0) return 1;
+        if (first < 0) return kNo;
         POINT at{(first + last) / 2, y};
         ClientToScreen(control, &at);
         return std::printf("%ld %ld\n", at.x, at.y), 0;
@@ -234,11 +241,11 @@ int wmain(int argc, wchar_t** argv) {
             TVITEMW item{};
             item.mask = TVIF_TEXT;
             item.hItem = TreeView_GetSelection(control);
-            if (!item.hItem) return 1;
+            if (!item.hItem) return kNo;
             return Print(TextOf(control, TVM_GETITEMW, 0, item)), 0;
         }
         const int index = ListView_GetNextItem(control, -1, LVNI_SELECTED);
-        if (index < 0) return 1;
+        if (index < 0) return kNo;
         return Print(TextOf(control, LVM_GETITEMTEXTW, index, LVITEMW{})), 0;
     } else if (verb == L"focus") {
         GUITHREADINFO info{};
@@ -259,11 +266,11 @@ int wmain(int argc, wchar_t** argv) {
         };
         EnumThreadWindows(GetWindowThreadProcessId(window, nullptr), each,
                           reinterpret_cast<LPARAM>(&waiting));
-        return waiting ? 1 : 0;
+        return waiting ? kNo : 0;
     } else if (verb == L"maximize") {
         return ShowWindow(window, SW_MAXIMIZE), 0;
     } else if (verb == L"close") {
-        return !PostMessageW(window, WM_CLOSE, 0, 0);
+        return PostMessageW(window, WM_CLOSE, 0, 0) ? 0 : kNo;
     } else {
         return 2;
     }
