@@ -56,6 +56,7 @@ probe() {
   local answer status tries=3
   until answer=$(wine "$PROBE" "$@" 2>/dev/null); status=$?; ((status == 0 || status == 3)); do
     ((--tries > 0)) || break
+    echo "probe $1: no answer (status $status), asked again" >&2
   done
   [[ -z $answer ]] || printf '%s\n' "${answer//$'\r'/}"
   return $((status != 0))
