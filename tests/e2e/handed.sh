@@ -42,12 +42,12 @@ check "a shown folder removed gives way to the one above it" \
   wait_for 10 eval '[[ $(selected 2004) == "Sub Folder" && $(items) == "new.ttf Ёлка.ttf " ]]'
 check "and its node goes" test -z "$(node "$S\\c")"
 check "a folder made again under a name removed before comes back" test -n "$(node "$S\\a")"
-close
+check "closing the window ends the program" close
 
 typelens "$c" 'Fonts Here'  # as a shortcut may hand it: relative to its start folder
 check "a folder handed is shown" test "$(selected 2004)" = "Fonts Here"
 check "and listed" test "$(items)" = "here.ttf "
-close
+check "that window closed too" close
 
 launch "$c" 'C:\x\missing.ttf'
 check "a path not there says so" wait_for 30 eval 'box=$(probe find "#32770" Typelens)'
@@ -55,5 +55,5 @@ check "in one sentence" test "$(probe text "$box" 65535)" = '"C:\x\missing.ttf" 
 keys Return
 check "then the window starts as usual" \
   wait_for 30 eval 'main=$(probe find Typelens.Glyphora) && [[ -n $(node "C:\\windows") ]]'
-check "closing the window ends the program" close
+check "as does the last one" close
 finish

@@ -109,6 +109,6 @@ check "the installed copy is listed" wait_for 10 eval '[[ -n $(file Fam-Bold.ttf
 check "a style of a family installed at start is named" preview Fam-Bold.ttf "$long"
 steady installed-bold "$preview"
 check "and drawn in its own face" test "$(differ bold installed-bold)" = 0
-close
+check "that window closed too" close
 check "the library planted beside Typelens was never loaded" test ! -e "$c/planted.txt"
 finish

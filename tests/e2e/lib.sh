@@ -72,7 +72,7 @@ typelens() {
     { fail "no main window"; finish; }
 }
 # closes the main window; the process must end by itself.
-close() { probe close "$main"; wait_for 10 eval '! kill -0 $app 2>/dev/null'; }
+close() { probe close "$main"; wait_for 30 eval '! kill -0 $app 2>/dev/null'; }
 
 text() { probe text "$main" "$1"; }
 face() { [[ $(text 2006) == "$1" ]]; }                          # the face box says $1
