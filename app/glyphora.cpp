@@ -188,10 +188,10 @@ void Glyphora::onToolbar1ButtonClick(int image, int value) {
 
 void Glyphora::install() {
     const auto& face = preview_.previewedFace();
-    const InstallReport report =
-        InstallFont(platform_.files, platform_.registry, platform_.environment,
-                    {FontsFolder, preview_.currentFontFile(), controls_.txFontName.text(),
-                     face ? face->family : "", face ? face->fullName : ""});
+    const InstallReport report = InstallFont(
+        platform_.files, platform_.registry, platform_.environment,
+        {FontsFolder, preview_.currentFontFile(), controls_.txFontName.text(),
+         face ? face->family : "", face ? face->fullName : "", face ? face->style : ""});
     switch (report.result) {
         case InstallResult::Installed:
             preview_.fontInstalled(report.copy);

@@ -148,10 +148,15 @@ InstallReport InstallFont(FileSystem& files, Registry& registry, Environment& en
     // way: the value must name a file that is there.
     // A family's first style takes the family's name, as the face box shows it; where that value
     // registers another file (the Regular, when this is the Bold), the face is named as Windows
-    // names it, by its full name.
+    // names it, by its full name. A Regular whose full name is its family's name ("Noto Sans
+    // Condensed"), after another style took that name, is named by family and style.
     std::vector<std::string> valueNames{inputs.previewedFamily + kTrueTypeSuffix};
     if (!inputs.previewedFullName.empty()) {
         valueNames.push_back(inputs.previewedFullName + kTrueTypeSuffix);
+    }
+    if (!inputs.previewedStyle.empty()) {
+        valueNames.push_back(inputs.previewedFamily + " " + inputs.previewedStyle +
+                             kTrueTypeSuffix);
     }
     Place place{inputs.folders.machine, RegistryRoot::LocalMachine, false};
     std::string left;

@@ -25,10 +25,11 @@ struct InstallInputs {
     FontsFolders folders;
     std::string currentFontFile;  // full path of the previewed file; empty before any preview
     std::string faceBoxText;      // what the face-name box shows now
-    // The face the last preview found in that file, by family and by full name; both empty when
-    // it found none.
+    // The face the last preview found in that file, by family, full name and style; all empty
+    // when it found none.
     std::string previewedFamily;
     std::string previewedFullName;
+    std::string previewedStyle{};
 };
 
 enum class InstallResult {

@@ -59,6 +59,7 @@ ShownFace NewFamilyFace(const std::string& family, const std::vector<FontFace>& 
     }
     shown.fullName = FullNameOf(family, first.fullName, first.style);
     shown.request = {family, CharsetAmong(entries), first.weight, first.italic};
+    shown.style = first.style;
     return shown;
 }
 
@@ -80,7 +81,8 @@ ShownFace OwnFace(const FileFace& file, const std::string& family,
     const std::string& shownFamily = ListedName(family) == family ? listedFamily : family;
     ShownFace shown{shownFamily,
                     FullNameOf(shownFamily, file.fullName, file.style),
-                    {listedFamily, 0, file.weight, file.italic}};
+                    {listedFamily, 0, file.weight, file.italic},
+                    file.style};
     if (entries.empty()) {
         // The system lists the face otherwise; the file's own weight and slant lead to it.
         shown.request.charset = PreviewCharset(styles, listedFamily);

@@ -25,6 +25,7 @@ struct ShownFace {
     std::string family;    // whole: what the face box shows
     std::string fullName;  // whole, as Windows names the face
     FaceRequest request;   // by the family's name in the face list
+    std::string style{};   // "Bold", "Regular"...; empty where nothing names it
 };
 
 // A face's full name; without one, as Windows names it: the family, then the style unless that

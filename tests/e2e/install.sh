@@ -12,8 +12,10 @@ fonts "$c/In/neat.ttf" "Qzx Neat" western "$c/In/third.ttf" "Qzx Third" western 
   "$c/In/Fam-Regular.ttf" "$long/Regular" western "$c/In/Fam-Bold.ttf" "$long/Bold" cyrillic \
   "$c/$greek/шрифт.ttf" "Qzx шрифт" cyrillic "$c/$greek/字体.ttf" "Qzx 字体" japanese \
   "$c/In/dword.ttf" "Qzx Dword" western
-# A value of the face's name already there, but no text: it may register anything, and stays.
+# Values of each name the face may take already there, but no text: they may register anything,
+# and stay.
 wine reg add "HKLM\\$fonts_key" /v "Qzx Dword (TrueType)" /t REG_DWORD /d 7 /f >/dev/null 2>&1
+wine reg add "HKLM\\$fonts_key" /v "Qzx Dword Regular (TrueType)" /t REG_BINARY /d 0700 /f >/dev/null 2>&1
 # Wine, told to prefer a native dwrite.dll, takes one beside the program first, as Windows does; a
 # program that loads it by its bare name from there runs the planted one.
 downloads=$c/Downloads
@@ -54,7 +56,8 @@ check "a value in the way that holds no text is a refusal" \
 check "that says why" test "$(probe text "$box" 65535)" = \
   'The face "Qzx Dword" has a value in the list of installed fonts that cannot be read, and it stays as it is.'
 keys Return
-check "and the value stays" test "$(reg_value "HKEY_LOCAL_MACHINE\\$fonts_key" "Qzx Dword (TrueType)")" = dword:00000007
+check "and the values stay" eval '[[ $(reg_value "HKEY_LOCAL_MACHINE\\$fonts_key" "Qzx Dword (TrueType)") == dword:00000007 &&
+  $(reg_value "HKEY_LOCAL_MACHINE\\$fonts_key" "Qzx Dword Regular (TrueType)") == hex:07,00 ]]'
 check "with no copy beside it" test ! -e "$c/windows/Fonts/dword.ttf"
 
 # A family's Bold alone, then its Regular installed and the Bold again: named whole, drawn from

@@ -127,6 +127,16 @@ TEST_F(Install, EachStyleOfAFamilyGetsAValueOfItsOwn) {
     w.window.install();
     EXPECT_EQ(w.pc.refusals.size(), 1u);
     EXPECT_EQ(w.pc.value(fam + " Bold (TrueType)"), "Другой.ttf");
+    // A Regular whose full name is its family's, after the Bold took the family's name.
+    w.pc.font("C:\\in\\Cond-Bold.ttf", "Cond", "Bold", 700);
+    w.pc.font("C:\\in\\Cond.ttf", "Cond", "Regular", 400, false, "Cond");
+    for (const char* file : {"Cond-Bold", "Cond"}) {
+        w.preview("C:\\in\\" + std::string(file) + ".ttf");
+        w.window.install();
+    }
+    EXPECT_EQ(w.pc.value("Cond (TrueType)"), "Cond-Bold.ttf");
+    EXPECT_EQ(w.pc.value("Cond Regular (TrueType)"), "Cond.ttf");
+    EXPECT_EQ(w.pc.refusals.size(), 1u);
 }
 
 // What is in the way stays, and the refusal says why: values that cannot be read as text (the
