@@ -150,14 +150,18 @@ InstallReport InstallFont(FileSystem& files, Registry& registry, Environment& en
     // registers another file (the Regular, when this is the Bold), the face is named as Windows
     // names it, by its full name. A Regular whose full name is its family's name ("Noto Sans
     // Condensed"), after another style took that name, is named by family and style.
-    std::vector<std::string> valueNames{inputs.previewedFamily + kTrueTypeSuffix};
-    if (!inputs.previewedFullName.empty()) {
-        valueNames.push_back(inputs.previewedFullName + kTrueTypeSuffix);
-    }
-    if (!inputs.previewedStyle.empty()) {
-        valueNames.push_back(inputs.previewedFamily + " " + inputs.previewedStyle +
-                             kTrueTypeSuffix);
-    }
+    // Each name is offered once: "Lato Regular" is both a full name and a family and style.
+    std::vector<std::string> valueNames;
+    const auto offer = [&valueNames](const std::string& face) {
+        const std::string name = face + kTrueTypeSuffix;
+        for (const std::string& offered : valueNames) {
+            if (EqualIgnoringCase(offered, name)) return;
+        }
+        valueNames.push_back(name);
+    };
+    offer(inputs.previewedFamily);
+    if (!inputs.previewedFullName.empty()) offer(inputs.previewedFullName);
+    if (!inputs.previewedStyle.empty()) offer(inputs.previewedFamily + " " + inputs.previewedStyle);
     Place place{inputs.folders.machine, RegistryRoot::LocalMachine, false};
     std::string left;
     InstallResult result = InstallAt(files, registry, environment, place, inputs.currentFontFile,
